@@ -1,0 +1,70 @@
+#include "EntryCycle.h"
+
+#include "ConversionError.h"
+#include "NumericEntry.h"
+#include "PressureConversion.h"
+#include "TemperatureConversion.h"
+
+#include <stdexcept>
+
+namespace baritemp {
+
+namespace {
+
+const UnitField& unitField(FieldGroup group, int index) {
+    if (index < 0 || index >= GroupSize(group))
+        throw std::out_of_range("no field with this index in the group");
+    const auto i = static_cast<std::size_t>(index);
+    return group == FieldGroup::Pressure ? PressureUnits[i] : TemperatureUnits[i];
+}
+
+} // namespace
+
+int GroupSize(FieldGroup group) {
+    return group == FieldGroup::Pressure ? kPressureUnitCount : kTemperatureUnitCount;
+}
+
+std::u16string_view GroupFieldName(FieldGroup group, int index) {
+    return unitField(group, index).fieldName;
+}
+
+std::u16string_view GroupUnit(FieldGroup group, int index) {
+    return unitField(group, index).unit;
+}
+
+std::vector<std::u16string> ConvertFieldText(FieldGroup group, int sourceIndex,
+                                             std::u16string_view text, const NumberFormat& format) {
+    const double value = RoundToDouble(TextToNumber(text, format.decimalSeparator));
+    std::vector<std::u16string> texts;
+    const auto formatAll = [&](const auto& results) {
+        for (int i = 0; i < GroupSize(group); ++i)
+            texts.push_back(
+                FormatResult(results[static_cast<std::size_t>(i)], GroupUnit(group, i), format));
+    };
+    if (group == FieldGroup::Pressure)
+        formatAll(ConvertPressure(sourceIndex, value));
+    else
+        formatAll(ConvertTemperature(sourceIndex, value));
+    return texts;
+}
+
+EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
+                           const NumberFormat& format,
+                           const std::function<void(std::u16string_view)>& log) {
+    EntryOutcome outcome;
+    if (fieldText.empty())
+        return outcome; // Enter in an empty field does nothing
+    outcome.trimmedText = TrimToLastDigit(fieldText, log);
+    if (group == FieldGroup::Temperature && sourceIndex == 0) {
+        if (auto floor = CelsiusFloorText(outcome.trimmedText, format.decimalSeparator))
+            outcome.trimmedText = std::move(*floor);
+    }
+    try {
+        outcome.texts = ConvertFieldText(group, sourceIndex, outcome.trimmedText, format);
+    } catch (const ConversionError& e) {
+        outcome.error = e.what();
+    }
+    return outcome;
+}
+
+} // namespace baritemp

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Extended.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace baritemp {
+
+// What a value field lets through: backspace, carriage return, "+", "-", the digits, and the
+// character whose code is the low 8 bits of the decimal separator's. Anything above code 255
+// is refused. Returns the key, or the null character when the key is to be discarded.
+char16_t KeyFilter(char16_t key, char16_t decimalSeparator);
+
+// Hands the text, unchanged, to `log` (when given), then cuts it after its last ASCII digit.
+// A text without any digit is returned unchanged.
+std::u16string TrimToLastDigit(std::u16string_view text,
+                               const std::function<void(std::u16string_view)>& log = {});
+
+// Reads a typed number into extended precision, or returns nothing when the text is not a
+// number or does not fit the extended range. The text goes through the 8-bit code page first;
+// the decimal separator is matched by the low 8 bits of its code.
+std::optional<Extended> TryTextToNumber(std::u16string_view text, char16_t decimalSeparator);
+
+// As TryTextToNumber, but a text that is not a number throws ConversionError (InvalidNumber)
+// quoting the text as passed in.
+Extended TextToNumber(std::u16string_view text, char16_t decimalSeparator);
+
+// The nearest double; a magnitude past the largest finite double throws ConversionError
+// (Overflow). Magnitudes below the smallest double become subnormal or zero silently.
+double RoundToDouble(const Extended& value);
+
+std::string InvalidNumberMessage(std::u16string_view text);
+extern const char* const kOverflowMessage;
+
+} // namespace baritemp

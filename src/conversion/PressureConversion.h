@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Extended.h"
+
+#include <array>
+#include <string_view>
+
+namespace baritemp {
+
+struct UnitField {
+    std::u16string_view fieldName; // the value field's component name
+    std::u16string_view unit;      // written after the number and one blank
+};
+
+constexpr int kPressureUnitCount = 14;
+
+// The pressure group in index order: the index is the row and column of PressureFactors.
+extern const std::array<UnitField, kPressureUnitCount> PressureUnits;
+
+// The factor from unit `source` to unit `target` (source != target): the extended value
+// nearest to the decimal number of that cell.
+const Extended& PressureFactor(int source, int target);
+
+// The decimal text of a cell, as the table holds it; empty on the diagonal.
+std::string_view PressureFactorLiteral(int source, int target);
+
+// The value in every unit of the group: the double itself at `source`, elsewhere the double
+// taken exactly times the cell's factor, rounded once.
+std::array<Extended, kPressureUnitCount> ConvertPressure(int source, double value);
+
+} // namespace baritemp

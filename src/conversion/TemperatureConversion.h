@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Extended.h"
+#include "PressureConversion.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace baritemp {
+
+constexpr int kTemperatureUnitCount = 3;
+
+// The temperature group in index order: Celsius, Fahrenheit, kelvin.
+extern const std::array<UnitField, kTemperatureUnitCount> TemperatureUnits;
+
+// The extended value nearest to 273.15.
+const Extended& ZeroCelsiusInKelvin();
+
+// The value on every scale: the double itself at `source`, the two others computed in extended
+// precision, one rounding per operation, in this order:
+//   from °C: °F = ((x * 9) / 5) + 32, K = x + 273.15
+//   from °F: °C = ((x - 32) * 5) / 9, K = °C + 273.15
+//   from K:  °C = x - 273.15,         °F = ((°C * 9) / 5) + 32
+std::array<Extended, kTemperatureUnitCount> ConvertTemperature(int source, double value);
+
+// The Celsius field's floor: when `text` reads as a number strictly below -273.15 (compared in
+// extended, without rounding to a double), the text the field takes instead: "-273", the
+// decimal separator, "15". Anything else, numbers or not, is left alone.
+std::optional<std::u16string> CelsiusFloorText(std::u16string_view text, char16_t decimalSeparator);
+
+} // namespace baritemp

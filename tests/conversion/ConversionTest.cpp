@@ -1,0 +1,224 @@
+#include "ConversionError.h"
+#include "EntryCycle.h"
+#include "PressureConversion.h"
+#include "TemperatureConversion.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <string>
+#include <vector>
+
+namespace baritemp {
+namespace {
+
+using test::u16;
+using test::u8;
+
+// "," as decimal separator and a blank as thousands separator, as in the examples users see
+// with French regional settings.
+std::vector<std::string> convert(FieldGroup group, int source, const std::string& text,
+                                 int decimals = 4) {
+    const EntryOutcome outcome =
+        RunEntryCycle(group, source, u16(text), NumberFormat{u',', u' ', decimals});
+    if (!outcome.ok())
+        return {"error: " + outcome.error};
+    std::vector<std::string> texts;
+    for (const auto& t : outcome.texts)
+        texts.push_back(u8(t));
+    return texts;
+}
+
+enum Pressure { Bar, MBar, Psi, Kg, Pa, DaPa, KPa, MPa, Torr, MCE, MmHg, MmCE, InchHg, InchCE };
+enum Temperature { Celsius, Fahrenheit, Kelvin };
+
+TEST(PressureConversion, OneBarInEveryUnit) {
+    EXPECT_EQ(
+        convert(FieldGroup::Pressure, Bar, "1"),
+        (std::vector<std::string>{"1,0000 bar", "1 000,0000 mbar", "14,5038 psi", "1,0197 kg/cm²",
+                                  "100 000,0000 Pa", "10 000,0000 daPa", "100,0000 kPa",
+                                  "0,1000 MPa", "750,0617 Torr", "10,1972 mCE", "750,0615 mmHg",
+                                  "10 197,1621 mmCE", "29,5300 inch Hg", "401,4742 inch CE"}));
+    EXPECT_EQ(
+        convert(FieldGroup::Pressure, Bar, "1", 9),
+        (std::vector<std::string>{
+            "1,000000000 bar", "1 000,000000000 mbar", "14,503773759 psi", "1,019716213 kg/cm²",
+            "100 000,000000000 Pa", "10 000,000000000 daPa", "100,000000000 kPa", "0,100000000 MPa",
+            "750,061682704 Torr", "10,197162130 mCE", "750,061505043 mmHg", "10 197,162129900 mmCE",
+            "29,529980165 inch Hg", "401,474213311 inch CE"}));
+}
+
+struct PressureCase {
+    const char* name;
+    int source;
+    std::string text;
+    int decimals;
+    int target;
+    const char* expected;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const PressureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PressureExample : public ::testing::TestWithParam<PressureCase> {};
+
+TEST_P(PressureExample, ShowsTheTableResult) {
+    const PressureCase c = GetParam();
+    const auto texts = convert(FieldGroup::Pressure, c.source, c.text, c.decimals);
+    ASSERT_EQ(texts.size(), 14u) << texts[0];
+    EXPECT_EQ(texts[static_cast<std::size_t>(c.target)], c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PressureExample,
+    ::testing::Values(
+        // Torr and mmHg are different units.
+        PressureCase{"TorrToMmHg", Torr, "1", 4, MmHg, "1,0000 mmHg"},
+        PressureCase{"TorrToMmHgNineDecimals", Torr, "1", 9, MmHg, "0,999999763 mmHg"},
+        PressureCase{"MmHgToTorrNineDecimals", MmHg, "1", 9, Torr, "1,000000237 Torr"},
+        PressureCase{"TorrAndMmHgShareTheirBarCell", MmHg, "1", 9, Bar, "0,001333224 bar"},
+        // kg/cm2 to bar is 0.98066, not 0.980665.
+        PressureCase{"KgToBar", Kg, "1", 9, Bar, "0,980660000 bar"},
+        PressureCase{"KgToPa", Kg, "1", 4, Pa, "98 066,5000 Pa"},
+        PressureCase{"KgToTorr", Kg, "1", 4, Torr, "735,5592 Torr"},
+        PressureCase{"KgToMmHg", Kg, "1", 6, MmHg, "735,559066 mmHg"},
+        PressureCase{"PaToPsiHasFewerDigits", Pa, "1000", 9, Psi, "0,145038000 psi"},
+        PressureCase{"KPaToPsi", KPa, "1", 9, Psi, "0,145037738 psi"},
+        PressureCase{"LargeValueExponentForm", Bar, "1000000000000000", 4, Pa, "1E0020 Pa"},
+        PressureCase{"LargeValueExponentFormTwoDecimals", Bar, "1000000000000000", 2, Pa,
+                     "1E20 Pa"},
+        PressureCase{"Zero", Psi, "0", 4, InchCE, "0,0000 inch CE"},
+        PressureCase{"NegativeHasNoLowerBound", Bar, "-1", 4, MBar, "-1 000,0000 mbar"},
+        // The typed value is rounded to a double first.
+        PressureCase{"InputRoundedToDouble", Bar, "0,1", 9, Bar, "0,100000000 bar"},
+        PressureCase{"InputRoundedToDoubleEighteen", Bar, "0,1", 18, Bar,
+                     "0,100000000000000006 bar"},
+        PressureCase{"LoneSeparatorIsZero", MPa, ",", 4, Bar, "0,0000 bar"},
+        PressureCase{"TrimmedBeforeReading", Bar, "12 bar", 4, Bar, "12,0000 bar"},
+        PressureCase{"TrailingSignTrimmed", Bar, "12-", 4, Bar, "12,0000 bar"},
+        PressureCase{"TrailingSeparatorTrimmed", Bar, "1,5,", 4, Bar, "1,5000 bar"},
+        PressureCase{"EnterAgainOnAResult", Bar, "1,0000 bar", 4, MBar, "1 000,0000 mbar"},
+        PressureCase{"UnderflowIsZero", Bar, "," + std::string(400, '0') + "1", 4, Pa,
+                     "0,0000 Pa"}),
+    [](const ::testing::TestParamInfo<PressureCase>& info) { return info.param.name; });
+
+TEST(EntryCycle, ErrorsQuoteTheTrimmedText) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"-", "error: '-' n'est pas une valeur en virgule flottante correcte"},
+        {"1,2,3", "error: '1,2,3' n'est pas une valeur en virgule flottante correcte"},
+        {"100 000,0000 Pa",
+         "error: '100 000,0000' n'est pas une valeur en virgule flottante correcte"},
+        {std::string(310, '9'), "error: Débordement en virgule flottante"},
+    };
+    for (const auto& [text, expected] : cases) {
+        const auto texts = convert(FieldGroup::Pressure, Bar, text);
+        ASSERT_EQ(texts.size(), 1u) << text;
+        EXPECT_EQ(texts[0], expected);
+    }
+}
+
+TEST(EntryCycle, EmptyTextDoesNothing) {
+    const EntryOutcome outcome = RunEntryCycle(FieldGroup::Pressure, Bar, u"", NumberFormat{});
+    EXPECT_TRUE(outcome.ok());
+    EXPECT_TRUE(outcome.texts.empty());
+}
+
+TEST(EntryCycle, LogsTheUntrimmedText) {
+    std::vector<std::string> logged;
+    RunEntryCycle(FieldGroup::Pressure, Bar, u"2,5 bar", NumberFormat{u',', u' ', 4},
+                  [&](std::u16string_view t) { logged.push_back(u8(t)); });
+    EXPECT_EQ(logged, std::vector<std::string>{"2,5 bar"});
+}
+
+TEST(EntryCycle, EnglishSeparators) {
+    const EntryOutcome outcome =
+        RunEntryCycle(FieldGroup::Pressure, Bar, u"1.5", NumberFormat{u'.', u',', 2});
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(u8(outcome.texts[MBar]), "1,500.00 mbar");
+}
+
+TEST(PressureConversion, EveryCellIsUsedAsItIs) {
+    // A value of 1 in each unit shows each cell of its row, digit for digit.
+    for (int s = 0; s < kPressureUnitCount; ++s) {
+        const auto results = ConvertPressure(s, 1.0);
+        for (int t = 0; t < kPressureUnitCount; ++t) {
+            if (s != t) {
+                EXPECT_TRUE(results[t].identicalTo(PressureFactor(s, t))) << s << "," << t;
+            }
+        }
+    }
+}
+
+struct TemperatureCase {
+    int source;
+    const char* text;
+    std::vector<std::string> expected;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const TemperatureCase& c, std::ostream* os) {
+    *os << c.text;
+}
+
+class TemperatureExample : public ::testing::TestWithParam<TemperatureCase> {};
+
+TEST_P(TemperatureExample, ConvertsInTheStatedOrder) {
+    const TemperatureCase c = GetParam();
+    EXPECT_EQ(convert(FieldGroup::Temperature, c.source, c.text), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TemperatureExample,
+    ::testing::Values(
+        TemperatureCase{Celsius, "0", {"0,0000 °C", "32,0000 °F", "273,1500 K"}},
+        TemperatureCase{Celsius, "100", {"100,0000 °C", "212,0000 °F", "373,1500 K"}},
+        TemperatureCase{Celsius, "37", {"37,0000 °C", "98,6000 °F", "310,1500 K"}},
+        TemperatureCase{Fahrenheit, "-40", {"-40,0000 °C", "-40,0000 °F", "233,1500 K"}},
+        TemperatureCase{Fahrenheit, "98,6", {"37,0000 °C", "98,6000 °F", "310,1500 K"}},
+        TemperatureCase{Kelvin, "0", {"-273,1500 °C", "-459,6700 °F", "0,0000 K"}},
+        TemperatureCase{Kelvin, "-500", {"-773,1500 °C", "-1 359,6700 °F", "-500,0000 K"}},
+        // The double 273.15 lies just below the extended constant: the difference rounds to
+        // zero and shows no minus sign.
+        TemperatureCase{Kelvin, "273,15", {"0,0000 °C", "32,0000 °F", "273,1500 K"}},
+        TemperatureCase{Celsius, "-273,15", {"-273,1500 °C", "-459,6700 °F", "0,0000 K"}},
+        // The Celsius floor acts before the text is read.
+        TemperatureCase{Celsius, "-274", {"-273,1500 °C", "-459,6700 °F", "0,0000 K"}},
+        // Fahrenheit and kelvin have no floor.
+        TemperatureCase{Fahrenheit, "-1000", {"-573,3333 °C", "-1 000,0000 °F", "-300,1833 K"}}));
+
+TEST(CelsiusFloor, ReplacesOnlyNumbersStrictlyBelowAbsoluteZero) {
+    struct Case {
+        const char* text;
+        char16_t separator;
+        const char* replacement; // nullptr: left alone
+    };
+    const Case cases[] = {
+        {"-274", u',', "-273,15"},
+        {"-273,16", u',', "-273,15"},
+        {"-273,15", u',', nullptr},
+        {"-273,1500000000001", u',', "-273,15"},
+        {"-273,15000000000000000000001", u',', nullptr}, // equal to the floor in extended
+        {"-1E10", u',', "-273,15"},
+        {"-274", u'.', "-273.15"},
+        {"-273", u',', nullptr},
+        {"-", u',', nullptr},
+        {"-274 °C", u',', nullptr},
+        {"", u',', nullptr},
+        {"-274", 0, "-273"},    // a null separator ends the text there
+        {"-274", u'1', "-273"}, // "-273115" would still be below the floor
+    };
+    for (const Case& c : cases) {
+        const auto floor = CelsiusFloorText(u16(c.text), c.separator);
+        if (c.replacement == nullptr)
+            EXPECT_FALSE(floor.has_value()) << c.text;
+        else
+            EXPECT_EQ(floor ? u8(*floor) : "(none)", c.replacement) << c.text;
+    }
+}
+
+} // namespace
+} // namespace baritemp

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks with their full timing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)"
+for b in build/tests/bench/*_bench; do
+    "$b"
+done
