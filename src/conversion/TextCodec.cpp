@@ -19,13 +19,8 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char toByte1252(char16_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c)
-            return static_cast<char>(0x80 + i);
-    }
-    return '?';
+    char byte;
+    return CodePage1252Byte(c, byte) ? byte : '?';
 }
 
 void appendUtf8(std::string& out, char32_t cp) {
@@ -57,6 +52,20 @@ void appendUtf16(std::u16string& out, char32_t cp) {
 }
 
 } // namespace
+
+bool CodePage1252Byte(char16_t c, char& byte) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        byte = static_cast<char>(c);
+        return true;
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c) {
+            byte = static_cast<char>(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
 
 std::string ToCodePage1252(std::u16string_view text) {
     std::string out;

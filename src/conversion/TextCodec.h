@@ -12,6 +12,8 @@ std::string ToAnsiCodePage(std::u16string_view text);
 
 // Code page 1252 only, on every platform.
 std::string ToCodePage1252(std::u16string_view text);
+// The byte of one character in code page 1252; false when 1252 has no such character.
+bool CodePage1252Byte(char16_t c, char& byte);
 std::u16string FromCodePage1252(std::string_view bytes);
 
 // UTF-16 <-> UTF-8. A lone surrogate is written as U+FFFD; malformed UTF-8 reads as U+FFFD.
