@@ -4,6 +4,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# The XML fuzzer needs clang, libFuzzer and the sanitizers: it gets a tree of its own, and
+# CTest runs it for a bounded time next to the other tests.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBARITEMP_BUILD_FUZZ=ON -DBARITEMP_BUILD_BENCHMARKS=OFF
+cmake --build build-fuzz --parallel "$(nproc)" --target xml_fuzz
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBARITEMP_FUZZER="$PWD/build-fuzz/tests/fuzz/xml_fuzz"
 cmake --build build --parallel "$(nproc)"
 ctest --test-dir build --output-on-failure --parallel "$(nproc)"

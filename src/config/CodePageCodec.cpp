@@ -6,6 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
 #include <string>
 
 #ifdef _WIN32
@@ -370,9 +373,24 @@ private:
 };
 
 std::unique_ptr<CodePageDecoder> platformDecoder(int codePage) {
+    // Whether a code page is single-byte, and its table, never change: probe each once.
+    static std::mutex mutex;
+    static std::map<int, std::optional<std::array<char16_t, 256>>> tables;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        const auto known = tables.find(codePage);
+        if (known != tables.end()) {
+            if (known->second)
+                return std::make_unique<TableDecoder>(*known->second);
+            return std::make_unique<IconvDecoder>(codePage);
+        }
+    }
     auto decoder = std::make_unique<IconvDecoder>(codePage);
     std::array<char16_t, 256> table{};
-    if (decoder->singleByteTable(table))
+    const bool singleByte = decoder->singleByteTable(table);
+    const std::lock_guard<std::mutex> lock(mutex);
+    tables[codePage] = singleByte ? std::optional(table) : std::nullopt;
+    if (singleByte)
         return std::make_unique<TableDecoder>(table);
     return decoder;
 }
@@ -401,8 +419,10 @@ std::unique_ptr<CodePageDecoder> CodePageDecoder::create(int codePage) {
         return std::make_unique<Utf8Decoder>();
     if (codePage == kCodePageUtf16)
         return std::make_unique<Utf16Decoder>();
-    if (codePage == 1252)
-        return std::make_unique<TableDecoder>(table1252());
+    if (codePage == 1252) {
+        static const std::array<char16_t, 256> table = table1252();
+        return std::make_unique<TableDecoder>(table);
+    }
     if (keepsShiftState(codePage) || codePage <= 0)
         unavailable(codePage);
     return platformDecoder(codePage);

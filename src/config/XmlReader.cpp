@@ -189,7 +189,12 @@ private:
             } else if (in_.lookingAt(u"<?xml") && in_.peek(5) != kEnd &&
                        isWhiteSpace(static_cast<char16_t>(in_.peek(5)))) {
                 prolog.push_back(readInstruction(XmlNodeKind::Declaration));
-                switchEncoding(*prolog.back());
+                // Only the first declaration sets the encoding: the writer writes the whole
+                // file in that one, so a later one switching again would not read back.
+                if (!declarationSeen_) {
+                    declarationSeen_ = true;
+                    switchEncoding(*prolog.back());
+                }
             } else if (in_.lookingAt(u"<!D")) {
                 prolog.push_back(readDocumentType());
             } else if (in_.lookingAt(u"<?") && in_.peek(2) != kEnd &&
@@ -567,6 +572,7 @@ private:
 
     XmlDocument& doc_;
     CharStream in_;
+    bool declarationSeen_ = false;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "Charsets.h"
 #include "CodePageCodec.h"
+#include "XmlError.h"
 #include "XmlText.h"
 
 #include <string>
@@ -189,6 +190,16 @@ std::string WriteXmlDocument(XmlDocument& document) {
         writer.leaf(*item, 0);
     writer.element(document.root());
 
+    if (codePage != kCodePageUtf16) {
+        // The reader finds the declaration before it knows the encoding, so the markup must be
+        // plain ASCII bytes (not so in EBCDIC, UTF-16BE or UTF-32): such a file would never
+        // read back.
+        static constexpr std::u16string_view kMarkup = u"<?xml version=\"1.0\" ='>/!-[]";
+        const std::string probe = EncodeForCodePage(kMarkup, codePage);
+        if (probe != std::string(kMarkup.begin(), kMarkup.end()))
+            throw XmlError("Code page " + std::to_string(codePage) +
+                           " cannot be used for this file: its markup would not read back");
+    }
     std::string bytes;
     if (codePage == kCodePageUtf8)
         bytes = "\xEF\xBB\xBF";
