@@ -168,6 +168,32 @@ private:
     }
 };
 
+// Without a byte-order mark the reader takes everything up to the declaration in the ANSI
+// code page, and only then switches to the declared one. What is written in the declared code
+// page must therefore read the same in the ANSI one up to there; and the markup must be plain
+// ASCII bytes (not so in EBCDIC, UTF-16BE or UTF-32). Otherwise the file would not read back.
+void checkReadsBack(std::u16string_view prolog, int codePage) {
+    static constexpr std::u16string_view kMarkup = u"<?xml version=\"1.0\" ='>/!-[]";
+    const std::string markup = EncodeForCodePage(kMarkup, codePage);
+    bool same = markup == std::string(kMarkup.begin(), kMarkup.end());
+    if (same && codePage != SystemAnsiCodePage()) {
+        const std::string bytes = EncodeForCodePage(prolog, codePage);
+        auto ansi = CodePageDecoder::create(0);
+        std::u16string back;
+        for (std::size_t i = 0; i < bytes.size();) {
+            char16_t units[2];
+            int n = 0;
+            i += ansi->decode(reinterpret_cast<const unsigned char*>(bytes.data()) + i,
+                              bytes.size() - i, units, n);
+            back.append(units, static_cast<std::size_t>(n));
+        }
+        same = back == prolog;
+    }
+    if (!same)
+        throw XmlError("Code page " + std::to_string(codePage) +
+                       " cannot be used for this file: it would not read back");
+}
+
 } // namespace
 
 std::string WriteXmlDocument(XmlDocument& document) {
@@ -186,20 +212,16 @@ std::string WriteXmlDocument(XmlDocument& document) {
     normaliseDeclaration(*declaration, ownCodePage);
 
     Writer writer;
-    for (const auto& item : document.prolog())
+    std::size_t declarationEnd = 0;
+    for (const auto& item : document.prolog()) {
         writer.leaf(*item, 0);
+        if (item.get() == declaration)
+            declarationEnd = writer.text.size();
+    }
     writer.element(document.root());
 
-    if (codePage != kCodePageUtf16) {
-        // The reader finds the declaration before it knows the encoding, so the markup must be
-        // plain ASCII bytes (not so in EBCDIC, UTF-16BE or UTF-32): such a file would never
-        // read back.
-        static constexpr std::u16string_view kMarkup = u"<?xml version=\"1.0\" ='>/!-[]";
-        const std::string probe = EncodeForCodePage(kMarkup, codePage);
-        if (probe != std::string(kMarkup.begin(), kMarkup.end()))
-            throw XmlError("Code page " + std::to_string(codePage) +
-                           " cannot be used for this file: its markup would not read back");
-    }
+    if (codePage != kCodePageUtf16 && codePage != kCodePageUtf8)
+        checkReadsBack(std::u16string_view(writer.text).substr(0, declarationEnd), codePage);
     std::string bytes;
     if (codePage == kCodePageUtf8)
         bytes = "\xEF\xBB\xBF";
