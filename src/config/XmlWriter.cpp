@@ -132,6 +132,9 @@ public:
             text += u"<?";
             text += item.qualifiedName();
             attributes(item);
+            // "<?xml" is a declaration only when a blank follows it.
+            if (item.kind() == XmlNodeKind::Declaration && item.attributes().empty())
+                text += u' ';
             text += u"?>";
             break;
         }

@@ -1,0 +1,158 @@
+// Draws the program's artwork: run it to (re)make the PNG files and the Windows icon in
+// resources/images. The pictures are ours, drawn from code, so that they can be changed and
+// drawn again at any size.
+//   draw_artwork OUTPUT_FOLDER
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+#include <cstdio>
+
+namespace {
+
+QString gOut;
+
+void save(const QImage& image, const QString& name) {
+    const QString path = gOut + u'/' + name;
+    if (!image.save(path, "PNG"))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+// A pressure gauge dial: steel rim, white face, scale marks, red needle. Used by the icon.
+void drawGauge(QPainter& p, const QRectF& box, bool marks) {
+    const QPointF c = box.center();
+    const qreal r = box.width() / 2;
+    QRadialGradient rim(c, r);
+    rim.setColorAt(0.80, QColor(90, 96, 104));
+    rim.setColorAt(0.92, QColor(210, 214, 220));
+    rim.setColorAt(1.00, QColor(60, 64, 70));
+    p.setPen(Qt::NoPen);
+    p.setBrush(rim);
+    p.drawEllipse(c, r, r);
+    QRadialGradient face(c - QPointF(r * 0.2, r * 0.2), r * 1.1);
+    face.setColorAt(0, QColor(255, 255, 255));
+    face.setColorAt(1, QColor(222, 226, 232));
+    p.setBrush(face);
+    p.drawEllipse(c, r * 0.82, r * 0.82);
+    if (marks) {
+        for (int i = 0; i <= 10; ++i) {
+            const qreal a = qDegreesToRadians(225.0 - 27.0 * i);
+            const QPointF dir(qCos(a), -qSin(a));
+            p.setPen(QPen(i > 7 ? QColor(200, 30, 30) : QColor(30, 30, 40),
+                          qMax<qreal>(1.0, r * (i % 5 == 0 ? 0.06 : 0.03))));
+            p.drawLine(c + dir * r * 0.62, c + dir * r * (i % 5 == 0 ? 0.78 : 0.74));
+        }
+    }
+    const qreal needle = qDegreesToRadians(225.0 - 27.0 * 6.5);
+    const QPointF tip = c + QPointF(qCos(needle), -qSin(needle)) * r * 0.72;
+    p.setPen(QPen(QColor(210, 20, 20), qMax<qreal>(1.0, r * 0.08), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c, tip);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 40, 48));
+    p.drawEllipse(c, r * 0.12, r * 0.12);
+}
+
+QImage icon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawGauge(p, QRectF(0.5, 0.5, size - 1.0, size - 1.0), size >= 24);
+    return image;
+}
+
+// The splash background: dark, with a red and white light flare right of centre; no text.
+QImage splash() {
+    QImage image(400, 100, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient ground(0, 0, 0, 100);
+    ground.setColorAt(0, QColor(18, 20, 26));
+    ground.setColorAt(1, QColor(4, 4, 8));
+    p.fillRect(image.rect(), ground);
+    const QPointF flare(265, 48);
+    QRadialGradient glow(flare, 140);
+    glow.setColorAt(0.00, QColor(255, 255, 255, 255));
+    glow.setColorAt(0.05, QColor(255, 210, 200, 230));
+    glow.setColorAt(0.25, QColor(220, 30, 20, 150));
+    glow.setColorAt(1.00, QColor(60, 0, 0, 0));
+    p.fillRect(image.rect(), glow);
+    // The flare's streaks.
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    for (int i = 0; i < 2; ++i) {
+        QLinearGradient streak(flare.x() - 200, 0, flare.x() + 200, 0);
+        streak.setColorAt(0.0, QColor(0, 0, 0, 0));
+        streak.setColorAt(0.5, i == 0 ? QColor(255, 240, 240, 200) : QColor(255, 60, 40, 120));
+        streak.setColorAt(1.0, QColor(0, 0, 0, 0));
+        p.fillRect(QRectF(flare.x() - 200, flare.y() - (i == 0 ? 1 : 4), 400, i == 0 ? 2 : 8),
+                   streak);
+    }
+    return image;
+}
+
+// A Windows icon file holding PNG images (read by every Windows since Vista).
+void saveIco(const QList<int>& sizes, const QString& name) {
+    QList<QByteArray> pngs;
+    for (const int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        icon(size).save(&buffer, "PNG");
+        pngs << png;
+    }
+    QByteArray ico;
+    const auto put16 = [&](int v) {
+        ico.append(char(v & 0xFF));
+        ico.append(char((v >> 8) & 0xFF));
+    };
+    const auto put32 = [&](qint64 v) {
+        put16(int(v & 0xFFFF));
+        put16(int((v >> 16) & 0xFFFF));
+    };
+    put16(0);
+    put16(1);
+    put16(int(sizes.size()));
+    qint64 offset = 6 + 16 * sizes.size();
+    for (int i = 0; i < sizes.size(); ++i) {
+        ico.append(char(sizes[i] >= 256 ? 0 : sizes[i]));
+        ico.append(char(sizes[i] >= 256 ? 0 : sizes[i]));
+        ico.append(char(0));
+        ico.append(char(0));
+        put16(1);
+        put16(32);
+        put32(pngs[i].size());
+        put32(offset);
+        offset += pngs[i].size();
+    }
+    for (const QByteArray& png : pngs)
+        ico.append(png);
+    QFile file(gOut + u'/' + name);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(ico);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    gOut = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(gOut);
+    const QList<int> sizes = {16, 24, 32, 48, 64, 128, 256};
+    for (const int size : sizes)
+        save(icon(size), QStringLiteral("icon_%1.png").arg(size));
+    saveIco(sizes, QStringLiteral("baritemp.ico"));
+    save(splash(), QStringLiteral("splash.png"));
+    return 0;
+}

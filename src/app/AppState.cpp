@@ -1,0 +1,9 @@
+#include "AppState.h"
+
+namespace baritemp {
+
+AppStateValues AppState;
+
+void ResetAppState() { AppState = AppStateValues{}; }
+
+} // namespace baritemp

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace baritemp {
+
+struct OsVersion {
+    int major = 0;
+    int minor = 0;
+    unsigned build = 0;
+};
+
+// Everything the operating system does for the program, in one place: the real implementation
+// talks to Qt and the OS, the fake one in the tests records and answers instead, so that no
+// test ever opens a real modal box.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box with the error icon and one OK button.
+    virtual void showErrorBox(const QString& caption, const QString& text) = 0;
+    // The Yes/No warning dialog: 6 for Yes (the default button), 7 for No.
+    virtual int confirm(const QString& caption, const QString& question, const QString& yes,
+                        const QString& no) = 0;
+    // One diagnostics line, already prefixed with "Dev ".
+    virtual void debugLine(const QString& line) = 0;
+    // The user's documents folder, without a final separator; empty when there is none.
+    virtual QString documentsFolder() = 0;
+    // The OS product name as the OS gives it (may be empty), version numbers, service pack,
+    // computer name. Each may throw std::exception when the OS cannot be asked.
+    virtual QString osProductName() = 0;
+    virtual OsVersion osVersion() = 0;
+    virtual QString servicePack() = 0;
+    virtual QString computerName() = 0;
+    // Hands an address to the default browser; false when that failed.
+    virtual bool openUrl(const QString& url) = 0;
+    // Switches the glass frame of a window on or off; true when glass is now shown (only where
+    // desktop composition offers it).
+    virtual bool setGlass(QWidget* window, bool on) = 0;
+    // Blocks the user-interface thread.
+    virtual void sleepMs(int milliseconds) = 0;
+
+    // The platform every part of the program uses. Starts as the real one.
+    static Platform& current();
+    // Installs another (a test's fake); nullptr restores the real one.
+    static void setCurrent(Platform* platform);
+};
+
+} // namespace baritemp

@@ -1,0 +1,138 @@
+#include "Startup.h"
+
+#include "AppState.h"
+#include "BaritempApplication.h"
+#include "GlowLabel.h"
+#include "JclFileVersionInfo.h"
+#include "Platform.h"
+#include "VersionResource.h"
+#include "u_SplashFormv2011.h"
+
+#include <QIcon>
+#include <QPointer>
+#include <QWidget>
+
+#include <exception>
+#include <memory>
+
+namespace baritemp {
+
+QString SplashVersionLine(const QString& executablePath) {
+    const std::string path = executablePath.toStdString();
+    if (!HasVersionResource(path))
+        return QStringLiteral("No FileVersion");
+    const TJclFileVersionInfo info(path);
+    return QStringLiteral("%1® %2 v%3 ")
+        .arg(QString::fromStdString(info.CompanyName()), QString::fromStdString(info.InternalName()),
+             QString::fromStdString(info.FileVersion()));
+}
+
+QString MainCaption(const QString& executablePath) {
+    const std::string path = executablePath.toStdString();
+    if (!HasVersionResource(path))
+        return QStringLiteral("No Filversion");
+    const TJclFileVersionInfo info(path);
+    return QStringLiteral("%1 v%2").arg(QString::fromStdString(info.InternalName()),
+                                        QString::fromStdString(info.FileVersion()));
+}
+
+int RunStartupSequence(const char* programName, const StartupWindows& windows,
+                       const StartupOptions& options) {
+    const auto trace = [&](const QString& what) {
+        if (options.trace)
+            options.trace(what);
+    };
+    std::unique_ptr<BaritempApplication> ownApplication;
+    const auto ensureApplication = [&]() {
+        if (QApplication::instance() == nullptr)
+            ownApplication = std::make_unique<BaritempApplication>(programName);
+    };
+    Platform& platform = Platform::current();
+    try {
+        // 1. The running executable.
+        AppState.ExecutablePath = options.executablePath.isEmpty()
+                                      ? QString::fromStdString(RunningExecutablePath())
+                                      : options.executablePath;
+        // 2. The splash version line.
+        AppState.SplashVersionText = SplashVersionLine(AppState.ExecutablePath);
+        trace(QStringLiteral("2 version line: [%1]").arg(AppState.SplashVersionText));
+        // 3. The application object and its title.
+        ensureApplication();
+        QApplication::setApplicationName(QStringLiteral("Baritemp"));
+        QApplication::setApplicationDisplayName(QString());
+        QIcon icon;
+        for (const int size : {16, 32, 48, 256})
+            icon.addFile(QStringLiteral(":/images/icon_%1.png").arg(size));
+        QApplication::setWindowIcon(icon);
+        trace(QStringLiteral("3 title: [%1]").arg(ApplicationTitle()));
+        // 4. The splash window. The user may close it (Esc) whenever events are processed:
+        // the steps that write to it apply only while it exists.
+        QPointer<TSplashFormv2011> splash =
+            TSplashFormv2011::Execute(QStringLiteral("Chargement en cours..."), 40, true);
+        AppState.SplashFormv2011 = splash;
+        const auto splashState = [&]() {
+            if (splash.isNull())
+                return QStringLiteral("(closed)");
+            return QStringLiteral("middle [%1] version [%2]%3 error [%4]%5")
+                .arg(splash->LabelMiddle->text(), splash->LabelVersion->text(),
+                     splash->LabelVersion->isVisible() ? QString() : QStringLiteral(" hidden"),
+                     splash->LabelError->text(),
+                     splash->LabelError->isVisible() ? QString() : QStringLiteral(" hidden"));
+        };
+        trace(QStringLiteral("4 splash: ") + splashState());
+        // 5. The version line on the splash window, in the visibility Execute chose.
+        if (splash) {
+            splash->LabelVersion->setText(AppState.SplashVersionText);
+            splash->repaint();
+        }
+        trace(QStringLiteral("5 splash: ") + splashState());
+        // 6. The two windows, under a guard whose closing steps run whatever happens.
+        std::exception_ptr failure;
+        try {
+            AppState.f_main = windows.createMainWindow();
+            trace(QStringLiteral("6a main window created"));
+            AppState.f_settings = windows.createSettingsWindow();
+            trace(QStringLiteral("6b settings window created"));
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        // 7 to 11.
+        platform.sleepMs(100);
+        if (splash) {
+            splash->LabelError->setText(QStringLiteral("Chargement terminé..."));
+            splash->LabelError->setVisible(true);
+        }
+        trace(QStringLiteral("8 splash: ") + splashState());
+        QCoreApplication::processEvents();
+        platform.sleepMs(50);
+        if (splash)
+            splash->deleteLater(); // released: destroyed later, without its close handler
+        AppState.SplashFormv2011 = nullptr;
+        trace(QStringLiteral("11 splash released"));
+        // 12.
+        if (failure)
+            std::rethrow_exception(failure);
+        if (!options.runEventLoop)
+            return 0;
+        // 13. Show the main window and run the event loop until it closes: closing it ends the
+        // program, closing the settings window never does.
+        AppState.f_main->setAttribute(Qt::WA_QuitOnClose, true);
+        if (AppState.f_settings != nullptr)
+            AppState.f_settings->setAttribute(Qt::WA_QuitOnClose, false);
+        AppState.f_main->show();
+        trace(QStringLiteral("13 main window shown: [%1]").arg(AppState.f_main->windowTitle()));
+        const int code = QApplication::exec();
+        delete AppState.f_settings;
+        delete AppState.f_main;
+        AppState.f_settings = nullptr;
+        AppState.f_main = nullptr;
+        return code;
+    } catch (const std::exception& e) {
+        ensureApplication();
+        platform.showErrorBox(QStringLiteral("Erreur d'application"),
+                              RunTimeReportText(e, AppState.ExecutablePath));
+        return 1;
+    }
+}
+
+} // namespace baritemp

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace baritemp {
+
+// What the start-up sequence needs from the layers above it: the two windows to create.
+struct StartupWindows {
+    std::function<QWidget*()> createMainWindow;     // step 6a (its FormCreate runs inside)
+    std::function<QWidget*()> createSettingsWindow; // step 6b, stays hidden
+};
+
+struct StartupOptions {
+    // The executable whose version record is read; empty: the running one.
+    QString executablePath;
+    // Stop after step 12 instead of showing the main window and running the event loop.
+    bool runEventLoop = true;
+    // Called after each step with what the user sees then (tests follow the order with it).
+    std::function<void(const QString&)> trace;
+};
+
+// The start-up sequence, steps 1 to 13, then the event loop. Returns the exit code: 0 after a
+// normal end, 1 when an exception left the start-up (after the run-time report box).
+int RunStartupSequence(const char* programName, const StartupWindows& windows,
+                       const StartupOptions& options = {});
+
+// Format("%s® %s v%s ", CompanyName, InternalName, FileVersion), or "No FileVersion".
+QString SplashVersionLine(const QString& executablePath);
+// Format("%s v%s", InternalName, FileVersion), or "No Filversion".
+QString MainCaption(const QString& executablePath);
+
+} // namespace baritemp

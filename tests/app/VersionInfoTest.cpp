@@ -1,0 +1,190 @@
+#include "JclFileVersionInfo.h"
+#include "VersionRecord.h"
+#include "VersionResource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace baritemp {
+namespace {
+
+using namespace versionblock;
+
+VersionRecordValues thisBuild() {
+    VersionRecordValues v;
+    v.version[0] = 2011;
+    v.version[1] = 1;
+    v.version[2] = 2;
+    v.strings = {{"CompanyName", "Quorzen"},
+                 {"FileDescription", "Convertisseur d'unités / Unit converter"},
+                 {"FileVersion", "2011.1.2.0"},
+                 {"InternalName", "Baritemp"},
+                 {"LegalCopyright", ""},
+                 {"LegalTrademarks", "TM"},
+                 {"ProductVersion", "2011.1.2.0"}};
+    return v;
+}
+
+std::string entry(const std::u16string& name, const std::u16string& value) {
+    return block(name, 1, static_cast<std::uint16_t>(value.size() + 1), text(value), {});
+}
+
+// A record with the given string tables (key, entries) and no translation.
+std::string record(const std::vector<std::pair<std::u16string, std::vector<std::string>>>& tables,
+                   std::uint32_t signature = 0xFEEF04BD) {
+    std::vector<std::string> tableBlocks;
+    for (const auto& [key, entries] : tables)
+        tableBlocks.push_back(block(key, 1, 0, {}, entries));
+    const std::uint16_t version[4] = {1, 2, 3, 4};
+    std::string fixed = fixedFileInfo(version);
+    fixed[0] = static_cast<char>(signature & 0xFF);
+    return block(u"VS_VERSION_INFO", 0, 52, fixed,
+                 {block(u"StringFileInfo", 1, 0, {}, tableBlocks)});
+}
+
+TEST(TJclFileVersionInfo, ReadsThisBuildsValues) {
+    const auto info = TJclFileVersionInfo::fromBlock(BuildVersionRecord(thisBuild()));
+    EXPECT_EQ(info.CompanyName(), "Quorzen");
+    EXPECT_EQ(info.InternalName(), "Baritemp");
+    EXPECT_EQ(info.FileVersion(), "2011.1.2.0");
+    EXPECT_EQ(info.ProductVersion(), "2011.1.2.0");
+    EXPECT_EQ(info.FileDescription(), "Convertisseur d'unités / Unit converter");
+    // Names compare without regard to case: "LegalTrademarks" answers LegalTradeMarks.
+    EXPECT_EQ(info.LegalTradeMarks(), "TM");
+    EXPECT_EQ(info.LegalCopyright(), "");
+    EXPECT_EQ(info.SpecialBuild(), "");
+    ASSERT_EQ(info.Languages().size(), 1u);
+    EXPECT_EQ(info.Languages()[0], std::make_pair(std::uint16_t{0x040C}, std::uint16_t{1252}));
+    ASSERT_EQ(info.Translations().size(), 1u);
+    EXPECT_EQ(info.Translations()[0], std::make_pair(std::uint16_t{0x040C}, std::uint16_t{1252}));
+    EXPECT_EQ(info.Items().front(), "CompanyName=Quorzen");
+}
+
+TEST(TJclFileVersionInfo, OnlyTheFirstTableIsRead) {
+    const auto info = TJclFileVersionInfo::fromBlock(
+        record({{u"040C04E4", {entry(u"InternalName", u"Baritemp")}},
+                {u"040904E4", {entry(u"CompanyName", u"Quorzen")}}}));
+    EXPECT_EQ(info.CompanyName(), "");
+    EXPECT_EQ(info.InternalName(), "Baritemp");
+    EXPECT_EQ(info.Languages().size(), 2u);
+}
+
+TEST(TJclFileVersionInfo, TableKeysLoseTheirHexPrefix) {
+    const auto info = TJclFileVersionInfo::fromBlock(
+        record({{u"0x040C0x04E4", {entry(u"CompanyName", u"Quorzen")}}}));
+    EXPECT_EQ(info.CompanyName(), "Quorzen");
+    EXPECT_EQ(info.Languages()[0], std::make_pair(std::uint16_t{0x040C}, std::uint16_t{0x04E4}));
+}
+
+TEST(TJclFileVersionInfo, ValuesOfEveryKind) {
+    const auto info = TJclFileVersionInfo::fromBlock(record({{u"040C04E4",
+                                                              {
+                                                                  // Cut at the first zero.
+                                                                  block(u"Comments", 1, 6,
+                                                                        text(u"ab\0cd"), {}),
+                                                                  // 1 to 4 bytes: "$" and hex.
+                                                                  block(u"Build", 0, 2,
+                                                                        std::string("\x0A\x01", 2),
+                                                                        {}),
+                                                                  block(u"Flag", 0, 1,
+                                                                        std::string("\x07", 1), {}),
+                                                                  // Longer: its UTF-16 text.
+                                                                  block(u"Long", 0, 6,
+                                                                        text(u"xy"), {}),
+                                                                  block(u"Empty", 1, 0, {}, {}),
+                                                              }}}));
+    EXPECT_EQ(info.Comments(), "ab");
+    EXPECT_EQ(info.value("build"), "$010A");
+    EXPECT_EQ(info.value("Flag"), "$07");
+    EXPECT_EQ(info.value("Long"), "xy");
+    EXPECT_EQ(info.value("Empty"), "");
+}
+
+TEST(TJclFileVersionInfo, AnotherChildKeyEndsTheReading) {
+    const std::uint16_t version[4] = {1, 0, 0, 0};
+    const std::string table = block(u"040C04E4", 1, 0, {}, {entry(u"CompanyName", u"Q")});
+    const std::string data = block(
+        u"VS_VERSION_INFO", 0, 52, fixedFileInfo(version),
+        {block(u"Other", 1, 0, {}, {}), block(u"StringFileInfo", 1, 0, {}, {table})});
+    EXPECT_EQ(TJclFileVersionInfo::fromBlock(data).CompanyName(), "");
+}
+
+TEST(TJclFileVersionInfo, DamagedRecordsHaveNoVersionInformation) {
+    const std::string good = BuildVersionRecord(thisBuild());
+    std::string wrongKey = good;
+    wrongKey[6] = 'X';
+    const std::uint16_t version[4] = {1, 0, 0, 0};
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"BadSignature", record({{u"040C04E4", {}}}, 0xFEEF04BC)},
+        {"WrongRootKey", wrongKey},
+        {"ShortFixedPart", block(u"VS_VERSION_INFO", 0, 48, fixedFileInfo(version), {})},
+        {"SevenDigitTableKey", record({{u"040C04E", {}}})},
+        {"TableWithAValue", block(u"VS_VERSION_INFO", 0, 52, fixedFileInfo(version),
+                                  {block(u"StringFileInfo", 1, 0, {},
+                                         {block(u"040C04E4", 1, 2, text(u"x"), {})})})},
+        {"EntryOfUnknownType", record({{u"040C04E4", {block(u"CompanyName", 2, 0, {}, {})}}})},
+        {"Empty", ""},
+    };
+    for (const auto& [name, data] : cases) {
+        try {
+            TJclFileVersionInfo::fromBlock(data);
+            ADD_FAILURE() << name;
+        } catch (const VersionInfoError& e) {
+            EXPECT_STREQ(e.what(), "File contains no version information") << name;
+        }
+    }
+    // Cut anywhere, a record is either still readable or refused: never read past its end.
+    for (std::size_t size = 0; size < good.size(); ++size) {
+        try {
+            TJclFileVersionInfo::fromBlock(good.substr(0, size));
+        } catch (const VersionInfoError&) {
+        }
+    }
+}
+
+std::string ownPath() { return RunningExecutablePath(); }
+
+TEST(HasVersionResource, FindsTheSectionOfAnExecutable) {
+    // This test program carries the build's record, like the program does.
+    EXPECT_TRUE(HasVersionResource(ownPath()));
+    const TJclFileVersionInfo info(ownPath());
+    EXPECT_EQ(info.InternalName(), "Baritemp");
+    EXPECT_EQ(info.FileVersion(), "2011.1.2.0");
+    EXPECT_EQ(info.CompanyName(), "Quorzen");
+
+    const auto folder = std::filesystem::temp_directory_path();
+    const std::string text = (folder / "baritemp-not-an-executable.txt").string();
+    std::ofstream(text) << "\x7F" "ELF but not really";
+    EXPECT_FALSE(HasVersionResource(text));
+    EXPECT_FALSE(HasVersionResource("/bin/true")); // an ELF file without the section
+    EXPECT_FALSE(HasVersionResource((folder / "baritemp-missing").string()));
+    std::remove(text.c_str());
+}
+
+TEST(HasVersionResource, DamagedElfFilesHaveNoRecord) {
+    std::ifstream in(ownPath(), std::ios::binary);
+    const std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string path = (std::filesystem::temp_directory_path() / "baritemp-cut").string();
+    for (const std::size_t size : {std::size_t{4}, std::size_t{16}, std::size_t{64},
+                                   image.size() / 2, image.size() - 1}) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << image.substr(0, size);
+        HasVersionResource(path); // whatever it answers, it answers
+    }
+    std::remove(path.c_str());
+}
+
+TEST(TJclFileVersionInfo, MissingFile) {
+    try {
+        TJclFileVersionInfo info("/nonexistent/Baritemp");
+        ADD_FAILURE();
+    } catch (const VersionInfoError& e) {
+        EXPECT_STREQ(e.what(), "The file /nonexistent/Baritemp does not exist");
+    }
+}
+
+} // namespace
+} // namespace baritemp

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+
+namespace baritemp::test {
+
+// Answers for the program instead of the OS, and records what it was asked: no test ever
+// opens a real modal box. Installed for the lifetime of the object.
+class FakePlatform : public Platform {
+public:
+    FakePlatform() { Platform::setCurrent(this); }
+    ~FakePlatform() override { Platform::setCurrent(nullptr); }
+
+    struct Box {
+        QString caption;
+        QString text;
+    };
+    QList<Box> errorBoxes;
+    QStringList questions;
+    QStringList debugLines;
+    QStringList openedUrls;
+    QList<int> sleeps;
+
+    int confirmAnswer = 6;
+    QString documents = QStringLiteral("/home/user/Documents");
+    QString productName = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
+    OsVersion version{6, 1, 0};
+    QString pack;
+    QString computer = QStringLiteral("WORKSTATION");
+    bool failSystemInfo = false; // osProductName and osVersion throw
+    bool glassAvailable = false;
+
+    void showErrorBox(const QString& caption, const QString& text) override {
+        errorBoxes.append({caption, text});
+    }
+    int confirm(const QString& caption, const QString& question, const QString& yes,
+                const QString& no) override {
+        questions << caption + u'|' + question + u'|' + yes + u'|' + no;
+        return confirmAnswer;
+    }
+    void debugLine(const QString& line) override { debugLines << line; }
+    QString documentsFolder() override { return documents; }
+    QString osProductName() override {
+        if (failSystemInfo)
+            throw std::runtime_error("The system information cannot be read");
+        return productName;
+    }
+    OsVersion osVersion() override { return version; }
+    QString servicePack() override { return pack; }
+    QString computerName() override { return computer; }
+    bool openUrl(const QString& url) override {
+        openedUrls << url;
+        return true;
+    }
+    bool setGlass(QWidget*, bool on) override { return glassAvailable && on; }
+    void sleepMs(int milliseconds) override { sleeps << milliseconds; }
+};
+
+} // namespace baritemp::test
