@@ -7,6 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    qt6-base-dev libgl-dev binutils
+    xvfb xauth xdotool
 )
 
 missing=()

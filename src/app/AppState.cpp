@@ -4,6 +4,8 @@ namespace baritemp {
 
 AppStateValues AppState;
 
-void ResetAppState() { AppState = AppStateValues{}; }
+void ResetAppState() {
+    AppState = AppStateValues{};
+}
 
 } // namespace baritemp

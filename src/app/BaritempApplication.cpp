@@ -19,7 +19,9 @@
 
 namespace baritemp {
 
-QString ApplicationTitle() { return QStringLiteral("Quorzen® Convertisseur d'unités"); }
+QString ApplicationTitle() {
+    return QStringLiteral("Quorzen® Convertisseur d'unités");
+}
 
 QString ApplicationErrorText(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > u'.')
@@ -55,8 +57,9 @@ QString RunTimeReportText(const std::exception& e, const QString& executablePath
     const auto address = reinterpret_cast<std::uintptr_t>(&e);
     return QStringLiteral("Exception %1 dans le module %2 en %3.\r\n%4%5\r\n")
         .arg(QString::fromUtf8(ExceptionClassName(e)), QFileInfo(executablePath).fileName(),
-             QStringLiteral("%1").arg(static_cast<qulonglong>(address),
-                                      static_cast<int>(2 * sizeof address), 16, QChar(u'0'))
+             QStringLiteral("%1")
+                 .arg(static_cast<qulonglong>(address), static_cast<int>(2 * sizeof address), 16,
+                      QChar(u'0'))
                  .toUpper(),
              message, message.endsWith(u'.') ? QString() : QStringLiteral("."));
 }

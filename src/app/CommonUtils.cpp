@@ -38,7 +38,9 @@ const char* const kBannerPicture[] = {
 };
 
 // Left padding that centres a text in the banner's width (integer division).
-QString centring(const QString& text) { return Spaces((kBannerWidth - text.size()) / 2); }
+QString centring(const QString& text) {
+    return Spaces((kBannerWidth - text.size()) / 2);
+}
 
 QString centred(const QString& margin, const QString& text) {
     return margin + centring(text) + text;
@@ -67,13 +69,17 @@ QString FormatText(const QString& format, const QStringList& arguments) {
     return out;
 }
 
-void DevLog(const QString& text) { Platform::current().debugLine(QStringLiteral("Dev ") + text); }
+void DevLog(const QString& text) {
+    Platform::current().debugLine(QStringLiteral("Dev ") + text);
+}
 
 void DevLogFmt(const QString& format, const QStringList& arguments) {
     DevLog(FormatText(format, arguments));
 }
 
-QString Spaces(int n) { return n > 0 ? QString(n, u' ') : QString(); }
+QString Spaces(int n) {
+    return n > 0 ? QString(n, u' ') : QString();
+}
 
 int IndexOfText(const QString& text, const QStringList& list) {
     const auto upper = [](QChar c) {
@@ -98,18 +104,26 @@ QString GetSpecialFolderPath(int folder) {
     return Platform::current().documentsFolder().left(261);
 }
 
-QString GetOSProductName() { return Platform::current().osProductName() + QStringLiteral(" ®"); }
+QString GetOSProductName() {
+    return Platform::current().osProductName() + QStringLiteral(" ®");
+}
 
 QString GetOSVersionText() {
     const OsVersion v = Platform::current().osVersion();
     return QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.build);
 }
 
-QString GetOSServicePackText() { return Platform::current().servicePack().left(128); }
+QString GetOSServicePackText() {
+    return Platform::current().servicePack().left(128);
+}
 
-bool IsOSVersion6OrLater() { return Platform::current().osVersion().major > 5; }
+bool IsOSVersion6OrLater() {
+    return Platform::current().osVersion().major > 5;
+}
 
-QString LocalComputerName() { return Platform::current().computerName().left(15); }
+QString LocalComputerName() {
+    return Platform::current().computerName().left(15);
+}
 
 int ConfirmDialog(const QString& question) {
     return Platform::current().confirm(QStringLiteral("Avertissement"), question,
@@ -148,7 +162,9 @@ void EmitStartupBanner(const std::function<void(const QString&)>& line) {
     }
 }
 
-void WriteStartupBanner() { EmitStartupBanner(DevLog); }
+void WriteStartupBanner() {
+    EmitStartupBanner(DevLog);
+}
 
 QStringList StartupBannerLines() {
     QStringList lines;

@@ -30,11 +30,11 @@ int IndexOfText(const QString& text, const QStringList& list);
 // The path of a shell folder: 5 (CSIDL_PERSONAL) is the user's documents folder. Empty when it
 // cannot be found or for any other folder.
 QString GetSpecialFolderPath(int folder);
-QString GetOSProductName();    // the product name followed by " ®"
-QString GetOSVersionText();    // major.minor.build
+QString GetOSProductName();     // the product name followed by " ®"
+QString GetOSVersionText();     // major.minor.build
 QString GetOSServicePackText(); // may be empty
-bool IsOSVersion6OrLater();    // major version above 5
-QString LocalComputerName();   // at most 15 characters, empty when unknown
+bool IsOSVersion6OrLater();     // major version above 5
+QString LocalComputerName();    // at most 15 characters, empty when unknown
 
 // "Avertissement", warning icon, "&Oui" (default, 6) and "&Non" (7), in both languages.
 int ConfirmDialog(const QString& question);

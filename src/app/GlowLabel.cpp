@@ -58,8 +58,8 @@ void GlowLabel::paintEvent(QPaintEvent* event) {
     QPainterPath path;
     path.addText(textBox.left(), textBox.top() + metrics.ascent(), font(), text());
     for (int r = glowSize_; r > 0; r -= 2) {
-        painter.setPen(QPen(QColor(255, 255, 255, 40), 2 * r, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
+        painter.setPen(
+            QPen(QColor(255, 255, 255, 40), 2 * r, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(path);
     }
     painter.setPen(palette().color(QPalette::WindowText));

@@ -14,7 +14,9 @@ namespace {
     throw VersionInfoError("File contains no version information");
 }
 
-char16_t upperAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c; }
+char16_t upperAscii(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
+}
 
 bool sameKey(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size())
@@ -26,7 +28,9 @@ bool sameKey(std::u16string_view a, std::u16string_view b) {
     return true;
 }
 
-std::size_t align4(std::size_t offset) { return (offset + 3) & ~std::size_t{3}; }
+std::size_t align4(std::size_t offset) {
+    return (offset + 3) & ~std::size_t{3};
+}
 
 // One block of the record. Every read is checked against the block's bounds: a damaged record
 // is "no version information", never a read past the buffer.
@@ -185,8 +189,8 @@ void TJclFileVersionInfo::parse(const std::string& data) {
                             std::snprintf(hex, sizeof hex, "$%0*X", 2 * entry.valueLength, n);
                             value = FromUtf8(hex);
                         } else {
-                            value = reader.text(entry.valueStart, entry.valueLength / 2u,
-                                                entry.end);
+                            value =
+                                reader.text(entry.valueStart, entry.valueLength / 2u, entry.end);
                         }
                     } else {
                         noVersionInformation();

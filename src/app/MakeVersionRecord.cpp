@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
         << "__attribute__((used, section(\"" << baritemp::kVersionSectionName << "\")))\n"
         << "alignas(4) const unsigned char baritempVersionRecord[" << block.size() << "] = {";
     for (std::size_t i = 0; i < block.size(); ++i)
-        out << (i % 16 == 0 ? "\n    " : " ") << static_cast<int>(static_cast<unsigned char>(block[i]))
-            << ',';
+        out << (i % 16 == 0 ? "\n    " : " ")
+            << static_cast<int>(static_cast<unsigned char>(block[i])) << ',';
     out << "\n};\n}\n";
     return out ? 0 : 1;
 }

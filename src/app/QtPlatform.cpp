@@ -15,8 +15,8 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <dwmapi.h>
+#include <windows.h>
 #else
 #include <sys/utsname.h>
 #include <unistd.h>
@@ -35,9 +35,13 @@ Platform* gCurrent = nullptr;
 
 } // namespace
 
-Platform& Platform::current() { return gCurrent != nullptr ? *gCurrent : realPlatform(); }
+Platform& Platform::current() {
+    return gCurrent != nullptr ? *gCurrent : realPlatform();
+}
 
-void Platform::setCurrent(Platform* platform) { gCurrent = platform; }
+void Platform::setCurrent(Platform* platform) {
+    gCurrent = platform;
+}
 
 void QtPlatform::showErrorBox(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok,
@@ -162,7 +166,9 @@ QString QtPlatform::computerName() {
 #endif
 }
 
-bool QtPlatform::openUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+bool QtPlatform::openUrl(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
+}
 
 bool QtPlatform::setGlass(QWidget* window, bool on) {
 #ifdef Q_OS_WIN
@@ -180,6 +186,8 @@ bool QtPlatform::setGlass(QWidget* window, bool on) {
 #endif
 }
 
-void QtPlatform::sleepMs(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+void QtPlatform::sleepMs(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
 
 } // namespace baritemp

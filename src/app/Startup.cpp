@@ -23,7 +23,8 @@ QString SplashVersionLine(const QString& executablePath) {
         return QStringLiteral("No FileVersion");
     const TJclFileVersionInfo info(path);
     return QStringLiteral("%1® %2 v%3 ")
-        .arg(QString::fromStdString(info.CompanyName()), QString::fromStdString(info.InternalName()),
+        .arg(QString::fromStdString(info.CompanyName()),
+             QString::fromStdString(info.InternalName()),
              QString::fromStdString(info.FileVersion()));
 }
 

@@ -78,8 +78,8 @@ std::string BuildVersionRecord(const VersionRecordValues& values) {
     std::vector<std::string> entries;
     for (const auto& [name, value] : values.strings) {
         const std::u16string v = FromUtf8(value);
-        entries.push_back(block(FromUtf8(name), 1, static_cast<std::uint16_t>(v.size() + 1),
-                                text(v), {}));
+        entries.push_back(
+            block(FromUtf8(name), 1, static_cast<std::uint16_t>(v.size() + 1), text(v), {}));
     }
     const std::string table = block(FromUtf8(values.tableKey), 1, 0, {}, entries);
     const std::string stringFileInfo = block(u"StringFileInfo", 1, 0, {}, {table});

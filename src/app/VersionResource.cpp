@@ -82,8 +82,9 @@ private:
 std::optional<std::string> ReadVersionResource(const std::string& path) {
     ElfFile elf(path);
     std::string ident;
-    if (!elf.bytes(0, 16, ident) || ident.compare(0, 4, "\x7F"
-                                                        "ELF") != 0)
+    if (!elf.bytes(0, 16, ident) || ident.compare(0, 4,
+                                                  "\x7F"
+                                                  "ELF") != 0)
         return std::nullopt;
     const bool wide = ident[4] == 2; // ELFCLASS64
     elf.bigEndian = ident[5] == 2;

@@ -39,7 +39,8 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 } // namespace
 
-TSplashFormv2011::TSplashFormv2011() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+TSplashFormv2011::TSplashFormv2011()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("SplashFormv2011"));
     setWindowTitle(QStringLiteral("SplashFormv2011"));
     setFixedSize(400, 100);
@@ -57,22 +58,21 @@ TSplashFormv2011::TSplashFormv2011() : QWidget(nullptr, Qt::SplashScreen | Qt::F
     ImageBackgr->setAlignment(Qt::AlignCenter);
     ImageBackgr->setPixmap(QPixmap(QStringLiteral(":/images/splash.png")));
 
-    LabelMiddle = label(this, "LabelMiddle", {0, 40, 399, 17},
-                        "Chargement en cours. Veuillez patienter ...",
-                        MakeFont("Tahoma", 11, true), kNavy, Qt::AlignCenter, 7);
+    LabelMiddle =
+        label(this, "LabelMiddle", {0, 40, 399, 17}, "Chargement en cours. Veuillez patienter ...",
+              MakeFont("Tahoma", 11, true), kNavy, Qt::AlignCenter, 7);
     LabelError = label(this, "LabelError", {0, 56, 399, 21}, "erreur(s)", MakeFont("Calibri", 13),
                        kMaroon, Qt::AlignCenter, 5);
     LabelError->hide();
-    LabelVersion = label(this, "LabelVersion", {0, 5, 400, 23}, "LabelVersion",
-                         MakeFont("Calibri", 11, false, true), kBlack,
-                         Qt::AlignRight | Qt::AlignVCenter, 5);
+    LabelVersion =
+        label(this, "LabelVersion", {0, 5, 400, 23}, "LabelVersion",
+              MakeFont("Calibri", 11, false, true), kBlack, Qt::AlignRight | Qt::AlignVCenter, 5);
     LabelVersion->hide();
     Labeltop = label(this, "Labeltop", {0, 0, 400, 5}, " ", MakeFont("MS Sans Serif", 11), kWhite,
                      Qt::AlignLeft | Qt::AlignTop, 0);
 }
 
-TSplashFormv2011* TSplashFormv2011::Execute(const QString& labelSplash, int MyTop,
-                                            bool GlassMode) {
+TSplashFormv2011* TSplashFormv2011::Execute(const QString& labelSplash, int MyTop, bool GlassMode) {
     auto* form = new TSplashFormv2011;
     form->LabelMiddle->move(form->LabelMiddle->x(), MyTop);
 

@@ -31,8 +31,8 @@ void Tf_main::FormCreate() {
     AppState.AppCaption = MainCaption(AppState.ExecutablePath);
     setWindowTitle(AppState.AppCaption);
     const QString version = SplashVersionLine(AppState.ExecutablePath);
-    Label_Version->setText(version == QStringLiteral("No FileVersion") ? QStringLiteral("No Filversion")
-                                                                        : version);
+    Label_Version->setText(
+        version == QStringLiteral("No FileVersion") ? QStringLiteral("No Filversion") : version);
     const QString separator = QDir::separator();
     AppState.DocumentsDir = GetSpecialFolderPath(5);
     AppState.CompanyDir = AppState.DocumentsDir + separator + QStringLiteral("Quorzen");

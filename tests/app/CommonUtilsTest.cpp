@@ -1,6 +1,6 @@
+#include "CommonUtils.h"
 #include "AppState.h"
 #include "BaritempApplication.h"
-#include "CommonUtils.h"
 #include "ConversionError.h"
 #include "FakePlatform.h"
 #include "JclFileVersionInfo.h"
@@ -36,10 +36,9 @@ TEST(DevLog, PrefixesEveryLine) {
     DevLog(QStringLiteral("12,5 bar"));
     DevLogFmt(QStringLiteral("AeroEnabled      = %s"), {QStringLiteral("FALSE")});
     DevLogFmt(QStringLiteral("%s%%%s"), {QStringLiteral("a"), QStringLiteral("b")});
-    EXPECT_EQ(platform.debugLines,
-              (QStringList{QStringLiteral("Dev 12,5 bar"),
-                           QStringLiteral("Dev AeroEnabled      = FALSE"),
-                           QStringLiteral("Dev a%b")}));
+    EXPECT_EQ(platform.debugLines, (QStringList{QStringLiteral("Dev 12,5 bar"),
+                                                QStringLiteral("Dev AeroEnabled      = FALSE"),
+                                                QStringLiteral("Dev a%b")}));
 }
 
 TEST(SystemTexts, FollowTheirFormats) {
@@ -62,13 +61,14 @@ TEST(ConfirmDialog, AsksInFrenchWhateverTheLanguage) {
     FakePlatform platform;
     platform.confirmAnswer = 7;
     EXPECT_EQ(ConfirmDialog(QStringLiteral("Save?")), 7);
-    EXPECT_EQ(platform.questions,
-              QStringList{QStringLiteral("Avertissement|Save?|&Oui|&Non")});
+    EXPECT_EQ(platform.questions, QStringList{QStringLiteral("Avertissement|Save?|&Oui|&Non")});
 }
 
 class Banner : public ::testing::Test {
 protected:
-    void SetUp() override { AppState.ExecutablePath = QString::fromStdString(RunningExecutablePath()); }
+    void SetUp() override {
+        AppState.ExecutablePath = QString::fromStdString(RunningExecutablePath());
+    }
     void TearDown() override { ResetAppState(); }
     FakePlatform platform;
 };
@@ -91,8 +91,8 @@ TEST_F(Banner, WithThisBuildsRecord) {
     EXPECT_EQ(lines[24], stars);
     EXPECT_EQ(lines[25], u'*' + QString(29, u' ') + QStringLiteral("ComputerName : WORKSTATION"));
     EXPECT_EQ(lines[26], stars);
-    EXPECT_EQ(lines[27], u'*' + QString(26, u' ') +
-                             QStringLiteral("Debian GNU/Linux 12 (bookworm) ®"));
+    EXPECT_EQ(lines[27],
+              u'*' + QString(26, u' ') + QStringLiteral("Debian GNU/Linux 12 (bookworm) ®"));
     EXPECT_EQ(lines[28], u'*' + QString(40, u' ') + QStringLiteral("6.1.0"));
     EXPECT_EQ(lines[29], u'*' + QString(35, u' ') + QStringLiteral("Service Pack 1"));
 }
@@ -113,7 +113,8 @@ TEST_F(Banner, SystemErrorsEndItWithTheirMessage) {
     platform.failSystemInfo = true;
     WriteStartupBanner();
     ASSERT_EQ(platform.debugLines.size(), 28);
-    EXPECT_EQ(platform.debugLines.back(), QStringLiteral("Dev The system information cannot be read"));
+    EXPECT_EQ(platform.debugLines.back(),
+              QStringLiteral("Dev The system information cannot be read"));
     EXPECT_TRUE(platform.debugLines.front().startsWith(QStringLiteral("Dev .")));
 }
 
@@ -140,12 +141,13 @@ TEST(ApplicationErrorBox, AddsAPeriodAfterCodesAboveIt) {
 TEST(RunTimeReport, NamesClassModuleAndMessage) {
     const VersionInfoError error("File contains no version information");
     const QString text = RunTimeReportText(error, QStringLiteral("/opt/baritemp/bin/baritemp"));
-    EXPECT_TRUE(text.startsWith(QStringLiteral(
-        "Exception EJclFileVersionInfoError dans le module baritemp en ")))
+    EXPECT_TRUE(text.startsWith(
+        QStringLiteral("Exception EJclFileVersionInfoError dans le module baritemp en ")))
         << text.toStdString();
     EXPECT_TRUE(text.endsWith(QStringLiteral(".\r\nFile contains no version information.\r\n")));
     const std::runtime_error done("Done.");
-    EXPECT_TRUE(RunTimeReportText(done, QStringLiteral("x")).endsWith(QStringLiteral("\r\nDone.\r\n")));
+    EXPECT_TRUE(
+        RunTimeReportText(done, QStringLiteral("x")).endsWith(QStringLiteral("\r\nDone.\r\n")));
     EXPECT_STREQ(ExceptionClassName(done), "std::runtime_error");
     EXPECT_STREQ(ExceptionClassName(ConversionError(ConversionError::Kind::Overflow, "")),
                  "EOverflow");

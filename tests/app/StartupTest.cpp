@@ -1,6 +1,6 @@
+#include "Startup.h"
 #include "AppState.h"
 #include "FakePlatform.h"
-#include "Startup.h"
 #include "VersionResource.h"
 
 #include <QWidget>

@@ -81,22 +81,18 @@ TEST(TJclFileVersionInfo, TableKeysLoseTheirHexPrefix) {
 }
 
 TEST(TJclFileVersionInfo, ValuesOfEveryKind) {
-    const auto info = TJclFileVersionInfo::fromBlock(record({{u"040C04E4",
-                                                              {
-                                                                  // Cut at the first zero.
-                                                                  block(u"Comments", 1, 6,
-                                                                        text(u"ab\0cd"), {}),
-                                                                  // 1 to 4 bytes: "$" and hex.
-                                                                  block(u"Build", 0, 2,
-                                                                        std::string("\x0A\x01", 2),
-                                                                        {}),
-                                                                  block(u"Flag", 0, 1,
-                                                                        std::string("\x07", 1), {}),
-                                                                  // Longer: its UTF-16 text.
-                                                                  block(u"Long", 0, 6,
-                                                                        text(u"xy"), {}),
-                                                                  block(u"Empty", 1, 0, {}, {}),
-                                                              }}}));
+    const auto info = TJclFileVersionInfo::fromBlock(
+        record({{u"040C04E4",
+                 {
+                     // Cut at the first zero.
+                     block(u"Comments", 1, 6, text(u"ab\0cd"), {}),
+                     // 1 to 4 bytes: "$" and hex.
+                     block(u"Build", 0, 2, std::string("\x0A\x01", 2), {}),
+                     block(u"Flag", 0, 1, std::string("\x07", 1), {}),
+                     // Longer: its UTF-16 text.
+                     block(u"Long", 0, 6, text(u"xy"), {}),
+                     block(u"Empty", 1, 0, {}, {}),
+                 }}}));
     EXPECT_EQ(info.Comments(), "ab");
     EXPECT_EQ(info.value("build"), "$010A");
     EXPECT_EQ(info.value("Flag"), "$07");
@@ -107,9 +103,9 @@ TEST(TJclFileVersionInfo, ValuesOfEveryKind) {
 TEST(TJclFileVersionInfo, AnotherChildKeyEndsTheReading) {
     const std::uint16_t version[4] = {1, 0, 0, 0};
     const std::string table = block(u"040C04E4", 1, 0, {}, {entry(u"CompanyName", u"Q")});
-    const std::string data = block(
-        u"VS_VERSION_INFO", 0, 52, fixedFileInfo(version),
-        {block(u"Other", 1, 0, {}, {}), block(u"StringFileInfo", 1, 0, {}, {table})});
+    const std::string data =
+        block(u"VS_VERSION_INFO", 0, 52, fixedFileInfo(version),
+              {block(u"Other", 1, 0, {}, {}), block(u"StringFileInfo", 1, 0, {}, {table})});
     EXPECT_EQ(TJclFileVersionInfo::fromBlock(data).CompanyName(), "");
 }
 
@@ -123,9 +119,9 @@ TEST(TJclFileVersionInfo, DamagedRecordsHaveNoVersionInformation) {
         {"WrongRootKey", wrongKey},
         {"ShortFixedPart", block(u"VS_VERSION_INFO", 0, 48, fixedFileInfo(version), {})},
         {"SevenDigitTableKey", record({{u"040C04E", {}}})},
-        {"TableWithAValue", block(u"VS_VERSION_INFO", 0, 52, fixedFileInfo(version),
-                                  {block(u"StringFileInfo", 1, 0, {},
-                                         {block(u"040C04E4", 1, 2, text(u"x"), {})})})},
+        {"TableWithAValue",
+         block(u"VS_VERSION_INFO", 0, 52, fixedFileInfo(version),
+               {block(u"StringFileInfo", 1, 0, {}, {block(u"040C04E4", 1, 2, text(u"x"), {})})})},
         {"EntryOfUnknownType", record({{u"040C04E4", {block(u"CompanyName", 2, 0, {}, {})}}})},
         {"Empty", ""},
     };
@@ -146,7 +142,9 @@ TEST(TJclFileVersionInfo, DamagedRecordsHaveNoVersionInformation) {
     }
 }
 
-std::string ownPath() { return RunningExecutablePath(); }
+std::string ownPath() {
+    return RunningExecutablePath();
+}
 
 TEST(HasVersionResource, FindsTheSectionOfAnExecutable) {
     // This test program carries the build's record, like the program does.
@@ -158,7 +156,8 @@ TEST(HasVersionResource, FindsTheSectionOfAnExecutable) {
 
     const auto folder = std::filesystem::temp_directory_path();
     const std::string text = (folder / "baritemp-not-an-executable.txt").string();
-    std::ofstream(text) << "\x7F" "ELF but not really";
+    std::ofstream(text) << "\x7F"
+                           "ELF but not really";
     EXPECT_FALSE(HasVersionResource(text));
     EXPECT_FALSE(HasVersionResource("/bin/true")); // an ELF file without the section
     EXPECT_FALSE(HasVersionResource((folder / "baritemp-missing").string()));
@@ -169,8 +168,8 @@ TEST(HasVersionResource, DamagedElfFilesHaveNoRecord) {
     std::ifstream in(ownPath(), std::ios::binary);
     const std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string path = (std::filesystem::temp_directory_path() / "baritemp-cut").string();
-    for (const std::size_t size : {std::size_t{4}, std::size_t{16}, std::size_t{64},
-                                   image.size() / 2, image.size() - 1}) {
+    for (const std::size_t size :
+         {std::size_t{4}, std::size_t{16}, std::size_t{64}, image.size() / 2, image.size() - 1}) {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << image.substr(0, size);
         HasVersionResource(path); // whatever it answers, it answers
     }
