@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     qt6-base-dev libgl-dev binutils
-    xvfb xauth xdotool
+    xvfb xauth xdotool fonts-crosextra-carlito
 )
 
 missing=()

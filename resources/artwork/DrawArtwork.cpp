@@ -98,6 +98,54 @@ QImage splash() {
     return image;
 }
 
+// The main window's background: an industrial pressure gauge on its stem and fitting, on a
+// transparent background, 350 x 526. The fields cover most of it, so it stays quiet: light
+// steel, a pale dial, the needle in the gauge's own red.
+QImage background() {
+    QImage image(350, 526, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setOpacity(0.28);
+    // Stem and hexagonal fitting below the dial.
+    QLinearGradient steel(150, 0, 200, 0);
+    steel.setColorAt(0, QColor(120, 126, 134));
+    steel.setColorAt(0.5, QColor(235, 238, 242));
+    steel.setColorAt(1, QColor(110, 116, 124));
+    p.setPen(Qt::NoPen);
+    p.setBrush(steel);
+    p.drawRect(QRectF(160, 330, 30, 120));
+    QPolygonF hex;
+    for (int i = 0; i < 6; ++i) {
+        const qreal a = qDegreesToRadians(60.0 * i);
+        hex << QPointF(175 + 48 * qCos(a), 470 + 26 * qSin(a));
+    }
+    p.drawPolygon(hex);
+    p.drawRect(QRectF(165, 490, 20, 36));
+    drawGauge(p, QRectF(25, 35, 300, 300), true);
+    return image;
+}
+
+// The tools symbol, 16 x 16: a spanner crossed with a screwdriver.
+QImage tools() {
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 90, 160), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3, 13), QPointF(12, 4)); // screwdriver shaft
+    p.setPen(QPen(QColor(230, 160, 30), 3.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(2.5, 13.5), QPointF(5, 11)); // its handle
+    p.setPen(QPen(QColor(110, 116, 124), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 4), QPointF(12.5, 12.5)); // spanner
+    p.setBrush(QColor(110, 116, 124));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(3.5, 3.5), 3, 3);
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.drawRect(QRectF(1.5, 1, 2, 2.5)); // the spanner's jaw
+    return image;
+}
+
 // A Windows icon file holding PNG images (read by every Windows since Vista).
 void saveIco(const QList<int>& sizes, const QString& name) {
     QList<QByteArray> pngs;
@@ -154,5 +202,7 @@ int main(int argc, char** argv) {
         save(icon(size), QStringLiteral("icon_%1.png").arg(size));
     saveIco(sizes, QStringLiteral("baritemp.ico"));
     save(splash(), QStringLiteral("splash.png"));
+    save(background(), QStringLiteral("background.png"));
+    save(tools(), QStringLiteral("tools.png"));
     return 0;
 }

@@ -6,7 +6,16 @@
 namespace baritemp {
 
 QFont MakeFont(const char* family, int pixels, bool bold, bool italic) {
-    QFont f(QString::fromLatin1(family));
+    // Close stand-ins where the Windows fonts are missing: Carlito has Calibri's metrics, and
+    // the condensed DejaVu comes near Tahoma's width.
+    const QString name = QString::fromLatin1(family);
+    QStringList families{name};
+    if (name == QStringLiteral("Calibri"))
+        families << QStringLiteral("Carlito") << QStringLiteral("Nimbus Sans Narrow");
+    else
+        families << QStringLiteral("DejaVu Sans Condensed") << QStringLiteral("Nimbus Sans");
+    QFont f(name);
+    f.setFamilies(families);
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
     f.setBold(bold);

@@ -39,6 +39,9 @@ public:
     // Switches the glass frame of a window on or off; true when glass is now shown (only where
     // desktop composition offers it).
     virtual bool setGlass(QWidget* window, bool on) = 0;
+    // The platform's mouse-driven move of a window: it follows the pointer while the left
+    // button is held.
+    virtual void startWindowMove(QWidget* window) = 0;
     // Blocks the user-interface thread.
     virtual void sleepMs(int milliseconds) = 0;
 

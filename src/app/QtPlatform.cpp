@@ -11,6 +11,7 @@
 #include <QThread>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -184,6 +185,11 @@ bool QtPlatform::setGlass(QWidget* window, bool on) {
     (void)on;
     return false;
 #endif
+}
+
+void QtPlatform::startWindowMove(QWidget* window) {
+    if (window != nullptr && window->windowHandle() != nullptr)
+        window->windowHandle()->startSystemMove();
 }
 
 void QtPlatform::sleepMs(int milliseconds) {

@@ -19,6 +19,7 @@ public:
     QString computerName() override;
     bool openUrl(const QString& url) override;
     bool setGlass(QWidget* window, bool on) override;
+    void startWindowMove(QWidget* window) override;
     void sleepMs(int milliseconds) override;
 };
 

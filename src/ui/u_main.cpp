@@ -4,35 +4,169 @@
 #include "BaritempApplication.h"
 #include "CommonUtils.h"
 #include "GlowLabel.h"
+#include "NumericEntry.h"
+#include "Platform.h"
+#include "RegionalSettings.h"
+#include "Shape.h"
 #include "Startup.h"
+#include "TJvImage.h"
+#include "TemperatureConversion.h"
+#include "TextCodec.h"
+#include "ValueField.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QShowEvent>
 
 #include <exception>
 
 namespace baritemp {
 
+namespace {
+
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+QString fromU16(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+std::u16string toU16(const QString& text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                          static_cast<std::size_t>(text.size()));
+}
+
+} // namespace
+
+QString Tf_main::MakerAddress() {
+    return QStringLiteral("https://www.quorzen.example");
+}
+
 Tf_main::Tf_main() : QWidget(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("f_main"));
     setFixedSize(360, 435);
+    setFont(MakeFont("Tahoma", 11));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, Qt::black);
+    setPalette(p);
+
+    // Back to front.
+    ImageBackGround = new QLabel(this);
+    ImageBackGround->setObjectName(QStringLiteral("ImageBackGround"));
+    ImageBackGround->setGeometry(0, 0, 350, 529);
+    ImageBackGround->setAlignment(Qt::AlignCenter);
+    ImageBackGround->setPixmap(QPixmap(QStringLiteral(":/images/background.png")));
+
+    Shape_Pression = new Shape(this);
+    Shape_Pression->setObjectName(QStringLiteral("Shape_Pression"));
+    Shape_Pression->setGeometry(12, 27, 325, 254);
+    Shape_Temperature = new Shape(this);
+    Shape_Temperature->setObjectName(QStringLiteral("Shape_Temperature"));
+    Shape_Temperature->setGeometry(12, 306, 325, 79);
+
+    const auto title = [this](const char* name, int x, int y) {
+        auto* l = new GlowLabel(this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->move(x, y);
+        l->setFont(MakeFont("Tahoma", 11));
+        return l;
+    };
+    Label_TitlePression = title("Label_TitlePression", 12, 8);
+    Label_TitleTemperature = title("Label_TitleTemperature", 12, 287);
+
     Label_Version = new GlowLabel(this);
     Label_Version->setObjectName(QStringLiteral("Label_Version"));
-    Label_Version->setGeometry(0, 410, 360, 20);
+    Label_Version->setGeometry(123, 6, 214, 16);
     Label_Version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont versionFont = MakeFont("Calibri", 13, false, true);
+    versionFont.setUnderline(true);
+    Label_Version->setFont(versionFont);
+
+    Label_quorzen = new GlowLabel(this);
+    Label_quorzen->setObjectName(QStringLiteral("Label_quorzen"));
+    Label_quorzen->setGeometry(123, 404, 106, 16);
+    Label_quorzen->setAlignment(Qt::AlignCenter);
+    Label_quorzen->setFont(MakeFont("Calibri", 13, false, true));
+    Label_quorzen->setText(QStringLiteral("www.quorzen.example"));
+    // The layout's 106 pixels were made for a shorter address: widen the label about its
+    // centre just enough for this one.
+    const int linkWidth =
+        qMax(106, QFontMetrics(Label_quorzen->font()).horizontalAdvance(Label_quorzen->text()) + 6);
+    Label_quorzen->setGeometry(123 + 53 - linkWidth / 2, 404, linkWidth, 16);
+    Label_quorzen->setCursor(Qt::PointingHandCursor);
+    Label_quorzen->installEventFilter(this);
+
+    JvImg_Tools = new TJvImage(this);
+    JvImg_Tools->setObjectName(QStringLiteral("JvImg_Tools"));
+    JvImg_Tools->setGeometry(13, 404, 16, 16);
+    JvImg_Tools->setPicture(QPixmap(QStringLiteral(":/images/tools.png")));
+    JvImg_Tools->OnClick = [this] { JvImg_ToolsClick(); };
+
+    // The value fields, in tab order, above everything else.
+    struct FieldPlace {
+        ValueField** field;
+        const char* name;
+        int x, y;
+        FieldGroup group;
+        int index;
+    };
+    const FieldPlace places[] = {
+        {&Ed_Bar, "Ed_Bar", 20, 36, FieldGroup::Pressure, 0},
+        {&Ed_mBar, "Ed_mBar", 192, 36, FieldGroup::Pressure, 1},
+        {&Ed_Psi, "Ed_Psi", 20, 72, FieldGroup::Pressure, 2},
+        {&Ed_Kg, "Ed_Kg", 192, 72, FieldGroup::Pressure, 3},
+        {&Ed_Pa, "Ed_Pa", 20, 108, FieldGroup::Pressure, 4},
+        {&Ed_DaPa, "Ed_DaPa", 192, 108, FieldGroup::Pressure, 5},
+        {&Ed_Kpa, "Ed_Kpa", 20, 144, FieldGroup::Pressure, 6},
+        {&Ed_MPa, "Ed_MPa", 192, 144, FieldGroup::Pressure, 7},
+        {&Ed_Torr, "Ed_Torr", 20, 180, FieldGroup::Pressure, 8},
+        {&Ed_mCE, "Ed_mCE", 192, 180, FieldGroup::Pressure, 9},
+        {&Ed_mmHg, "Ed_mmHg", 20, 216, FieldGroup::Pressure, 10},
+        {&Ed_mmCE, "Ed_mmCE", 192, 216, FieldGroup::Pressure, 11},
+        {&Ed_inchHg, "Ed_inchHg", 20, 252, FieldGroup::Pressure, 12},
+        {&Ed_inchCE, "Ed_inchCE", 192, 252, FieldGroup::Pressure, 13},
+        {&Ed_Celsius, "Ed_Celsius", 20, 315, FieldGroup::Temperature, 0},
+        {&Ed_Fahren, "Ed_Fahren", 192, 315, FieldGroup::Temperature, 1},
+        {&Ed_Kelvin, "Ed_Kelvin", 115, 351, FieldGroup::Temperature, 2},
+    };
+    for (const FieldPlace& place : places) {
+        auto* f = new ValueField(this);
+        f->setObjectName(QString::fromLatin1(place.name));
+        f->setGeometry(place.x, place.y, 129, 21);
+        f->setTextHint(fromU16(GroupUnit(place.group, place.index)));
+        f->setBackgroundColor(Qt::white);
+        f->onEnter = [this](ValueField* sender) { ClearSelEdit(sender); };
+        if (place.group == FieldGroup::Pressure)
+            f->onKeyPress = [this](ValueField* s, char16_t& key) { Ed_PressureKeyPress(s, key); };
+        else
+            f->onKeyPress = [this](ValueField* s, char16_t& key) { Ed_CelsiusKeyPress(s, key); };
+        *place.field = f;
+        fields_ << f;
+    }
+    Ed_Celsius->onChange = [this](ValueField* sender) { Ed_CelsiusChange(sender); };
+    for (int i = 1; i < fields_.size(); ++i)
+        setTabOrder(fields_[i - 1], fields_[i]);
+
+    ReadRegionalSeparators();
     try {
         FormCreate();
     } catch (const std::exception& e) {
+        // Shown as the window is created; the rest of FormCreate is skipped, the window stays.
         ShowApplicationError(QString::fromUtf8(e.what()));
     }
 }
 
 void Tf_main::FormCreate() {
     AppState.AppCaption = MainCaption(AppState.ExecutablePath);
-    setWindowTitle(AppState.AppCaption);
     const QString version = SplashVersionLine(AppState.ExecutablePath);
     Label_Version->setText(
         version == QStringLiteral("No FileVersion") ? QStringLiteral("No Filversion") : version);
+    setWindowTitle(AppState.AppCaption);
     const QString separator = QDir::separator();
     AppState.DocumentsDir = GetSpecialFolderPath(5);
     AppState.CompanyDir = AppState.DocumentsDir + separator + QStringLiteral("Quorzen");
@@ -41,19 +175,194 @@ void Tf_main::FormCreate() {
 }
 
 void Tf_main::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
     if (!shown_) {
         shown_ = true;
         FormShow();
+        if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
     }
+    QWidget::showEvent(event);
 }
 
 void Tf_main::FormShow() {
-    // Without a configuration file: the first-run defaults.
+    // No configuration file: the first-run defaults.
     AppState.myLang = QStringLiteral("FR");
-    AppState.myColor1 = 0x000000;
-    AppState.myColor2 = 0xFFFFFF;
+    AppState.myColor1 = kBlack;
+    AppState.myColor2 = kWhite;
     AppState.myNbDec = 4;
+    if (AppState.f_settings != nullptr)
+        AppState.f_settings->setWindowTitle(QStringLiteral("Configuration"));
+    RefreshForm();
+}
+
+void Tf_main::RefreshForm() {
+    const bool glass =
+        Platform::current().setGlass(this, IsOSVersion6OrLater() && AppState.myAeroMode);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, AppState.myAeroMode ? Qt::black : Qt::white);
+    setPalette(p);
+    const QColor pen = AppState.myAeroMode ? Qt::white : Qt::black;
+    Shape_Pression->setPenColor(pen);
+    Shape_Temperature->setPenColor(pen);
+    glowSize_ = AppState.myAeroMode ? 7 : 0;
+
+    if (AppState.myLang.isEmpty())
+        AppState.myLang = QStringLiteral("FR");
+    const bool french = AppState.myLang == QStringLiteral("FR");
+    Label_TitlePression->setText(french ? QStringLiteral("Pression") : QStringLiteral("Pressure"));
+    Label_TitleTemperature->setText(french ? QStringLiteral("Température")
+                                           : QStringLiteral("Temperature"));
+    Label_TitlePression->adjustSize();
+    Label_TitleTemperature->adjustSize();
+    JvImg_Tools->setToolTip(french ? QStringLiteral("Configuration") : QStringLiteral("Settings"));
+    if (AppState.f_settings != nullptr)
+        AppState.f_settings->setWindowTitle(french ? QStringLiteral("Configuration")
+                                                   : QStringLiteral("Settings"));
+    AppState.myEditHint = french ? QStringLiteral("Pressez [Entrée] pour convertir...")
+                                 : QStringLiteral("Press [Enter] to convert...");
+
+    for (GlowLabel* label :
+         {Label_TitlePression, Label_TitleTemperature, Label_Version, Label_quorzen}) {
+        label->setGlowSize(glowSize_);
+        label->setOnGlass(glass);
+        label->setTextColor(ColorFromBgr(AppState.myColor1));
+    }
+    for (ValueField* f : fields_) {
+        f->setBackgroundColor(ColorFromBgr(AppState.myColor2));
+        if (f->Tag == 0)
+            f->setToolTip(AppState.myEditHint);
+    }
+    update();
+}
+
+ValueField* Tf_main::field(FieldGroup group, int index) const {
+    return fields_[(group == FieldGroup::Pressure ? 0 : kPressureUnitCount) + index];
+}
+
+void Tf_main::ClearSelEdit(ValueField* sender) {
+    sender->setText(QString());
+}
+
+void Tf_main::TrimToLastDigit(ValueField* field) {
+    field->setText(fromU16(baritemp::TrimToLastDigit(
+        toU16(field->text()), [](std::u16string_view text) { DevLog(fromU16(text)); })));
+}
+
+void Tf_main::keyPress(FieldGroup group, ValueField* sender, char16_t& key) {
+    key = KeyFilter(key, DecimalSeparator);
+    if (sender->text().isEmpty() || key != 13)
+        return;
+    TrimToLastDigit(sender);
+    QStringList names;
+    for (int i = 0; i < GroupSize(group); ++i)
+        names << fromU16(GroupFieldName(group, i));
+    const int index = IndexOfText(sender->objectName(), names);
+    if (index < 0)
+        return;
+    // A text that is not a number (or too large) throws here: the error leaves the handler,
+    // the field keeps its trimmed text and the Enter key is not passed on.
+    const std::vector<std::u16string> texts =
+        ConvertFieldText(group, index, toU16(sender->text()),
+                         NumberFormat{DecimalSeparator, ThousandSeparator, AppState.myNbDec});
+    ValueDisplay(group, index, texts);
+}
+
+void Tf_main::Ed_PressureKeyPress(ValueField* sender, char16_t& key) {
+    keyPress(FieldGroup::Pressure, sender, key);
+}
+
+void Tf_main::Ed_CelsiusKeyPress(ValueField* sender, char16_t& key) {
+    keyPress(FieldGroup::Temperature, sender, key);
+}
+
+void Tf_main::Ed_CelsiusChange(ValueField* sender) {
+    try {
+        if (const auto floor = CelsiusFloorText(toU16(sender->text()), DecimalSeparator))
+            sender->setText(fromU16(*floor));
+    } catch (...) {
+        // The floor never shows a message.
+    }
+}
+
+void Tf_main::ClearAllEdits() {
+    for (ValueField* f : fields_) {
+        if (f->Tag == 0)
+            f->setText(QString());
+    }
+}
+
+void Tf_main::ValueDisplay(FieldGroup group, int sourceIndex,
+                           const std::vector<std::u16string>& texts) {
+    try {
+        ClearAllEdits();
+        ValueField* source = field(group, sourceIndex);
+        source->setText(fromU16(texts.at(static_cast<std::size_t>(sourceIndex))));
+        source->setTextHint(source->text());
+        source->selectAll();
+        for (int i = 0; i < GroupSize(group); ++i) {
+            if (i != sourceIndex)
+                field(group, i)->setTextHint(fromU16(texts.at(static_cast<std::size_t>(i))));
+        }
+    } catch (...) {
+        // Displaying results never shows an error: what was updated stays.
+    }
+}
+
+void Tf_main::JvImg_ToolsClick() {
+    if (auto* settings = qobject_cast<QDialog*>(AppState.f_settings))
+        settings->exec();
+}
+
+void Tf_main::Label_quorzenClick() {
+    Platform::current().openUrl(MakerAddress());
+}
+
+void Tf_main::MouseMove() {
+    Platform::current().startWindowMove(this);
+}
+
+void Tf_main::mousePressEvent(QMouseEvent* event) {
+    // Presses on the background, the picture, the frames, the titles and the version line
+    // reach the window (those children take no mouse input); fields, the tools icon and the
+    // link keep theirs, so they never start a move.
+    if (event->button() == Qt::LeftButton)
+        MouseMove();
+    QWidget::mousePressEvent(event);
+}
+
+void Tf_main::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton)
+        MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool Tf_main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label_quorzen) {
+        switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::Leave: {
+            QFont f = Label_quorzen->font();
+            f.setUnderline(event->type() == QEvent::Enter); // italic stays
+            Label_quorzen->setFont(f);
+            break;
+        }
+        case QEvent::MouseButtonPress:
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                Label_quorzenClick();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tf_main::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange)
+        ReadRegionalSeparators();
+    QWidget::changeEvent(event);
 }
 
 } // namespace baritemp

@@ -1,29 +1,74 @@
 #pragma once
 
+#include "EntryCycle.h"
+
+#include <QList>
 #include <QWidget>
+
+class QLabel;
 
 namespace baritemp {
 
 class GlowLabel;
+class Shape;
+class TJvImage;
+class ValueField;
 
-// The main window.
+// The main window: fourteen pressure fields and three temperature fields in two frames, the
+// titles, the version line, the maker's link, the tools icon and the background picture.
 class Tf_main : public QWidget {
 public:
     Tf_main();
 
+    QLabel* ImageBackGround;
+    Shape* Shape_Pression;
+    Shape* Shape_Temperature;
+    GlowLabel* Label_TitlePression;
+    GlowLabel* Label_TitleTemperature;
     GlowLabel* Label_Version;
+    GlowLabel* Label_quorzen;
+    TJvImage* JvImg_Tools;
+    ValueField *Ed_Bar, *Ed_mBar, *Ed_Psi, *Ed_Kg, *Ed_Pa, *Ed_DaPa, *Ed_Kpa, *Ed_MPa, *Ed_Torr,
+        *Ed_mCE, *Ed_mmHg, *Ed_mmCE, *Ed_inchHg, *Ed_inchCE;
+    ValueField *Ed_Celsius, *Ed_Fahren, *Ed_Kelvin;
 
-    // Creation handler: caption and version label from the version record, the folders, the
-    // start-up banner. An error inside it is shown in the application error box and skips the
-    // rest; the window is still created.
+    // The seventeen value fields in tab order.
+    const QList<ValueField*>& valueFields() const { return fields_; }
+
     void FormCreate();
+    void FormShow();
+    // Applies glass mode, colours, glow, the interface language and the fields' tooltips.
+    void RefreshForm();
+
+    // Handlers of the value fields.
+    void ClearSelEdit(ValueField* sender);
+    void Ed_PressureKeyPress(ValueField* sender, char16_t& key);
+    void Ed_CelsiusKeyPress(ValueField* sender, char16_t& key);
+    void Ed_CelsiusChange(ValueField* sender);
+    void ClearAllEdits();
+    void TrimToLastDigit(ValueField* field);
+    void ValueDisplay(FieldGroup group, int sourceIndex, const std::vector<std::u16string>& texts);
+
+    void JvImg_ToolsClick();
+    void Label_quorzenClick();
+    void MouseMove();
+
+    static QString MakerAddress();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormShow();
+    void keyPress(FieldGroup group, ValueField* sender, char16_t& key);
+    ValueField* field(FieldGroup group, int index) const;
+
+    QList<ValueField*> fields_;
     bool shown_ = false;
+    int glowSize_ = 0;
 };
 
 } // namespace baritemp

@@ -58,7 +58,9 @@ public:
         return true;
     }
     bool setGlass(QWidget*, bool on) override { return glassAvailable && on; }
+    void startWindowMove(QWidget*) override { ++windowMoves; }
     void sleepMs(int milliseconds) override { sleeps << milliseconds; }
+    int windowMoves = 0;
 };
 
 } // namespace baritemp::test

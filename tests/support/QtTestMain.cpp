@@ -1,6 +1,6 @@
 // GoogleTest main for tests that need a QApplication: offscreen unless told otherwise, so that
 // they run (and can be listed) without a display.
-#include <QApplication>
+#include "BaritempApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    QApplication application(qtArgc, argv);
+    // The program's own application object: errors leaving event handlers end in its notify.
+    baritemp::BaritempApplication application(argv[0]);
     return RUN_ALL_TESTS();
 }

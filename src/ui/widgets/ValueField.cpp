@@ -1,0 +1,75 @@
+#include "ValueField.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace baritemp {
+
+ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text == lastText_)
+            return;
+        lastText_ = text;
+        if (onChange)
+            onChange(this);
+    });
+}
+
+void ValueField::setTextHint(const QString& hint) {
+    if (textHint_ != hint) {
+        textHint_ = hint;
+        update();
+    }
+}
+
+void ValueField::setBackgroundColor(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, color);
+    setPalette(p);
+}
+
+void ValueField::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    // Keys that make a character (Enter, Backspace and Ctrl+letter included) go through the
+    // callback first; Delete, arrows and the like make none and go straight to the field.
+    const bool character = text.size() == 1 && event->key() != Qt::Key_Delete;
+    if (!character || !onKeyPress) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    char16_t key = text.front().unicode();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        key = 13;
+    onKeyPress(this, key);
+    if (key == 0) {
+        event->accept(); // discarded: the field never sees it
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void ValueField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (onEnter)
+        onEnter(this);
+}
+
+void ValueField::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!cueBannerShown())
+        return;
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QMargins margins = textMargins();
+    area = area.marginsRemoved(margins).adjusted(2, 0, -2, 0);
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    painter.drawText(area, static_cast<int>(alignment()),
+                     fontMetrics().elidedText(textHint_, Qt::ElideRight, area.width()));
+}
+
+} // namespace baritemp

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+
+namespace baritemp {
+
+// A single-line value field as the conversions need it:
+// - a key-press callback per typed character, called before the field uses it, which may
+//   discard the character by setting it to the null character (Enter arrives as 13, then goes
+//   on to the field when it was not discarded);
+// - a change callback, synchronous, for typed and programmatic changes, only on real changes;
+// - a focus-entry callback;
+// - a cue banner (`TextHint`) drawn in grey only while the field is empty and unfocused (Qt's
+//   own placeholder would also show in a focused field).
+class ValueField : public QLineEdit {
+public:
+    explicit ValueField(QWidget* parent = nullptr);
+
+    std::function<void(ValueField*, char16_t& key)> onKeyPress;
+    std::function<void(ValueField*)> onChange;
+    std::function<void(ValueField*)> onEnter;
+
+    int Tag = 0; // 0 marks the seventeen value fields
+
+    const QString& TextHint() const { return textHint_; }
+    void setTextHint(const QString& hint);
+    bool cueBannerShown() const { return text().isEmpty() && !hasFocus() && !textHint_.isEmpty(); }
+
+    void setBackgroundColor(const QColor& color);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString textHint_;
+    QString lastText_;
+};
+
+} // namespace baritemp
