@@ -10,6 +10,7 @@
 
 #include <QIcon>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <exception>
@@ -120,8 +121,10 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
         AppState.f_main->setAttribute(Qt::WA_QuitOnClose, true);
         if (AppState.f_settings != nullptr)
             AppState.f_settings->setAttribute(Qt::WA_QuitOnClose, false);
-        AppState.f_main->show();
-        trace(QStringLiteral("13 main window shown: [%1]").arg(AppState.f_main->windowTitle()));
+        // Shown from inside the loop: its first show may open the settings window modally,
+        // and a request to end must then reach every loop.
+        QTimer::singleShot(0, AppState.f_main, [] { AppState.f_main->show(); });
+        trace(QStringLiteral("13 event loop"));
         const int code = QApplication::exec();
         delete AppState.f_settings;
         delete AppState.f_main;

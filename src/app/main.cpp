@@ -4,6 +4,7 @@
 #include "u_main.h"
 #include "u_settings.h"
 
+#include <QApplication>
 #include <QSocketNotifier>
 
 #ifndef _WIN32
@@ -30,7 +31,12 @@ void closeMainWindowOnTerminate(QWidget* mainWindow) {
     QObject::connect(notifier, &QSocketNotifier::activated, mainWindow, [mainWindow] {
         char byte;
         [[maybe_unused]] const auto read = ::read(gTerminatePipe[0], &byte, 1);
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            if (!modal->close())
+                break;
+        }
         mainWindow->close();
+        QCoreApplication::exit(0); // every running loop, the modal ones included
     });
     std::signal(SIGTERM, onTerminate);
 }

@@ -12,6 +12,7 @@ public:
     enum class Kind {
         InvalidNumber, // "'%s' n'est pas une valeur en virgule flottante correcte"
         Overflow,      // "Débordement en virgule flottante"
+        InvalidInteger, // "''%s'' n'est pas une valeur entière valide"
     };
 
     ConversionError(Kind kind, const std::string& message)
@@ -21,7 +22,7 @@ public:
 
     // The class name the run-time report shows, after the ones the original raised.
     const char* className() const {
-        return kind_ == Kind::InvalidNumber ? "EConvertError" : "EOverflow";
+        return kind_ == Kind::Overflow ? "EOverflow" : "EConvertError";
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "BaritempApplication.h"
+#include "ColorText.h"
 #include "CommonUtils.h"
 #include "GlowLabel.h"
 #include "NumericEntry.h"
@@ -14,11 +15,13 @@
 #include "TextCodec.h"
 #include "ValueField.h"
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <exception>
 
@@ -41,11 +44,36 @@ std::u16string toU16(const QString& text) {
 
 } // namespace
 
+// The placement record's view of the main window.
+class MainWindowPlacement : public PlacementTarget {
+public:
+    explicit MainWindowPlacement(QWidget* window) : window_(window) {}
+    int showCommand() override {
+        if (window_->isMinimized())
+            return 2;
+        return window_->isMaximized() ? 3 : 1;
+    }
+    bool applicationMinimised() override { return window_->isMinimized(); }
+    void setState(State state) override {
+        window_->setWindowState(state == State::Maximised ? Qt::WindowMaximized
+                                                          : Qt::WindowNoState);
+    }
+    void minimiseApplication() override {
+        QTimer::singleShot(0, window_, [w = window_] { w->showMinimized(); });
+    }
+
+private:
+    QWidget* window_;
+};
+
 QString Tf_main::MakerAddress() {
     return QStringLiteral("https://www.quorzen.example");
 }
 
-Tf_main::Tf_main() : QWidget(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint) {
+Tf_main::Tf_main()
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint),
+      JvFormConfig(JvAppXMLStorage, "f_main") {
+    JvAppXMLStorage.decimalSeparator = [] { return DecimalSeparator; };
     setObjectName(QStringLiteral("f_main"));
     setFixedSize(360, 435);
     setFont(MakeFont("Tahoma", 11));
@@ -171,27 +199,98 @@ void Tf_main::FormCreate() {
     AppState.DocumentsDir = GetSpecialFolderPath(5);
     AppState.CompanyDir = AppState.DocumentsDir + separator + QStringLiteral("Quorzen");
     AppState.ConfigDir = AppState.CompanyDir + separator + QStringLiteral("CfgFiles") + separator;
+    // ConfigDir ends with a separator already: the doubled one is kept, the file system
+    // resolves it. A file that cannot be read raises its error here: the banner is skipped.
+    JvAppXMLStorage.setFileName(
+        (AppState.ConfigDir + separator + QStringLiteral("Baritemp.xml")).toStdString());
     WriteStartupBanner();
 }
 
-void Tf_main::showEvent(QShowEvent* event) {
-    if (!shown_) {
-        shown_ = true;
-        FormShow();
-        if (const QScreen* screen = this->screen())
-            move(screen->availableGeometry().center() - rect().center());
+Tf_main::~Tf_main() {
+    if (!JvFormConfig.saved())
+        savePlacement();
+}
+
+void Tf_main::savePlacement() {
+    try {
+        MainWindowPlacement placement(this);
+        JvFormConfig.SaveFormPlacement(placement);
+    } catch (const std::exception& e) {
+        ShowApplicationError(QString::fromUtf8(e.what()));
     }
+}
+
+void Tf_main::closeEvent(QCloseEvent* event) {
+    savePlacement();
+    QWidget::closeEvent(event);
+}
+
+void Tf_main::ReadConfig() {
+    DevLog(QStringLiteral("f_main.ReadCfg"));
+    DevLog(QString(85, u'='));
+    DevLog(QStringLiteral(":-:-:-: GlassMode :-:-:-:"));
+    AppState.myAeroMode = JvFormConfig.ReadBoolean("AeroMode", false);
+    DevLogFmt(QStringLiteral("AeroEnabled      = %s"),
+              {AppState.myAeroMode ? QStringLiteral("True") : QStringLiteral("False")});
+    // A colour text that is no colour leaves ReadConfig here, before the lines below.
+    AppState.myColor1 = TextToColor(JvFormConfig.ReadString("Color1", "clBlack"));
+    AppState.myColor2 = TextToColor(JvFormConfig.ReadString("Color2", "clWhite"));
+    DevLogFmt(QStringLiteral("myColor1         = %s"),
+              {QString::fromStdString(ColorToText(AppState.myColor1))});
+    DevLogFmt(QStringLiteral("myColor2         = %s"),
+              {QString::fromStdString(ColorToText(AppState.myColor2))});
+    AppState.myLang = QString::fromStdString(JvFormConfig.ReadString("Lang", "FR"));
+    DevLogFmt(QStringLiteral("Language         = %s"), {AppState.myLang});
+    AppState.myNbDec = JvFormConfig.ReadInteger("Dec", 4);
+}
+
+void Tf_main::SaveSettingsToStore() {
+    FileSystem& files = FileSystem::real();
+    if (!files.folderExists(AppState.ConfigDir.toStdString())) {
+        files.createFolder(AppState.CompanyDir.toStdString());
+        files.createFolder(AppState.ConfigDir.toStdString());
+    }
+    JvAppXMLStorage.AllowWritesAfterReadError();
+    JvFormConfig.WriteBoolean("AeroMode", AppState.myAeroMode);
+    JvFormConfig.WriteString("Color1", ColorToText(AppState.myColor1));
+    JvFormConfig.WriteString("Color2", ColorToText(AppState.myColor2));
+    JvFormConfig.WriteString("Lang", AppState.myLang.toStdString());
+    JvFormConfig.WriteInteger("Dec", AppState.myNbDec);
+    JvAppXMLStorage.Flush();
+}
+
+void Tf_main::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    // The placement record first (its closing update block writes the file when the folder
+    // exists), then FormShow, whatever happened.
+    try {
+        MainWindowPlacement placement(this);
+        JvFormConfig.RestoreFormPlacement(placement);
+    } catch (const std::exception& e) {
+        ShowApplicationError(QString::fromUtf8(e.what()));
+    }
+    FormShow();
 }
 
 void Tf_main::FormShow() {
-    // No configuration file: the first-run defaults.
-    AppState.myLang = QStringLiteral("FR");
-    AppState.myColor1 = kBlack;
-    AppState.myColor2 = kWhite;
-    AppState.myNbDec = 4;
-    if (AppState.f_settings != nullptr)
-        AppState.f_settings->setWindowTitle(QStringLiteral("Configuration"));
+    if (FileSystem::real().fileExists(JvAppXMLStorage.FileName())) {
+        ReadConfig(); // an error here leaves FormShow: RefreshForm is skipped
+    } else {
+        // No configuration file: the first-run defaults, then the settings window.
+        AppState.myLang = QStringLiteral("FR");
+        AppState.myColor1 = kBlack;
+        AppState.myColor2 = kWhite;
+        AppState.myNbDec = 4;
+        if (auto* settings = qobject_cast<QDialog*>(AppState.f_settings)) {
+            settings->setWindowTitle(QStringLiteral("Configuration"));
+            settings->exec();
+        }
+    }
     RefreshForm();
 }
 

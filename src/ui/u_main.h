@@ -1,6 +1,8 @@
 #pragma once
 
 #include "EntryCycle.h"
+#include "JvAppXMLStorage.h"
+#include "JvFormConfig.h"
 
 #include <QList>
 #include <QWidget>
@@ -19,6 +21,11 @@ class ValueField;
 class Tf_main : public QWidget {
 public:
     Tf_main();
+    ~Tf_main() override;
+
+    // The configuration store: the file's storage and this window's section of it.
+    TJvAppXMLStorage JvAppXMLStorage;
+    TJvFormConfig JvFormConfig;
 
     QLabel* ImageBackGround;
     Shape* Shape_Pression;
@@ -37,6 +44,10 @@ public:
 
     void FormCreate();
     void FormShow();
+    // The five settings from the store into AppState (and the settings window's controls).
+    void ReadConfig();
+    // The save action's part in the store: folders when needed, the five writes, Flush.
+    void SaveSettingsToStore();
     // Applies glass mode, colours, glow, the interface language and the fields' tooltips.
     void RefreshForm();
 
@@ -57,6 +68,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -65,6 +77,8 @@ protected:
 private:
     void keyPress(FieldGroup group, ValueField* sender, char16_t& key);
     ValueField* field(FieldGroup group, int index) const;
+
+    void savePlacement();
 
     QList<ValueField*> fields_;
     bool shown_ = false;

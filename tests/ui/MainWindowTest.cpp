@@ -10,7 +10,9 @@
 #include "VersionResource.h"
 #include "u_main.h"
 
+#include <QDir>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -26,6 +28,11 @@ using test::FakePlatform;
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A documents folder whose configuration folder exists: the first show writes the
+        // file and reads the defaults from it, without opening the settings window.
+        ASSERT_TRUE(documents.isValid());
+        platform.documents = documents.path();
+        QDir().mkpath(documents.path() + QStringLiteral("/Quorzen/CfgFiles"));
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         AppState.ExecutablePath = QString::fromStdString(RunningExecutablePath());
         window = std::make_unique<Tf_main>();
@@ -62,6 +69,7 @@ protected:
         return out;
     }
 
+    QTemporaryDir documents;
     FakePlatform platform;
     std::unique_ptr<Tf_main> window;
 };
@@ -216,8 +224,8 @@ TEST_F(MainWindow, RefreshFormAppliesLanguageAndColours) {
 TEST_F(MainWindow, CaptionVersionLineAndFolders) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Baritemp v2011.1.2.0"));
     EXPECT_EQ(window->Label_Version->text(), QStringLiteral("Quorzen® Baritemp v2011.1.2.0 "));
-    EXPECT_EQ(AppState.CompanyDir, QStringLiteral("/home/user/Documents/Quorzen"));
-    EXPECT_EQ(AppState.ConfigDir, QStringLiteral("/home/user/Documents/Quorzen/CfgFiles/"));
+    EXPECT_EQ(AppState.CompanyDir, documents.path() + QStringLiteral("/Quorzen"));
+    EXPECT_EQ(AppState.ConfigDir, documents.path() + QStringLiteral("/Quorzen/CfgFiles/"));
     EXPECT_EQ(window->size(), QSize(360, 435));
     EXPECT_EQ(window->Ed_Kelvin->geometry(), QRect(115, 351, 129, 21));
 }

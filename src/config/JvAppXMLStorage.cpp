@@ -1,0 +1,203 @@
+#include "JvAppXMLStorage.h"
+
+#include "ColorText.h"
+#include "NumericEntry.h"
+#include "TextCodec.h"
+#include "XmlError.h"
+
+#include <vector>
+
+namespace baritemp {
+
+namespace {
+
+bool isSeparator(char c) {
+#ifdef _WIN32
+    return c == '\\' || c == '/';
+#else
+    return c == '/';
+#endif
+}
+
+// The key path splits at "\".
+std::vector<std::u16string> segments(const std::string& path) {
+    std::vector<std::u16string> out;
+    std::string segment;
+    for (const char c : path) {
+        if (c == '\\') {
+            if (!segment.empty())
+                out.push_back(FromUtf8(segment));
+            segment.clear();
+        } else {
+            segment += c;
+        }
+    }
+    if (!segment.empty())
+        out.push_back(FromUtf8(segment));
+    return out;
+}
+
+// Every character of a created name other than A-Z, a-z, digits, "-", ".", ":" and "_".
+std::u16string validName(const std::u16string& name) {
+    std::u16string out = name;
+    for (char16_t& c : out) {
+        const bool ok = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+                        (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == u':' ||
+                        c == u'_';
+        if (!ok)
+            c = u'_';
+    }
+    return out;
+}
+
+std::string folderPart(const std::string& path) {
+    for (std::size_t i = path.size(); i > 0; --i) {
+        if (isSeparator(path[i - 1]) || path[i - 1] == ':')
+            return path.substr(0, i);
+    }
+    return {};
+}
+
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+TJvAppXMLStorage::TJvAppXMLStorage(FileSystem& files) : files_(files) {
+    document_.setRootName(FromUtf8(RootNodeName));
+}
+
+void TJvAppXMLStorage::setFileName(const std::string& fileName) {
+    if (fileName == fileName_)
+        return;
+    fileName_ = fileName;
+    readOnly_ = files_.fileExists(fileName) && files_.isReadOnly(fileName);
+    loaded_ = true;
+    keepUnreadableFile_ = false;
+    if (!files_.fileExists(fileName)) {
+        document_.clearRoot();
+        return;
+    }
+    const auto bytes = files_.readFile(fileName);
+    try {
+        document_.read(bytes ? *bytes : std::string());
+    } catch (const XmlError&) {
+        keepUnreadableFile_ = true;
+        throw;
+    }
+}
+
+XmlNode* TJvAppXMLStorage::find(const std::string& path) const {
+    const std::vector<std::u16string> parts = segments(path);
+    XmlNode* node = const_cast<XmlNode*>(&document_.root());
+    std::size_t i = 0;
+    // The root's own name is skipped when it matches exactly, letter case included.
+    if (!parts.empty() && parts[0] == document_.root().name())
+        i = 1;
+    for (; i < parts.size() && node != nullptr; ++i)
+        node = node->findChild(parts[i]);
+    return node;
+}
+
+bool TJvAppXMLStorage::ValueExists(const std::string& path) const {
+    return find(path) != nullptr;
+}
+
+std::string TJvAppXMLStorage::ReadString(const std::string& path,
+                                         const std::string& defaultValue) const {
+    const XmlNode* node = find(path);
+    return node != nullptr ? ToUtf8(node->value()) : defaultValue;
+}
+
+std::int32_t TJvAppXMLStorage::ReadInteger(const std::string& path,
+                                           std::int32_t defaultValue) const {
+    const XmlNode* node = find(path);
+    if (node == nullptr)
+        return defaultValue;
+    return ReadStoredInteger(ToUtf8(node->value())).value_or(-1);
+}
+
+bool TJvAppXMLStorage::ReadBoolean(const std::string& path, bool defaultValue) const {
+    const XmlNode* node = find(path);
+    if (node == nullptr)
+        return defaultValue;
+    const std::string text = ToUtf8(node->value());
+    std::string upperText;
+    for (const char c : text)
+        upperText += upper(c);
+    for (const char* word : {"TRUE", "YES", "Y"}) {
+        if (upperText == word)
+            return true;
+    }
+    for (const char* word : {"FALSE", "NO", "N"}) {
+        if (upperText == word)
+            return false;
+    }
+    const auto number = TryTextToNumber(node->value(), decimalSeparator());
+    return number && !number->isZero();
+}
+
+void TJvAppXMLStorage::write(const std::string& path, const std::string& text) {
+    if (readOnly_)
+        return; // nothing at all changes, and nothing is reported
+    const std::vector<std::u16string> parts = segments(path);
+    XmlNode* node = &document_.root();
+    std::size_t i = 0;
+    if (!parts.empty() && parts[0] == document_.root().name())
+        i = 1;
+    for (; i < parts.size(); ++i) {
+        XmlNode* child = node->findChild(parts[i]);
+        node = child != nullptr ? child : &node->findOrCreateChild(validName(parts[i]));
+    }
+    node->setValue(FromUtf8(text));
+    if (updateDepth_ == 0 && AutoFlush)
+        Flush();
+}
+
+void TJvAppXMLStorage::WriteString(const std::string& path, const std::string& value) {
+    write(path, value);
+}
+
+void TJvAppXMLStorage::WriteInteger(const std::string& path, std::int32_t value) {
+    write(path, std::to_string(value));
+}
+
+void TJvAppXMLStorage::WriteBoolean(const std::string& path, bool value) {
+    write(path, value ? "TRUE" : "FALSE");
+}
+
+void TJvAppXMLStorage::EndUpdate() {
+    updateDepth_ = updateDepth_ > 0 ? updateDepth_ - 1 : 0;
+    if (updateDepth_ == 0)
+        Flush();
+}
+
+// Creates the folders above the file when needed. For the configuration file the folder part
+// ends with a doubled separator, so after one is removed it still ends with one and nothing is
+// ever created here: only the save action creates the configuration folder.
+void TJvAppXMLStorage::folderStep(const std::string& folder) {
+    if (folder.empty())
+        return;
+    std::string rest = folder;
+    if (isSeparator(rest.back()) || rest.back() == ':')
+        rest.pop_back();
+    if ((rest.size() == 2 && rest[1] == ':') || files_.folderExists(rest) || rest.empty() ||
+        folderPart(rest) == rest)
+        return;
+    folderStep(folderPart(rest));
+    files_.createFolder(rest);
+}
+
+void TJvAppXMLStorage::Flush() {
+    if (fileName_.empty() || readOnly_ || keepUnreadableFile_)
+        return;
+    try {
+        folderStep(folderPart(fileName_));
+        files_.replaceFile(fileName_, document_.write());
+    } catch (...) {
+        // Writing the configuration fails silently; the values stay for this run.
+    }
+}
+
+} // namespace baritemp

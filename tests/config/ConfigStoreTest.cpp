@@ -1,0 +1,353 @@
+#include "ColorText.h"
+#include "ConversionError.h"
+#include "FileSystem.h"
+#include "JvAppXMLStorage.h"
+#include "JvFormConfig.h"
+#include "XmlDocument.h"
+#include "XmlError.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace baritemp {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void spit(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// A documents folder of its own for each test, and the file name as the main window forms it:
+// ConfigDir (ending with a separator) + separator + "Baritemp.xml".
+class ConfigStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        documents = fs::temp_directory_path() /
+                    ("baritemp-config-" + std::to_string(::getpid()) + "-" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(documents);
+        fs::create_directories(documents);
+        companyDir = documents / "Quorzen";
+        configDir = companyDir / "CfgFiles";
+        fileName = configDir.string() + "//Baritemp.xml";
+    }
+    void TearDown() override {
+        std::error_code e;
+        fs::permissions(configDir / "Baritemp.xml", fs::perms::owner_all, e);
+        fs::remove_all(documents, e);
+    }
+
+    // The main window's normal state, for the placement record.
+    struct Window : PlacementTarget {
+        int command = 1;
+        bool minimised = false;
+        std::vector<std::string> log;
+        int showCommand() override { return command; }
+        bool applicationMinimised() override { return minimised; }
+        void setState(State s) override { log.push_back(s == State::Maximised ? "max" : "normal"); }
+        void minimiseApplication() override { log.push_back("minimise app"); }
+    };
+
+    void saveSettings(TJvFormConfig& config, TJvAppXMLStorage& storage) {
+        if (!fs::exists(configDir)) {
+            fs::create_directory(companyDir);
+            fs::create_directory(configDir);
+        }
+        config.WriteBoolean("AeroMode", false);
+        config.WriteString("Color1", ColorToText(0x000000));
+        config.WriteString("Color2", ColorToText(0xFFFFFF));
+        config.WriteString("Lang", "FR");
+        config.WriteInteger("Dec", 4);
+        storage.Flush();
+    }
+
+    fs::path documents, companyDir, configDir;
+    std::string fileName;
+};
+
+TEST_F(ConfigStore, FirstStartThenSaveThenCloseGivesTheFirstListing) {
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    Window window;
+    config.RestoreFormPlacement(window);
+    EXPECT_FALSE(fs::exists(configDir)); // nothing written, no folder made
+    saveSettings(config, storage);
+    config.SaveFormPlacement(window);
+    EXPECT_EQ(slurp(configDir / "Baritemp.xml"),
+              "<?xml version=\"1.0\" encoding=\"Windows-1252\" standalone=\"no\"?>\r\n"
+              "<Configuration>\r\n"
+              "  <f_main>\r\n"
+              "    <AeroMode>FALSE</AeroMode>\r\n"
+              "    <Color1>clBlack</Color1>\r\n"
+              "    <Color2>clWhite</Color2>\r\n"
+              "    <Lang>FR</Lang>\r\n"
+              "    <Dec>4</Dec>\r\n"
+              "    <FormVersion>0</FormVersion>\r\n"
+              "    <ShowCmd>1</ShowCmd>\r\n"
+              "  </f_main>\r\n"
+              "</Configuration>\r\n");
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(configDir), fs::directory_iterator()), 1);
+}
+
+TEST_F(ConfigStore, FolderWithoutFileGivesTheSecondListingAtTheFirstShow) {
+    fs::create_directories(configDir);
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    Window window;
+    config.RestoreFormPlacement(window);
+    EXPECT_EQ(slurp(configDir / "Baritemp.xml"),
+              "<?xml version=\"1.0\" encoding=\"Windows-1252\" standalone=\"no\"?>\r\n"
+              "<Configuration/>\r\n");
+    EXPECT_EQ(config.ReadString("Lang", "FR"), "FR");
+    EXPECT_EQ(config.ReadInteger("Dec", 4), 4);
+}
+
+struct ReadCase {
+    const char* name;
+    const char* element; // the element's text inside <f_main>, nullptr: missing
+    int expected;        // Boolean 0/1, or the integer
+};
+
+TEST_F(ConfigStore, ReadingRules) {
+    fs::create_directories(configDir);
+    const auto read = [&](const char* key, const char* text) {
+        std::string file = "<Configuration><f_main>";
+        if (text != nullptr)
+            file += std::string("<") + key + ">" + text + "</" + key + ">";
+        file += "</f_main></Configuration>";
+        spit(configDir / "Baritemp.xml", file);
+        auto storage = std::make_unique<TJvAppXMLStorage>();
+        storage->decimalSeparator = [] { return u','; };
+        storage->setFileName(fileName);
+        return storage;
+    };
+    const ReadCase booleans[] = {
+        {"yes", "yes", 1},  {"one", "1", 1},         {"minusOne", "-1", 1},   {"zero", "0", 0},
+        {"empty", "", 0},   {"blanks", " TRUE ", 0}, {"y", "y", 1},           {"n", "N", 0},
+        {"half", "0,5", 1}, {"word", "vrai", 0},     {"missing", nullptr, 1},
+    };
+    for (const ReadCase& c : booleans) {
+        auto storage = read("AeroMode", c.element);
+        EXPECT_EQ(storage->ReadBoolean("Configuration\\f_main\\AeroMode", true), c.expected == 1)
+            << c.name;
+    }
+    const ReadCase integers[] = {
+        {"dollar", "$A", 10},      {"zeroX", "0x1F", 31},
+        {"leadingBlank", " 7", 7}, {"trailingBlank", "7 ", -1},
+        {"empty", "", -1},         {"missing", nullptr, 4},
+        {"four", "four", -1},      {"low32Bits", "4294967297", 1},
+        {"negative", "-12", -12},  {"tooBig", "99999999999999999999", -1},
+    };
+    for (const ReadCase& c : integers) {
+        auto storage = read("Dec", c.element);
+        EXPECT_EQ(storage->ReadInteger("Configuration\\f_main\\Dec", 4), c.expected) << c.name;
+    }
+}
+
+TEST_F(ConfigStore, HandEditedNamesAreFoundAndKept) {
+    fs::create_directories(configDir);
+    spit(configDir / "Baritemp.xml",
+         "<Configuration><F_MAIN><aeromode>yes</aeromode><Lang>UK</Lang><lang>FR</lang>"
+         "</F_MAIN></Configuration>");
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    EXPECT_TRUE(config.ReadBoolean("AeroMode", false));
+    EXPECT_EQ(config.ReadString("Lang", "?"), "FR"); // the last of the duplicates
+    config.WriteBoolean("AeroMode", true);
+    config.WriteString("Lang", "UK");
+    const std::string file = slurp(configDir / "Baritemp.xml");
+    EXPECT_NE(file.find("<aeromode>TRUE</aeromode>"), std::string::npos) << file;
+    EXPECT_NE(file.find("<Lang>UK</Lang>\r\n    <lang>UK</lang>"), std::string::npos) << file;
+}
+
+TEST_F(ConfigStore, AnotherRootNameGivesDefaultsAndGainsAConfigurationElement) {
+    fs::create_directories(configDir);
+    spit(configDir / "Baritemp.xml",
+         "<configuration><f_main><Dec>7</Dec></f_main></configuration>");
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    EXPECT_EQ(config.ReadInteger("Dec", 4), 4);
+    config.WriteInteger("Dec", 2);
+    const std::string file = slurp(configDir / "Baritemp.xml");
+    EXPECT_NE(file.find("<configuration>\r\n  <f_main>\r\n    <Dec>7</Dec>\r\n  </f_main>\r\n"
+                        "  <Configuration>\r\n    <f_main>\r\n      <Dec>2</Dec>"),
+              std::string::npos)
+        << file;
+}
+
+TEST_F(ConfigStore, ReadOnlyFileIsNeverWritten) {
+    fs::create_directories(configDir);
+    const std::string original = "<Configuration><f_main><Lang>UK</Lang></f_main></Configuration>";
+    spit(configDir / "Baritemp.xml", original);
+    ::chmod((configDir / "Baritemp.xml").c_str(), 0444);
+    const auto before = fs::last_write_time(configDir / "Baritemp.xml");
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    EXPECT_TRUE(storage.ReadOnly());
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    saveSettings(config, storage);
+    EXPECT_EQ(config.ReadString("Lang", "?"), "UK"); // the document did not change either
+    EXPECT_EQ(slurp(configDir / "Baritemp.xml"), original);
+    EXPECT_EQ(fs::last_write_time(configDir / "Baritemp.xml"), before);
+}
+
+TEST_F(ConfigStore, AnUnreadableFileIsReportedAndKeptUntilTheUserSaves) {
+    fs::create_directories(configDir);
+    const std::string broken =
+        "<Configuration><f_main><Lang>UK</lang></f_main><x/></Configuration>";
+    spit(configDir / "Baritemp.xml", broken);
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    try {
+        storage.setFileName(fileName);
+        ADD_FAILURE();
+    } catch (const XmlError& e) {
+        EXPECT_STREQ(e.what(), "Invalid XML Element: Erroneous end of tag, expecting </Lang> but "
+                               "</lang> found at position 38");
+    }
+    EXPECT_EQ(config.ReadString("Lang", "FR"), "FR"); // the section went with the error
+    Window window;
+    config.RestoreFormPlacement(window);
+    config.SaveFormPlacement(window);
+    EXPECT_EQ(slurp(configDir / "Baritemp.xml"), broken);
+    storage.AllowWritesAfterReadError();
+    saveSettings(config, storage);
+    EXPECT_NE(slurp(configDir / "Baritemp.xml").find("<Lang>FR</Lang>"), std::string::npos);
+}
+
+TEST_F(ConfigStore, ShowCommandsMapToWindowStates) {
+    fs::create_directories(configDir);
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"1", {"normal"}},
+        {"5", {"normal"}},
+        {"9", {"normal"}},
+        {"2", {"normal", "minimise app"}},
+        {"6", {"normal", "minimise app"}},
+        {"7", {"normal", "minimise app"}},
+        {"3", {"max"}},
+        {"0", {"normal"}},
+        {"4", {"normal"}},
+    };
+    for (const auto& [command, expected] : cases) {
+        spit(configDir / "Baritemp.xml", std::string("<Configuration><f_main><FormVersion>0"
+                                                     "</FormVersion><ShowCmd>") +
+                                             command + "</ShowCmd></f_main></Configuration>");
+        TJvAppXMLStorage storage;
+        TJvFormConfig config(storage, "f_main");
+        storage.setFileName(fileName);
+        Window window;
+        config.RestoreFormPlacement(window);
+        EXPECT_EQ(window.log, expected) << command;
+    }
+    // A negative FormVersion: nothing restored, yet the record counts as restored.
+    spit(configDir / "Baritemp.xml",
+         "<Configuration><f_main><FormVersion>x</FormVersion><ShowCmd>3</ShowCmd></f_main>"
+         "</Configuration>");
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    Window window;
+    config.RestoreFormPlacement(window);
+    EXPECT_TRUE(window.log.empty());
+    EXPECT_TRUE(config.restored());
+    window.minimised = true;
+    config.SaveFormPlacement(window);
+    EXPECT_EQ(config.ReadInteger("ShowCmd", -9), 2);
+    EXPECT_EQ(config.ReadInteger("FormVersion", -9), 0);
+}
+
+TEST_F(ConfigStore, UpdateBlocksWriteOnceAtTheOutermostEnd) {
+    fs::create_directories(configDir);
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    storage.BeginUpdate();
+    storage.BeginUpdate();
+    config.WriteInteger("Dec", 3);
+    storage.EndUpdate();
+    EXPECT_FALSE(fs::exists(configDir / "Baritemp.xml"));
+    storage.EndUpdate();
+    EXPECT_TRUE(fs::exists(configDir / "Baritemp.xml"));
+    storage.EndUpdate(); // never below zero: the next write still writes at once
+    config.WriteInteger("Dec", 5);
+    EXPECT_NE(slurp(configDir / "Baritemp.xml").find("<Dec>5</Dec>"), std::string::npos);
+}
+
+// A save interrupted by a crash (SIGKILL at a random moment in a child process writing the
+// file over and over) never leaves a file that fails to load: each write replaces the file
+// whole or not at all.
+TEST_F(ConfigStore, KilledInTheMiddleOfSavesTheFileStillLoads) {
+    fs::create_directories(configDir);
+    std::mt19937 random(12345);
+    for (int round = 0; round < 25; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            TJvAppXMLStorage storage;
+            TJvFormConfig config(storage, "f_main");
+            storage.setFileName(fileName);
+            const std::string big(200000, 'x'); // a long write: a wide window to be killed in
+            for (int i = 0;; ++i) {
+                config.WriteString("Lang", i % 2 ? "FR" : "UK");
+                config.WriteString("Padding",
+                                   big.substr(0, static_cast<std::size_t>(i % 7) * 30000));
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(2000 + random() % 30000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (!fs::exists(configDir / "Baritemp.xml"))
+            continue; // killed before the first write
+        XmlDocument document;
+        document.setRootName(u"Configuration");
+        EXPECT_NO_THROW(document.read(slurp(configDir / "Baritemp.xml"))) << "round " << round;
+        EXPECT_NE(document.root().findChild(u"f_main"), nullptr) << "round " << round;
+    }
+}
+
+TEST(ColorText, NamesFirstElseEightHexDigits) {
+    EXPECT_EQ(ColorToText(0x000000FF), "clRed");
+    EXPECT_EQ(ColorToText(0x00FFFFFF), "clWhite");
+    EXPECT_EQ(ColorToText(0x000080FF), "$000080FF");
+    EXPECT_EQ(ColorToText(0x20000000), "clDefault");
+    EXPECT_EQ(ColorToText(0xFF000005), "clWindow");
+    for (const char* text : {"$000000FF", "255", "CLRED", "clred", " 255", "0xFF", "xff", "+255"})
+        EXPECT_EQ(TextToColor(text), 0x000000FFu) << text;
+    EXPECT_EQ(TextToColor("$000080FF"), 0x000080FFu);
+    EXPECT_EQ(TextToColor("-1"), 0xFFFFFFFFu);
+    for (const char* text : {"bleu", "", "255 ", "$123456789", "2147483648", "0x"}) {
+        try {
+            TextToColor(text);
+            ADD_FAILURE() << text;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("''") + text + "'' n'est pas une valeur entière valide");
+        }
+    }
+}
+
+} // namespace
+} // namespace baritemp
