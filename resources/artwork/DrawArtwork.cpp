@@ -146,6 +146,73 @@ QImage tools() {
     return image;
 }
 
+// A round flag, 16 x 16, with a thin darker rim.
+QImage flag(bool french) {
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath disc;
+    disc.addEllipse(QRectF(0.5, 0.5, 15, 15));
+    p.setClipPath(disc);
+    if (french) {
+        p.fillRect(QRectF(0, 0, 5.34, 16), QColor(0, 35, 149));
+        p.fillRect(QRectF(5.33, 0, 5.34, 16), Qt::white);
+        p.fillRect(QRectF(10.66, 0, 5.34, 16), QColor(237, 41, 57));
+    } else {
+        p.fillRect(QRectF(0, 0, 16, 16), QColor(1, 33, 105));
+        p.setPen(QPen(Qt::white, 3.2));
+        p.drawLine(QPointF(0, 0), QPointF(16, 16));
+        p.drawLine(QPointF(16, 0), QPointF(0, 16));
+        p.setPen(QPen(QColor(200, 16, 46), 1.2));
+        p.drawLine(QPointF(0, 0), QPointF(16, 16));
+        p.drawLine(QPointF(16, 0), QPointF(0, 16));
+        p.fillRect(QRectF(6, 0, 4, 16), Qt::white);
+        p.fillRect(QRectF(0, 6, 16, 4), Qt::white);
+        p.fillRect(QRectF(6.8, 0, 2.4, 16), QColor(200, 16, 46));
+        p.fillRect(QRectF(0, 6.8, 16, 2.4), QColor(200, 16, 46));
+    }
+    p.setClipping(false);
+    p.setPen(QPen(QColor(0, 0, 0, 90), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    return image;
+}
+
+// A picture button, 89 x 28: a symbol (diskette or red cross) and a word. Looks: 0 normal,
+// 1 hover (light-blue rounded frame, pale fill), 2 pressed (blue frame, deeper fill).
+QImage button(bool save, const QString& word, int look) {
+    QImage image(89, 28, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (look > 0) {
+        p.setPen(QPen(look == 1 ? QColor(120, 180, 235) : QColor(40, 110, 200), 1));
+        p.setBrush(look == 1 ? QColor(225, 240, 252, 230) : QColor(170, 205, 240, 240));
+        p.drawRoundedRect(QRectF(0.5, 0.5, 88, 27), 4, 4);
+    }
+    const QRectF icon(6, 6, 16, 16);
+    if (save) {
+        p.setPen(QPen(QColor(30, 50, 90), 1));
+        p.setBrush(QColor(60, 100, 170));
+        p.drawRoundedRect(icon, 1.5, 1.5);
+        p.setBrush(QColor(235, 238, 242));
+        p.drawRect(QRectF(9, 6.5, 10, 6)); // the label
+        p.setBrush(QColor(30, 50, 90));
+        p.drawRect(QRectF(10, 16, 8, 5.5)); // the shutter
+    } else {
+        p.setPen(QPen(QColor(205, 30, 30), 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(icon.topLeft() + QPointF(2, 2), icon.bottomRight() - QPointF(2, 2));
+        p.drawLine(icon.topRight() + QPointF(-2, 2), icon.bottomLeft() + QPointF(2, -2));
+    }
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(12);
+    p.setFont(font);
+    p.setPen(QColor(20, 20, 30));
+    p.drawText(QRectF(25, 0, 63, 28), Qt::AlignCenter, word);
+    return image;
+}
+
 // A Windows icon file holding PNG images (read by every Windows since Vista).
 void saveIco(const QList<int>& sizes, const QString& name) {
     QList<QByteArray> pngs;
@@ -204,5 +271,22 @@ int main(int argc, char** argv) {
     save(splash(), QStringLiteral("splash.png"));
     save(background(), QStringLiteral("background.png"));
     save(tools(), QStringLiteral("tools.png"));
+    save(flag(true), QStringLiteral("flag_fr.png"));
+    save(flag(false), QStringLiteral("flag_uk.png"));
+    const struct {
+        const char* name;
+        bool save;
+        const char* word;
+    } buttons[] = {{"save_fr", true, "Enregistrer"},
+                   {"cancel_fr", false, "Annuler"},
+                   {"save_uk", true, "Save"},
+                   {"cancel_uk", false, "Cancel"}};
+    for (const auto& b : buttons) {
+        const QString name = QString::fromLatin1(b.name);
+        const QString word = QString::fromLatin1(b.word);
+        save(button(b.save, word, 0), name + QStringLiteral(".png"));
+        save(button(b.save, word, 1), name + QStringLiteral("_hover.png"));
+        save(button(b.save, word, 2), name + QStringLiteral("_down.png"));
+    }
     return 0;
 }

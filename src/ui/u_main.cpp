@@ -1,5 +1,7 @@
 #include "u_main.h"
 
+#include "u_settings.h"
+
 #include "AppState.h"
 #include "BaritempApplication.h"
 #include "ColorText.h"
@@ -242,6 +244,8 @@ void Tf_main::ReadConfig() {
     AppState.myLang = QString::fromStdString(JvFormConfig.ReadString("Lang", "FR"));
     DevLogFmt(QStringLiteral("Language         = %s"), {AppState.myLang});
     AppState.myNbDec = JvFormConfig.ReadInteger("Dec", 4);
+    if (auto* settings = dynamic_cast<Tf_settings*>(AppState.f_settings))
+        settings->SetControlsFromAppState();
 }
 
 void Tf_main::SaveSettingsToStore() {
@@ -324,14 +328,25 @@ void Tf_main::RefreshForm() {
          {Label_TitlePression, Label_TitleTemperature, Label_Version, Label_quorzen}) {
         label->setGlowSize(glowSize_);
         label->setOnGlass(glass);
-        label->setTextColor(ColorFromBgr(AppState.myColor1));
     }
+    SetLabelsColor(AppState.myColor1);
+    SetFieldsColor(AppState.myColor2);
     for (ValueField* f : fields_) {
-        f->setBackgroundColor(ColorFromBgr(AppState.myColor2));
         if (f->Tag == 0)
             f->setToolTip(AppState.myEditHint);
     }
     update();
+}
+
+void Tf_main::SetLabelsColor(std::uint32_t color) {
+    for (GlowLabel* label :
+         {Label_TitlePression, Label_TitleTemperature, Label_Version, Label_quorzen})
+        label->setTextColor(ColorFromBgr(color));
+}
+
+void Tf_main::SetFieldsColor(std::uint32_t color) {
+    for (ValueField* f : fields_)
+        f->setBackgroundColor(ColorFromBgr(color));
 }
 
 ValueField* Tf_main::field(FieldGroup group, int index) const {

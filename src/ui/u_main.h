@@ -60,6 +60,10 @@ public:
     void TrimToLastDigit(ValueField* field);
     void ValueDisplay(FieldGroup group, int sourceIndex, const std::vector<std::u16string>& texts);
 
+    // Every label's font colour, every value field's background (the settings window's grids).
+    void SetLabelsColor(std::uint32_t color);
+    void SetFieldsColor(std::uint32_t color);
+
     void JvImg_ToolsClick();
     void Label_quorzenClick();
     void MouseMove();

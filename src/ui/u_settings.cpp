@@ -1,11 +1,411 @@
 #include "u_settings.h"
 
+#include "AppState.h"
+#include "BaritempApplication.h"
+#include "CommonUtils.h"
+#include "GlowLabel.h"
+#include "Platform.h"
+#include "Shape.h"
+#include "TJvImage.h"
+#include "TJvOfficeColorPanel.h"
+#include "u_main.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+
+#include <exception>
+
 namespace baritemp {
+
+namespace {
+
+constexpr std::uint32_t kDefaultColor = 0x20000000; // clDefault
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+Tf_main* mainWindow() {
+    return dynamic_cast<Tf_main*>(AppState.f_main);
+}
+
+QPixmap picture(const char* name) {
+    return QPixmap(QStringLiteral(":/images/") + QString::fromLatin1(name) +
+                   QStringLiteral(".png"));
+}
+
+TJvImage* pictureButton(QWidget* parent, const char* name, int left, const char* pictures,
+                        bool clicked, bool visible) {
+    auto* b = new TJvImage(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(left, 303, 89, 28);
+    const QPixmap normal = picture(pictures);
+    b->setPicture(normal);
+    TJvImage::PicturesGroup group;
+    group.PicEnter = picture((std::string(pictures) + "_hover").c_str());
+    group.PicDown = picture((std::string(pictures) + "_down").c_str());
+    if (clicked)
+        group.PicClicked1 = group.PicClicked2 = normal; // after a click: the normal picture
+    b->setPictures(group);
+    b->setVisible(visible);
+    return b;
+}
+
+} // namespace
 
 Tf_settings::Tf_settings() : QDialog(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("f_settings"));
     setWindowTitle(QStringLiteral("Configuration"));
     setFixedSize(345, 341);
+    setModal(true);
+    setFont(MakeFont("Tahoma", 11));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+
+    const auto label = [this](const char* name, QRect geometry, const char* text) {
+        auto* l = new GlowLabel(this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setGeometry(geometry);
+        l->setText(QString::fromUtf8(text));
+        l->setWordWrap(geometry.height() > 20);
+        l->setTextColor(Qt::black);
+        return l;
+    };
+    const auto shape = [this](const char* name, QRect geometry) {
+        auto* s = new Shape(this);
+        s->setObjectName(QString::fromLatin1(name));
+        s->setGeometry(geometry);
+        return s;
+    };
+    Label_TitleLanguage = label("Label_TitleLanguage", {12, 8, 60, 13}, "Langue");
+    Shape_Language = shape("Shape_Language", {12, 27, 323, 42});
+    RadioBtn_FR = new QRadioButton(this);
+    RadioBtn_FR->setObjectName(QStringLiteral("RadioBtn_FR"));
+    RadioBtn_FR->setGeometry(20, 40, 13, 13);
+    RadioBtn_FR->setAutoExclusive(false); // exclusivity is ours: see selectLanguageOption
+    RadioBtn_FR->setChecked(true);
+    Label_FR = label("Label_FR", {44, 40, 60, 13}, "Français");
+    ImgFR = new QLabel(this);
+    ImgFR->setObjectName(QStringLiteral("ImgFR"));
+    ImgFR->setGeometry(120, 40, 16, 16);
+    ImgFR->setPixmap(picture("flag_fr"));
+    Img_UK = new QLabel(this);
+    Img_UK->setObjectName(QStringLiteral("Img_UK"));
+    Img_UK->setGeometry(200, 40, 16, 16);
+    Img_UK->setPixmap(picture("flag_uk"));
+    Label_UK = label("Label_UK", {224, 40, 60, 13}, "English");
+    RadioBtn_UK = new QRadioButton(this);
+    RadioBtn_UK->setObjectName(QStringLiteral("RadioBtn_UK"));
+    RadioBtn_UK->setGeometry(300, 40, 13, 13);
+    RadioBtn_UK->setAutoExclusive(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{RadioBtn_FR, Label_FR, ImgFR, Img_UK,
+                                                      Label_UK, RadioBtn_UK})
+        w->setCursor(Qt::PointingHandCursor);
+
+    Shape_Colors = shape("Shape_Colors", {12, 83, 323, 142});
+    Label_Color1 = label("Label_Color1", {24, 93, 150, 27}, "Couleur des titres");
+    Label_Color2 = label("Label_Color2", {182, 93, 150, 27}, "Couleur zone de texte");
+    Label_Color1->setWordWrap(false);
+    Label_Color2->setWordWrap(false);
+    Label_Color1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label_Color2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    JvColorPanel1 = new TJvOfficeColorPanel(this, kWhite, kDefaultColor);
+    JvColorPanel1->setObjectName(QStringLiteral("JvColorPanel1"));
+    JvColorPanel1->move(20, 112);
+    JvColorPanel2 = new TJvOfficeColorPanel(this, kDefaultColor, kWhite);
+    JvColorPanel2->setObjectName(QStringLiteral("JvColorPanel2"));
+    JvColorPanel2->move(180, 112);
+
+    Shape_Options = shape("Shape_Options", {12, 239, 323, 58});
+    Label_Dec = label("Label_Dec", {20, 244, 150, 13}, "Nombre de décimales");
+    Ed_NbDec = new QLineEdit(this);
+    Ed_NbDec->setObjectName(QStringLiteral("Ed_NbDec"));
+    Ed_NbDec->setGeometry(20, 263, 129, 21);
+    Ed_NbDec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Ed_NbDec->setMaxLength(1);
+    Ed_NbDec->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), Ed_NbDec));
+    Ed_NbDec->setText(QStringLiteral("4"));
+    Ed_NbDec->setToolTip(QStringLiteral("max 9 décimales"));
+    JvCheckBoxAero = new QCheckBox(this);
+    JvCheckBoxAero->setObjectName(QStringLiteral("JvCheckBoxAero"));
+    JvCheckBoxAero->setGeometry(176, 267, 13, 13);
+    JvCheckBoxAero->setCursor(Qt::PointingHandCursor);
+    Label_CheckAero = label("Label_CheckAero", {195, 266, 145, 13}, "Activer le mode Aero Glass");
+    Label_CheckAero->setCursor(Qt::PointingHandCursor);
+
+    JvImg_SaveFR = pictureButton(this, "JvImg_SaveFR", 59, "save_fr", true, true);
+    JvImg_CancelFR = pictureButton(this, "JvImg_CancelFR", 195, "cancel_fr", false, true);
+    JvImg_SaveUK = pictureButton(this, "JvImg_SaveUK", 59, "save_uk", true, false);
+    JvImg_CancelUK = pictureButton(this, "JvImg_CancelUK", 195, "cancel_uk", true, false);
+
+    // Reactions: a control set by code behaves as if the user had changed it.
+    connect(RadioBtn_FR, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            selectLanguageOption(RadioBtn_FR);
+            RadioBtn_FRClick();
+        }
+    });
+    connect(RadioBtn_UK, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            selectLanguageOption(RadioBtn_UK);
+            RadioBtn_FRClick();
+        }
+    });
+    connect(JvCheckBoxAero, &QCheckBox::toggled, this, [this] { JvCheckBoxAeroClick(); });
+    connect(Ed_NbDec, &QLineEdit::textChanged, this, [this] { Ed_NbDecChange(); });
+    JvColorPanel1->OnColorChange = [this] { JvColorPanel1ColorChange(); };
+    JvColorPanel2->OnColorChange = [this] { JvColorPanel2ColorChange(); };
+    JvImg_SaveFR->OnClick = JvImg_SaveUK->OnClick = [this] { ASaveExecute(); };
+    JvImg_CancelFR->OnClick = JvImg_CancelUK->OnClick = [this] { ACancelExecute(); };
+    for (QObject* o :
+         std::initializer_list<QObject*>{Label_FR, ImgFR, Label_UK, Img_UK, Label_CheckAero,
+                                         JvCheckBoxAero, RadioBtn_FR, RadioBtn_UK, Ed_NbDec})
+        o->installEventFilter(this);
+
+    // Tab: the check box, the selected language option, the decimals; the grids take none.
+    JvColorPanel1->setFocusPolicy(Qt::NoFocus);
+    JvColorPanel2->setFocusPolicy(Qt::NoFocus);
+    selectLanguageOption(RadioBtn_FR);
+    setTabOrder(JvCheckBoxAero, RadioBtn_FR);
+    setTabOrder(RadioBtn_FR, RadioBtn_UK);
+    setTabOrder(RadioBtn_UK, Ed_NbDec);
+}
+
+QList<GlowLabel*> Tf_settings::labels() const {
+    return {Label_TitleLanguage, Label_FR,  Label_UK,       Label_Color1,
+            Label_Color2,        Label_Dec, Label_CheckAero};
+}
+
+void Tf_settings::selectLanguageOption(QRadioButton* option) {
+    QRadioButton* other = option == RadioBtn_FR ? RadioBtn_UK : RadioBtn_FR;
+    if (option->isChecked() && other->isChecked()) {
+        const QSignalBlocker quiet(other); // deselecting runs nothing
+        other->setChecked(false);
+    }
+    RadioBtn_FR->setFocusPolicy(RadioBtn_FR->isChecked() ? Qt::TabFocus : Qt::NoFocus);
+    RadioBtn_UK->setFocusPolicy(RadioBtn_UK->isChecked() ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Tf_settings::applyLanguageTexts(bool french) {
+    Label_TitleLanguage->setText(french ? QStringLiteral("Langue") : QStringLiteral("Language"));
+    Label_Color1->setText(french ? QStringLiteral("Couleur des titres")
+                                 : QStringLiteral("Titles color"));
+    Label_Color2->setText(french ? QStringLiteral("Couleur zone de texte")
+                                 : QStringLiteral("Background text color"));
+    Label_CheckAero->setText(french ? QStringLiteral("Activer le mode Aero Glass")
+                                    : QStringLiteral("Enable Glass mode"));
+    Label_Dec->setText(french ? QStringLiteral("Nombre de décimales")
+                              : QStringLiteral("Number of decimals"));
+    Ed_NbDec->setToolTip(french ? QStringLiteral("max 9 décimales")
+                                : QStringLiteral("max 9 decimales"));
+    TJvImage* show[2] = {french ? JvImg_SaveFR : JvImg_SaveUK,
+                         french ? JvImg_CancelFR : JvImg_CancelUK};
+    TJvImage* hide[2] = {french ? JvImg_SaveUK : JvImg_SaveFR,
+                         french ? JvImg_CancelUK : JvImg_CancelFR};
+    for (TJvImage* b : show)
+        b->setVisible(true);
+    for (TJvImage* b : hide)
+        b->setVisible(false);
+}
+
+void Tf_settings::RadioBtn_FRClick() {
+    const bool french = RadioBtn_FR->isChecked();
+    AppState.myLang = french ? QStringLiteral("FR") : QStringLiteral("UK");
+    applyLanguageTexts(french);
+    if (Tf_main* main = mainWindow())
+        main->RefreshForm();
+    update();
+}
+
+void Tf_settings::Label_FRClick() {
+    if (!RadioBtn_FR->isChecked())
+        RadioBtn_FR->setChecked(true);
+}
+
+void Tf_settings::Label_UKClick() {
+    if (!RadioBtn_UK->isChecked())
+        RadioBtn_UK->setChecked(true);
+}
+
+void Tf_settings::JvCheckBoxAeroClick() {
+    AppState.myAeroMode = JvCheckBoxAero->isChecked();
+    const bool on = AppState.myAeroMode;
+    const bool glass = Platform::current().setGlass(this, on); // no system test here
+    QPalette p = palette();
+    p.setColor(QPalette::Window, on ? Qt::black : Qt::white);
+    setPalette(p);
+    for (Shape* s : {Shape_Language, Shape_Colors, Shape_Options})
+        s->setPenColor(on ? Qt::white : Qt::black);
+    for (TJvOfficeColorPanel* grid : {JvColorPanel1, JvColorPanel2}) {
+        grid->setBackColor(on ? Qt::black : Qt::white);
+        if (on)
+            grid->setDoubleBuffered(true);
+    }
+    for (GlowLabel* l : labels()) {
+        l->setGlowSize(on ? 7 : 0);
+        l->setOnGlass(glass);
+    }
+    if (Tf_main* main = mainWindow()) {
+        Platform::current().setGlass(main, on);
+        main->RefreshForm();
+    }
+}
+
+void Tf_settings::Label_CheckAeroClick() {
+    JvCheckBoxAero->toggle();
+}
+
+void Tf_settings::JvColorPanel1ColorChange() {
+    AppState.myColor1 = JvColorPanel1->SelectedColor();
+    if (Tf_main* main = mainWindow())
+        main->SetLabelsColor(AppState.myColor1);
+}
+
+void Tf_settings::JvColorPanel2ColorChange() {
+    AppState.myColor2 = JvColorPanel2->SelectedColor();
+    if (Tf_main* main = mainWindow())
+        main->SetFieldsColor(AppState.myColor2);
+}
+
+void Tf_settings::Ed_NbDecChange() {
+    bool ok = false;
+    const int value = Ed_NbDec->text().toInt(&ok);
+    if (ok)
+        AppState.myNbDec = value; // an emptied field keeps the value
+}
+
+void Tf_settings::ASaveExecute() {
+    const QString question = AppState.myLang == QStringLiteral("FR")
+                                 ? QStringLiteral("Confirmez-vous la modification des paramètres ?")
+                                 : QStringLiteral("Save settings ?");
+    if (ConfirmDialog(question) != 6)
+        return;
+    if (Tf_main* main = mainWindow())
+        main->SaveSettingsToStore();
+    close();
+}
+
+void Tf_settings::ACancelExecute() {
+    close();
+}
+
+bool Tf_settings::KeyPress(QChar key) {
+    if (key.unicode() == 13) {
+        ASaveExecute();
+        return true;
+    }
+    if (key.unicode() == 27) {
+        close();
+        return true;
+    }
+    return false;
+}
+
+bool Tf_settings::FormClose() {
+    try {
+        if (Tf_main* main = mainWindow())
+            main->ReadConfig();
+        return true;
+    } catch (const std::exception& e) {
+        ShowApplicationError(QString::fromUtf8(e.what()));
+        return false;
+    }
+}
+
+void Tf_settings::SetControlsFromAppState() {
+    JvCheckBoxAero->setChecked(AppState.myAeroMode);
+    JvColorPanel1->setSelectedColor(AppState.myColor1);
+    JvColorPanel2->setSelectedColor(AppState.myColor2);
+    // A language other than "FR" and "UK" checks neither option.
+    const bool french = AppState.myLang == QStringLiteral("FR");
+    const bool english = AppState.myLang == QStringLiteral("UK");
+    if (french) {
+        RadioBtn_FR->setChecked(true);
+    } else {
+        const QSignalBlocker quiet(RadioBtn_FR);
+        RadioBtn_FR->setChecked(false);
+    }
+    if (english) {
+        RadioBtn_UK->setChecked(true);
+    } else {
+        const QSignalBlocker quiet(RadioBtn_UK);
+        RadioBtn_UK->setChecked(false);
+    }
+    selectLanguageOption(french ? RadioBtn_FR : RadioBtn_UK);
+    JvImg_SaveFR->setVisible(french);
+    JvImg_CancelFR->setVisible(french);
+    JvImg_SaveUK->setVisible(!JvImg_SaveFR->isVisibleTo(this));
+    JvImg_CancelUK->setVisible(!JvImg_CancelFR->isVisibleTo(this));
+    Ed_NbDec->setText(QString::number(AppState.myNbDec));
+}
+
+void Tf_settings::reject() {
+    close();
+}
+
+void Tf_settings::closeEvent(QCloseEvent* event) {
+    if (!FormClose()) {
+        event->ignore(); // the stored colour text is no colour: only Save can close it now
+        return;
+    }
+    event->accept();
+    QDialog::done(QDialog::Rejected);
+}
+
+void Tf_settings::keyPressEvent(QKeyEvent* event) {
+    if (event->text().size() == 1 && KeyPress(event->text().front()))
+        return;
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter)
+        return; // QDialog's own Enter and Escape handling must not run
+    QDialog::keyPressEvent(event);
+}
+
+void Tf_settings::mousePressEvent(QMouseEvent* event) {
+    // The background, the frames and the plain labels take no mouse input: the press is ours.
+    if (event->button() == Qt::LeftButton)
+        Platform::current().startWindowMove(this);
+    QDialog::mousePressEvent(event);
+}
+
+bool Tf_settings::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == Label_FR || watched == ImgFR) {
+            Label_FRClick();
+            return true;
+        }
+        if (watched == Label_UK || watched == Img_UK) {
+            Label_UKClick();
+            return true;
+        }
+        if (watched == Label_CheckAero) {
+            Label_CheckAeroClick();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == Label_FR || watched == ImgFR || watched == Label_UK || watched == Img_UK ||
+         watched == Label_CheckAero))
+        return true; // clickable: no window move from these
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == RadioBtn_FR || watched == RadioBtn_UK)) {
+        // Clicking the selected option runs nothing (a plain radio button would uncheck it).
+        if (static_cast<QRadioButton*>(watched)->isChecked())
+            return true;
+    }
+    if (event->type() == QEvent::KeyPress && (watched == JvCheckBoxAero || watched == RadioBtn_FR ||
+                                              watched == RadioBtn_UK || watched == Ed_NbDec)) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (text.size() == 1 && KeyPress(text.front()))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace baritemp

@@ -7,24 +7,47 @@
 
 namespace baritemp {
 
-// A clickable picture, drawn with its alpha channel over the window.
+enum class TPicState { stDefault, stEntered, stClicked1, stClicked2, stDown, stDisabled };
+
+// A picture button: swaps its picture with the mouse state and raises OnClick for a left click
+// released over it. Without any state picture it always shows `Picture`.
 class TJvImage : public QWidget {
 public:
     explicit TJvImage(QWidget* parent = nullptr);
 
+    struct PicturesGroup {
+        QPixmap PicEnter, PicDown, PicClicked1, PicClicked2, PicDisabled;
+    };
+
     const QPixmap& Picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
+    PicturesGroup& Pictures() { return pictures_; }
+    void setPictures(const PicturesGroup& pictures);
+
+    TPicState State() const { return state_; }
+    int ClickCount() const { return clicks_; }
+    // The picture shown now.
+    const QPixmap& Displayed() const;
 
     std::function<void()> OnClick;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    bool stateDriven() const;
+    const QPixmap& pictureOf(TPicState state) const;
+    void goTo(TPicState state); // only when that state has a picture
+    void applyClickCount();
+
     QPixmap picture_;
-    bool pressed_ = false;
+    PicturesGroup pictures_;
+    TPicState state_ = TPicState::stDefault;
+    int clicks_ = 0;
 };
 
 } // namespace baritemp
