@@ -49,6 +49,7 @@ protected:
     // Shows the main window; `onSettings` runs when the settings window opens by itself.
     void start(const std::function<void()>& onSettings = {}) {
         window = std::make_unique<Tf_main>();
+        AppState.f_main = window.get();
         QTimer::singleShot(0, settings.get(), [this, onSettings] {
             if (settings->isVisible()) {
                 settingsOpened = true;
@@ -79,6 +80,28 @@ TEST_F(ConfigFlow, FirstStartOpensTheSettingsAndWritesNothing) {
     EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pression"));
     window->close();
     EXPECT_FALSE(QDir(documents.path() + QStringLiteral("/Quorzen")).exists());
+}
+
+TEST_F(ConfigFlow, FirstStartSaveAndCloseGivesTheFirstListing) {
+    platform.confirmAnswer = 6;
+    start([this] { settings->ASaveExecute(); });
+    EXPECT_TRUE(settingsOpened);
+    window->close();
+    QFile f(file());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("<?xml version=\"1.0\" encoding=\"Windows-1252\" "
+                                      "standalone=\"no\"?>\r\n"
+                                      "<Configuration>\r\n"
+                                      "  <f_main>\r\n"
+                                      "    <AeroMode>FALSE</AeroMode>\r\n"
+                                      "    <Color1>clBlack</Color1>\r\n"
+                                      "    <Color2>clWhite</Color2>\r\n"
+                                      "    <Lang>FR</Lang>\r\n"
+                                      "    <Dec>4</Dec>\r\n"
+                                      "    <FormVersion>0</FormVersion>\r\n"
+                                      "    <ShowCmd>1</ShowCmd>\r\n"
+                                      "  </f_main>\r\n"
+                                      "</Configuration>\r\n"));
 }
 
 TEST_F(ConfigFlow, FolderWithoutFileIsWrittenBeforeFormShow) {
