@@ -14,20 +14,6 @@ namespace {
     throw VersionInfoError("File contains no version information");
 }
 
-char16_t upperAscii(char16_t c) {
-    return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
-}
-
-bool sameKey(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upperAscii(a[i]) != upperAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
 std::size_t align4(std::size_t offset) {
     return (offset + 3) & ~std::size_t{3};
 }
@@ -110,22 +96,12 @@ private:
     const std::string& data_;
 };
 
-int hexDigit(char16_t c) {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 std::u16string hexDigitsOfKey(std::u16string key) {
     for (std::size_t at; (at = key.find(u"0x")) != std::u16string::npos;)
         key.erase(at, 2);
     std::u16string digits;
     for (const char16_t c : key) {
-        if (hexDigit(c) >= 0)
+        if (HexDigitValue(c) >= 0)
             digits += c;
     }
     return digits;
@@ -134,7 +110,7 @@ std::u16string hexDigitsOfKey(std::u16string key) {
 std::uint16_t hexNumber(std::u16string_view digits) {
     std::uint16_t n = 0;
     for (const char16_t c : digits)
-        n = static_cast<std::uint16_t>(n * 16 + hexDigit(c));
+        n = static_cast<std::uint16_t>(n * 16 + HexDigitValue(c));
     return n;
 }
 
@@ -159,13 +135,13 @@ TJclFileVersionInfo TJclFileVersionInfo::fromBlock(const std::string& block) {
 void TJclFileVersionInfo::parse(const std::string& data) {
     const BlockReader reader(data);
     const Block root = reader.read(0, data.size());
-    if (!sameKey(root.key, u"VS_VERSION_INFO") || root.valueLength != 52 ||
+    if (!EqualIgnoringAsciiCase(root.key, u"VS_VERSION_INFO") || root.valueLength != 52 ||
         reader.dword(root.valueStart) != 0xFEEF04BD)
         noVersionInformation();
 
     int tableNumber = 0;
     reader.forEachChild(root, [&](const Block& child) {
-        if (sameKey(child.key, u"StringFileInfo")) {
+        if (EqualIgnoringAsciiCase(child.key, u"StringFileInfo")) {
             reader.forEachChild(child, [&](const Block& table) {
                 const std::u16string digits = hexDigitsOfKey(table.key);
                 if (digits.size() != 8 || table.valueLength != 0)
@@ -203,9 +179,9 @@ void TJclFileVersionInfo::parse(const std::string& data) {
             });
             return true;
         }
-        if (sameKey(child.key, u"VarFileInfo")) {
+        if (EqualIgnoringAsciiCase(child.key, u"VarFileInfo")) {
             reader.forEachChild(child, [&](const Block& var) {
-                if (sameKey(var.key, u"Translation")) {
+                if (EqualIgnoringAsciiCase(var.key, u"Translation")) {
                     for (std::size_t i = 0; i + 4 <= var.valueLength; i += 4)
                         translations_.emplace_back(reader.word(var.valueStart + i),
                                                    reader.word(var.valueStart + i + 2));
@@ -228,7 +204,7 @@ std::string TJclFileVersionInfo::value(const std::string& name) const {
     for (const std::string& item : items_) {
         const std::u16string entry = FromUtf8(item);
         const std::size_t equals = entry.find(u'=');
-        if (sameKey(std::u16string_view(entry).substr(0, equals), wanted))
+        if (EqualIgnoringAsciiCase(std::u16string_view(entry).substr(0, equals), wanted))
             return ToUtf8(std::u16string_view(entry).substr(equals + 1));
     }
     return {};

@@ -1,5 +1,6 @@
 #include "Charsets.h"
 
+#include "TextCodec.h"
 #include "XmlError.h"
 
 #include <cstddef>
@@ -344,17 +345,11 @@ constexpr CharsetRow kCharsets[] = {
     {"us", 1252},
 };
 
-char16_t upperAscii(char16_t c) {
-    return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
-}
-
 bool equalsIgnoringAsciiCase(std::u16string_view a, const char* b) {
-    std::size_t i = 0;
-    for (; i < a.size(); ++i) {
-        if (b[i] == '\0' || upperAscii(a[i]) != upperAscii(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return b[i] == '\0';
+    std::u16string name;
+    for (const char* p = b; *p != '\0'; ++p)
+        name += static_cast<char16_t>(*p);
+    return EqualIgnoringAsciiCase(a, name);
 }
 
 [[noreturn]] void noMatch() {

@@ -53,33 +53,9 @@ class Utf8Decoder : public CodePageDecoder {
 public:
     std::size_t decode(const unsigned char* b, std::size_t size, char16_t out[2],
                        int& units) override {
-        const unsigned lead = b[0];
-        std::size_t length = 0;
         char32_t cp = 0;
-        if (lead < 0x80) {
-            out[0] = static_cast<char16_t>(lead);
-            units = 1;
-            return 1;
-        }
-        if (lead >= 0xC2 && lead < 0xE0) {
-            length = 2;
-            cp = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead < 0xF0) {
-            length = 3;
-            cp = lead & 0x0Fu;
-        } else if (lead >= 0xF0 && lead < 0xF5) {
-            length = 4;
-            cp = lead & 0x07u;
-        }
-        bool ok = length != 0 && length <= size;
-        for (std::size_t k = 1; ok && k < length; ++k) {
-            ok = (b[k] & 0xC0u) == 0x80u;
-            cp = (cp << 6) | (b[k] & 0x3Fu);
-        }
-        if (ok && ((length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp < 0xE000))) ||
-                   (length == 4 && (cp < 0x10000 || cp > 0x10FFFF))))
-            ok = false;
-        if (!ok) {
+        const std::size_t length = DecodeUtf8Char(b, size, cp);
+        if (length == 0) {
             out[0] = kReplacement;
             units = 1;
             return 1;

@@ -1,6 +1,7 @@
 #include "ColorText.h"
 
 #include "ConversionError.h"
+#include "TextCodec.h"
 
 #include <cstdio>
 
@@ -68,28 +69,8 @@ constexpr NamedColor kColors[] = {
     {"clWindowText", 0xFF000008},
 };
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    }
-    return true;
-}
-
 int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return HexDigitValue(static_cast<unsigned char>(c));
 }
 
 // Blanks, sign, then decimal or prefixed hexadecimal digits, nothing after. `hexDigits` and
@@ -138,7 +119,7 @@ std::string ColorToText(std::uint32_t color) {
 
 std::uint32_t TextToColor(std::string_view text) {
     for (const NamedColor& c : kColors) {
-        if (sameIgnoringCase(text, c.name))
+        if (EqualIgnoringAsciiCase(text, std::string_view(c.name)))
             return c.value;
     }
     bool negative, hex;

@@ -58,10 +58,6 @@ std::string folderPart(const std::string& path) {
     return {};
 }
 
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 } // namespace
 
 TJvAppXMLStorage::TJvAppXMLStorage(FileSystem& files) : files_(files) {
@@ -125,7 +121,7 @@ bool TJvAppXMLStorage::ReadBoolean(const std::string& path, bool defaultValue) c
     const std::string text = ToUtf8(node->value());
     std::string upperText;
     for (const char c : text)
-        upperText += upper(c);
+        upperText += static_cast<char>(AsciiUpper(static_cast<unsigned char>(c)));
     for (const char* word : {"TRUE", "YES", "Y"}) {
         if (upperText == word)
             return true;

@@ -1,12 +1,10 @@
 #include "XmlNode.h"
 
+#include "TextCodec.h"
+
 namespace baritemp {
 
 namespace {
-
-char16_t upperAscii(char16_t c) {
-    return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
-}
 
 std::u16string qualify(const std::u16string& prefix, const std::u16string& name) {
     return prefix.empty() ? name : prefix + u':' + name;
@@ -15,13 +13,7 @@ std::u16string qualify(const std::u16string& prefix, const std::u16string& name)
 } // namespace
 
 bool XmlNamesMatch(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upperAscii(a[i]) != upperAscii(b[i]))
-            return false;
-    }
-    return true;
+    return EqualIgnoringAsciiCase(a, b);
 }
 
 void DestroyFlat(std::vector<std::unique_ptr<XmlNode>>&& nodes) {

@@ -1,5 +1,7 @@
 #include "XmlText.h"
 
+#include "TextCodec.h"
+
 #include <cstdint>
 
 namespace baritemp::xmltext {
@@ -55,28 +57,14 @@ bool isWhiteSpaceOnly(std::u16string_view text) {
 
 namespace {
 
-char16_t upper(char16_t c) {
-    return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
-}
-
 bool matchesIgnoringCase(std::u16string_view text, std::size_t at, std::u16string_view word) {
     if (text.size() - at < word.size())
         return false;
     for (std::size_t i = 0; i < word.size(); ++i) {
-        if (upper(text[at + i]) != word[i])
+        if (AsciiUpper(text[at + i]) != word[i])
             return false;
     }
     return true;
-}
-
-int hexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
 }
 
 // A character reference at text[at] ("&#..."): its code point and length, or false.
@@ -89,7 +77,7 @@ bool characterReference(std::u16string_view text, std::size_t at, char32_t& code
     const std::size_t firstDigit = i;
     std::uint32_t value = 0;
     for (; i < text.size(); ++i) {
-        const int digit = hex ? hexValue(text[i]) : (isDigit(text[i]) ? text[i] - u'0' : -1);
+        const int digit = hex ? HexDigitValue(text[i]) : (isDigit(text[i]) ? text[i] - u'0' : -1);
         if (digit < 0)
             break;
         value = value * (hex ? 16 : 10) + static_cast<std::uint32_t>(digit);

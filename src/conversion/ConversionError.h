@@ -10,8 +10,8 @@ namespace baritemp {
 class ConversionError : public std::runtime_error {
 public:
     enum class Kind {
-        InvalidNumber, // "'%s' n'est pas une valeur en virgule flottante correcte"
-        Overflow,      // "Débordement en virgule flottante"
+        InvalidNumber,  // "'%s' n'est pas une valeur en virgule flottante correcte"
+        Overflow,       // "Débordement en virgule flottante"
         InvalidInteger, // "''%s'' n'est pas une valeur entière valide"
     };
 

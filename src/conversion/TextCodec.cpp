@@ -124,44 +124,81 @@ std::string ToUtf8(std::u16string_view text) {
     return out;
 }
 
+bool EqualIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiUpper(static_cast<unsigned char>(a[i])) !=
+            AsciiUpper(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+int HexDigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
+    return -1;
+}
+
+std::size_t DecodeUtf8Char(const unsigned char* bytes, std::size_t size, char32_t& cp) {
+    const unsigned lead = bytes[0];
+    std::size_t length = 0;
+    if (lead < 0x80) {
+        cp = lead;
+        return 1;
+    }
+    if (lead >= 0xC2 && lead < 0xE0) {
+        length = 2;
+        cp = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead < 0xF0) {
+        length = 3;
+        cp = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead < 0xF5) {
+        length = 4;
+        cp = lead & 0x07u;
+    }
+    if (length == 0 || length > size)
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((bytes[k] & 0xC0u) != 0x80u)
+            return 0;
+        cp = (cp << 6) | (bytes[k] & 0x3Fu);
+    }
+    if ((length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp < 0xE000))) ||
+        (length == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+        return 0;
+    return length;
+}
+
 std::u16string FromUtf8(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int length = 0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    for (std::size_t i = 0; i < text.size();) {
         char32_t cp = 0;
-        if (lead < 0x80) {
-            length = 1;
-            cp = lead;
-        } else if (lead >= 0xC2 && lead < 0xE0) {
-            length = 2;
-            cp = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead < 0xF0) {
-            length = 3;
-            cp = lead & 0x0Fu;
-        } else if (lead >= 0xF0 && lead < 0xF5) {
-            length = 4;
-            cp = lead & 0x07u;
-        }
-        bool ok = length != 0 && i + static_cast<std::size_t>(length) <= text.size();
-        for (int k = 1; ok && k < length; ++k) {
-            const auto c = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            ok = (c & 0xC0) == 0x80;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not characters.
-        if (ok && ((length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp < 0xE000))) ||
-                   (length == 4 && (cp < 0x10000 || cp > 0x10FFFF))))
-            ok = false;
-        if (!ok) {
+        const std::size_t length = DecodeUtf8Char(bytes + i, text.size() - i, cp);
+        if (length == 0) {
             out += char16_t{0xFFFD};
             ++i;
             continue;
         }
         appendUtf16(out, cp);
-        i += static_cast<std::size_t>(length);
+        i += length;
     }
     return out;
 }

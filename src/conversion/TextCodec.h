@@ -16,6 +16,20 @@ std::string ToCodePage1252(std::u16string_view text);
 bool CodePage1252Byte(char16_t c, char& byte);
 std::u16string FromCodePage1252(std::string_view bytes);
 
+// ASCII-only helpers: a-z upper-cased, nothing else folded (names, keys and charset names of
+// this program compare this way); the value of a hexadecimal digit, or -1.
+constexpr char16_t AsciiUpper(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
+}
+bool EqualIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+int HexDigitValue(char16_t c);
+
+// Decodes one UTF-8 character at the front of [bytes, bytes + size), size >= 1: its code point
+// and the number of bytes used, or 0 for a malformed sequence (overlong, surrogate, past
+// U+10FFFF, cut short).
+std::size_t DecodeUtf8Char(const unsigned char* bytes, std::size_t size, char32_t& codePoint);
+
 // UTF-16 <-> UTF-8. A lone surrogate is written as U+FFFD; malformed UTF-8 reads as U+FFFD.
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);
