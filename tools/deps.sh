@@ -9,6 +9,7 @@ packages=(
     clang libclang-rt-14-dev
     qt6-base-dev libgl-dev binutils
     xvfb xauth xdotool fonts-crosextra-carlito
+    appstream desktop-file-utils
 )
 
 missing=()
