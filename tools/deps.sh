@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev libgl-dev binutils
     xvfb xauth xdotool fonts-crosextra-carlito
     appstream desktop-file-utils
+    g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()
