@@ -143,6 +143,13 @@ std::u16string decodeReferences(std::u16string_view text) {
     return out;
 }
 
+void appendCharacterReference(std::u16string& out, char16_t c, int digits) {
+    out += u"&#x";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        out += static_cast<char16_t>(kHex[(c >> shift) & 0xF]);
+    out += u';';
+}
+
 void appendEscaped(std::u16string& out, std::u16string_view text) {
     for (const char16_t c : text) {
         switch (c) {
@@ -169,18 +176,10 @@ void appendEscaped(std::u16string& out, std::u16string_view text) {
         default:
             break;
         }
-        if (c >= 32 && c <= 127) {
+        if (c >= 32 && c <= 127)
             out += c;
-        } else {
-            out += u"&#x";
-            if (c >= 256) {
-                out += static_cast<char16_t>(kHex[(c >> 12) & 0xF]);
-                out += static_cast<char16_t>(kHex[(c >> 8) & 0xF]);
-            }
-            out += static_cast<char16_t>(kHex[(c >> 4) & 0xF]);
-            out += static_cast<char16_t>(kHex[c & 0xF]);
-            out += u';';
-        }
+        else
+            appendCharacterReference(out, c, c >= 256 ? 4 : 2);
     }
 }
 

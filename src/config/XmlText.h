@@ -19,6 +19,9 @@ bool isWhiteSpaceOnly(std::u16string_view text);
 // case), &#digits; and &#xhex;. Any other "&" stays as it is.
 std::u16string decodeReferences(std::u16string_view text);
 
+// "&#x" + `digits` upper-case hexadecimal digits of the code + ";".
+void appendCharacterReference(std::u16string& out, char16_t c, int digits);
+
 // Escapes a value to pure ASCII: the five markup characters as entities, controls other than
 // tab, line feed and carriage return and everything from 128 up as &#xHH; or &#xHHHH;.
 void appendEscaped(std::u16string& out, std::u16string_view text);

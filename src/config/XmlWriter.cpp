@@ -158,13 +158,8 @@ private:
     // text), so its characters are written as references instead.
     void value(const std::u16string& v) {
         if (!v.empty() && xmltext::isWhiteSpaceOnly(v)) {
-            static constexpr char kHex[] = "0123456789ABCDEF";
-            for (const char16_t c : v) {
-                text += u"&#x";
-                for (int shift = 12; shift >= 0; shift -= 4)
-                    text += static_cast<char16_t>(kHex[(c >> shift) & 0xF]);
-                text += u';';
-            }
+            for (const char16_t c : v)
+                xmltext::appendCharacterReference(text, c, 4);
             return;
         }
         xmltext::appendEscaped(text, v);
