@@ -12,7 +12,8 @@ namespace {
 
 TEST(XmlCorpus, EveryFileRoundTrips) {
     int files = 0;
-    for (const char* folder : {BARITEMP_FUZZ_CORPUS, BARITEMP_FUZZ_REGRESSION}) {
+    for (const char* folder :
+         {BARITEMP_FUZZ_CORPUS, BARITEMP_FUZZ_FOUND, BARITEMP_FUZZ_REGRESSION}) {
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             if (!entry.is_regular_file())
                 continue;
