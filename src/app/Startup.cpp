@@ -18,10 +18,10 @@
 
 namespace baritemp {
 
-QString SplashVersionLine(const QString& executablePath) {
+QString SplashVersionLine(const QString& executablePath, const QString& withoutRecord) {
     const std::string path = executablePath.toStdString();
     if (!HasVersionResource(path))
-        return QStringLiteral("No FileVersion");
+        return withoutRecord;
     const TJclFileVersionInfo info(path);
     return QStringLiteral("%1® %2 v%3 ")
         .arg(QString::fromStdString(info.CompanyName()),

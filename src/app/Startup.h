@@ -28,8 +28,10 @@ struct StartupOptions {
 int RunStartupSequence(const char* programName, const StartupWindows& windows,
                        const StartupOptions& options = {});
 
-// Format("%s® %s v%s ", CompanyName, InternalName, FileVersion), or "No FileVersion".
-QString SplashVersionLine(const QString& executablePath);
+// Format("%s® %s v%s ", CompanyName, InternalName, FileVersion), or `withoutRecord` (the splash
+// line says "No FileVersion", the main window's version label "No Filversion").
+QString SplashVersionLine(const QString& executablePath,
+                          const QString& withoutRecord = QStringLiteral("No FileVersion"));
 // Format("%s v%s", InternalName, FileVersion), or "No Filversion".
 QString MainCaption(const QString& executablePath);
 

@@ -96,10 +96,6 @@ XmlNode* TJvAppXMLStorage::find(const std::string& path) const {
     return node;
 }
 
-bool TJvAppXMLStorage::ValueExists(const std::string& path) const {
-    return find(path) != nullptr;
-}
-
 std::string TJvAppXMLStorage::ReadString(const std::string& path,
                                          const std::string& defaultValue) const {
     const XmlNode* node = find(path);

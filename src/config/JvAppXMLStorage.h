@@ -28,8 +28,6 @@ public:
     bool ReadBoolean(const std::string& path, bool defaultValue) const;
     std::int32_t ReadInteger(const std::string& path, std::int32_t defaultValue) const;
     std::string ReadString(const std::string& path, const std::string& defaultValue) const;
-    // Whether the value's element exists.
-    bool ValueExists(const std::string& path) const;
 
     void WriteBoolean(const std::string& path, bool value);
     void WriteInteger(const std::string& path, std::int32_t value);

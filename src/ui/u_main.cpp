@@ -193,9 +193,8 @@ Tf_main::Tf_main()
 
 void Tf_main::FormCreate() {
     AppState.AppCaption = MainCaption(AppState.ExecutablePath);
-    const QString version = SplashVersionLine(AppState.ExecutablePath);
     Label_Version->setText(
-        version == QStringLiteral("No FileVersion") ? QStringLiteral("No Filversion") : version);
+        SplashVersionLine(AppState.ExecutablePath, QStringLiteral("No Filversion")));
     setWindowTitle(AppState.AppCaption);
     const QString separator = QDir::separator();
     AppState.DocumentsDir = GetSpecialFolderPath(5);

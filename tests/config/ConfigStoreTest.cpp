@@ -1,4 +1,5 @@
 #include "ColorText.h"
+#include "ConfigListings.h"
 #include "ConversionError.h"
 #include "FileSystem.h"
 #include "JvAppXMLStorage.h"
@@ -96,19 +97,7 @@ TEST_F(ConfigStore, FirstStartThenSaveThenCloseGivesTheFirstListing) {
     EXPECT_FALSE(fs::exists(configDir)); // nothing written, no folder made
     saveSettings(config, storage);
     config.SaveFormPlacement(window);
-    EXPECT_EQ(slurp(configDir / "Baritemp.xml"),
-              "<?xml version=\"1.0\" encoding=\"Windows-1252\" standalone=\"no\"?>\r\n"
-              "<Configuration>\r\n"
-              "  <f_main>\r\n"
-              "    <AeroMode>FALSE</AeroMode>\r\n"
-              "    <Color1>clBlack</Color1>\r\n"
-              "    <Color2>clWhite</Color2>\r\n"
-              "    <Lang>FR</Lang>\r\n"
-              "    <Dec>4</Dec>\r\n"
-              "    <FormVersion>0</FormVersion>\r\n"
-              "    <ShowCmd>1</ShowCmd>\r\n"
-              "  </f_main>\r\n"
-              "</Configuration>\r\n");
+    EXPECT_EQ(slurp(configDir / "Baritemp.xml"), test::kFirstListing);
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(configDir), fs::directory_iterator()), 1);
 }
@@ -120,9 +109,7 @@ TEST_F(ConfigStore, FolderWithoutFileGivesTheSecondListingAtTheFirstShow) {
     storage.setFileName(fileName);
     Window window;
     config.RestoreFormPlacement(window);
-    EXPECT_EQ(slurp(configDir / "Baritemp.xml"),
-              "<?xml version=\"1.0\" encoding=\"Windows-1252\" standalone=\"no\"?>\r\n"
-              "<Configuration/>\r\n");
+    EXPECT_EQ(slurp(configDir / "Baritemp.xml"), test::kSecondListing);
     EXPECT_EQ(config.ReadString("Lang", "FR"), "FR");
     EXPECT_EQ(config.ReadInteger("Dec", 4), 4);
 }

@@ -1,4 +1,5 @@
 #include "AppState.h"
+#include "ConfigListings.h"
 #include "FakePlatform.h"
 #include "GlowLabel.h"
 #include "VersionResource.h"
@@ -89,19 +90,7 @@ TEST_F(ConfigFlow, FirstStartSaveAndCloseGivesTheFirstListing) {
     window->close();
     QFile f(file());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("<?xml version=\"1.0\" encoding=\"Windows-1252\" "
-                                      "standalone=\"no\"?>\r\n"
-                                      "<Configuration>\r\n"
-                                      "  <f_main>\r\n"
-                                      "    <AeroMode>FALSE</AeroMode>\r\n"
-                                      "    <Color1>clBlack</Color1>\r\n"
-                                      "    <Color2>clWhite</Color2>\r\n"
-                                      "    <Lang>FR</Lang>\r\n"
-                                      "    <Dec>4</Dec>\r\n"
-                                      "    <FormVersion>0</FormVersion>\r\n"
-                                      "    <ShowCmd>1</ShowCmd>\r\n"
-                                      "  </f_main>\r\n"
-                                      "</Configuration>\r\n"));
+    EXPECT_EQ(f.readAll(), QByteArray(test::kFirstListing));
 }
 
 TEST_F(ConfigFlow, FolderWithoutFileIsWrittenBeforeFormShow) {
@@ -110,8 +99,7 @@ TEST_F(ConfigFlow, FolderWithoutFileIsWrittenBeforeFormShow) {
     EXPECT_FALSE(settingsOpened);
     QFile f(file());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("<?xml version=\"1.0\" encoding=\"Windows-1252\" "
-                                      "standalone=\"no\"?>\r\n<Configuration/>\r\n"));
+    EXPECT_EQ(f.readAll(), QByteArray(test::kSecondListing));
     EXPECT_EQ(AppState.myLang, QStringLiteral("FR"));
     EXPECT_EQ(AppState.myColor2, 0xFFFFFFu);
 }

@@ -31,8 +31,8 @@ public:
 
     QColor BackColor() const { return back_; }
     void setBackColor(const QColor& color);
-    void setDoubleBuffered(bool on) { doubleBuffered_ = on; }
-    bool doubleBuffered() const { return doubleBuffered_; }
+    // Drawing through an off-screen buffer, on request: Qt always draws widgets that way.
+    void setDoubleBuffered(bool) {}
 
     std::function<void()> OnColorChange;
 
@@ -52,7 +52,6 @@ private:
     int marked_ = kHidden;
     int hover_ = -2;
     QColor back_ = Qt::white;
-    bool doubleBuffered_ = false;
 };
 
 } // namespace baritemp
