@@ -29,7 +29,7 @@ QString ApplicationErrorText(const QString& message) {
     return message;
 }
 
-void ShowApplicationError(const QString& message) {
+void BaritempApplication::reportError(const QString& message) {
     Platform::current().showErrorBox(ApplicationTitle(), ApplicationErrorText(message));
 }
 
@@ -66,6 +66,8 @@ QString RunTimeReportText(const std::exception& e, const QString& executablePath
 
 namespace {
 
+int gLastGuardCatches = 0;
+
 // QApplication keeps references to its arguments for its whole life.
 int gArgc = 1;
 char* gArgv[2] = {nullptr, nullptr};
@@ -86,11 +88,17 @@ bool BaritempApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ShowApplicationError(QString::fromUtf8(e.what()));
+        ++gLastGuardCatches;
+        reportError(QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowApplicationError(QStringLiteral("Exception"));
+        ++gLastGuardCatches;
+        reportError(QStringLiteral("Exception"));
     }
     return false;
+}
+
+int BaritempApplication::lastGuardCatches() {
+    return gLastGuardCatches;
 }
 
 } // namespace baritemp

@@ -16,8 +16,11 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#include <dwmapi.h>
 #include <windows.h>
+
+#include <dwmapi.h>
+#include <objbase.h>
+#include <shlobj.h>
 #else
 #include <sys/utsname.h>
 #include <unistd.h>
@@ -62,21 +65,38 @@ int QtPlatform::confirm(const QString& caption, const QString& question, const Q
 }
 
 void QtPlatform::debugLine(const QString& line) {
+    // The whole text, a null character in it included (a value read from the file may hold
+    // one): nothing may cut a line short.
 #ifdef Q_OS_WIN
-    OutputDebugStringW(reinterpret_cast<const wchar_t*>(line.utf16()));
+    // The debug stream takes zero-terminated strings: a null character shows as its symbol.
+    QString text = line;
+    text.replace(QChar(u'\0'), QChar(u'\u2400'));
+    OutputDebugStringW(reinterpret_cast<const wchar_t*>(text.utf16()));
 #else
-    const QByteArray utf8 = line.toUtf8();
-    std::fprintf(stderr, "%s\n", utf8.constData());
+    QByteArray utf8 = line.toUtf8();
+    utf8.append('\n');
+    std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
     std::fflush(stderr);
 #endif
 }
 
 QString QtPlatform::documentsFolder() {
+#ifdef Q_OS_WIN
+    // The shell's own answer for the user's documents folder (it may be redirected anywhere).
+    PIDLIST_ABSOLUTE list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &list)) || list == nullptr)
+        return {};
+    wchar_t path[262] = {};
+    const bool found = SHGetPathFromIDListW(list, path) != FALSE;
+    CoTaskMemFree(list);
+    return found ? QString::fromWCharArray(path) : QString();
+#else
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     folder = QDir::toNativeSeparators(folder);
     while (folder.size() > 1 && folder.endsWith(QDir::separator()))
         folder.chop(1);
     return folder;
+#endif
 }
 
 QString QtPlatform::osProductName() {
@@ -117,8 +137,9 @@ OsVersion QtPlatform::osVersion() {
     using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
-    const auto rtl = reinterpret_cast<RtlGetVersionFn>(
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion"));
+    // Through the generic function type: a cast between two unrelated ones is an error.
+    const auto rtl = reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
     if (rtl != nullptr && rtl(&info) == 0) {
         v.major = static_cast<int>(info.dwMajorVersion);
         v.minor = static_cast<int>(info.dwMinorVersion);

@@ -51,14 +51,14 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
     };
     Platform& platform = Platform::current();
     try {
-        // 1. The running executable.
+        // The running executable: the version record is read from it.
         AppState.ExecutablePath = options.executablePath.isEmpty()
                                       ? QString::fromStdString(RunningExecutablePath())
                                       : options.executablePath;
-        // 2. The splash version line.
+        // The splash window's version line.
         AppState.SplashVersionText = SplashVersionLine(AppState.ExecutablePath);
         trace(QStringLiteral("2 version line: [%1]").arg(AppState.SplashVersionText));
-        // 3. The application object and its title.
+        // The application object, its title and icon.
         ensureApplication();
         QApplication::setApplicationName(QStringLiteral("Baritemp"));
         QApplication::setApplicationDisplayName(QString());
@@ -67,8 +67,8 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
             icon.addFile(QStringLiteral(":/images/icon_%1.png").arg(size));
         QApplication::setWindowIcon(icon);
         trace(QStringLiteral("3 title: [%1]").arg(ApplicationTitle()));
-        // 4. The splash window. The user may close it (Esc) whenever events are processed:
-        // the steps that write to it apply only while it exists.
+        // The splash window. The user may close it (Esc) whenever events are processed:
+        // what writes to it below applies only while it exists.
         QPointer<TSplashFormv2011> splash =
             TSplashFormv2011::Execute(QStringLiteral("Chargement en cours..."), 40, true);
         AppState.SplashFormv2011 = splash;
@@ -82,13 +82,14 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
                      splash->LabelError->isVisible() ? QString() : QStringLiteral(" hidden"));
         };
         trace(QStringLiteral("4 splash: ") + splashState());
-        // 5. The version line on the splash window, in the visibility Execute chose.
+        // The version line on the splash window, in the visibility Execute chose.
         if (splash) {
             splash->LabelVersion->setText(AppState.SplashVersionText);
             splash->repaint();
         }
         trace(QStringLiteral("5 splash: ") + splashState());
-        // 6. The two windows, under a guard whose closing steps run whatever happens.
+        // The two windows, under a guard: the splash window's closing below runs whatever
+        // happens here.
         std::exception_ptr failure;
         try {
             AppState.f_main = windows.createMainWindow();
@@ -98,7 +99,8 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
         } catch (...) {
             failure = std::current_exception();
         }
-        // 7 to 11.
+        // Closing the splash window: a pause, the loading-finished text painted, a shorter
+        // pause, then the window released.
         platform.sleepMs(100);
         if (splash) {
             splash->LabelError->setText(QStringLiteral("Chargement terminé..."));
@@ -111,12 +113,12 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
             splash->deleteLater(); // released: destroyed later, without its close handler
         AppState.SplashFormv2011 = nullptr;
         trace(QStringLiteral("11 splash released"));
-        // 12.
+        // A window that could not be created ends the start-up now, with the run-time report.
         if (failure)
             std::rethrow_exception(failure);
         if (!options.runEventLoop)
             return 0;
-        // 13. Show the main window and run the event loop until it closes: closing it ends the
+        // Show the main window and run the event loop until it closes: closing it ends the
         // program, closing the settings window never does.
         AppState.f_main->setAttribute(Qt::WA_QuitOnClose, true);
         if (AppState.f_settings != nullptr)

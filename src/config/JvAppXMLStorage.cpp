@@ -5,6 +5,7 @@
 #include "TextCodec.h"
 #include "XmlError.h"
 
+#include <filesystem>
 #include <vector>
 
 namespace baritemp {
@@ -58,7 +59,21 @@ std::string folderPart(const std::string& path) {
     return {};
 }
 
+std::string unreadableMessage(const std::string& fileName, const std::string& reason) {
+    std::string message = "Le fichier de configuration '";
+    message.append(DisplayPath(fileName));
+    message.append("' ne peut pas être lu : ");
+    message.append(reason);
+    return message;
+}
+
 } // namespace
+
+std::string DisplayPath(const std::string& fileName) {
+    const std::filesystem::path path(std::u8string(fileName.begin(), fileName.end()));
+    const std::u8string text = path.lexically_normal().make_preferred().u8string();
+    return std::string(text.begin(), text.end());
+}
 
 TJvAppXMLStorage::TJvAppXMLStorage(FileSystem& files) : files_(files) {
     document_.setRootName(FromUtf8(RootNodeName));
@@ -68,16 +83,31 @@ void TJvAppXMLStorage::setFileName(const std::string& fileName) {
     if (fileName == fileName_)
         return;
     fileName_ = fileName;
-    readOnly_ = files_.fileExists(fileName) && files_.isReadOnly(fileName);
+    const FileSystem::Kind kind = files_.kind(fileName);
+    readOnly_ = kind == FileSystem::Kind::RegularFile && files_.isReadOnly(fileName);
     loaded_ = true;
     keepUnreadableFile_ = false;
-    if (!files_.fileExists(fileName)) {
+    notAFile_ = false;
+    if (kind == FileSystem::Kind::Missing) {
         document_.clearRoot();
         return;
     }
-    const auto bytes = files_.readFile(fileName);
+    document_.clearRoot();
+    if (kind != FileSystem::Kind::RegularFile) {
+        // A folder, a FIFO or a device in the file's place: never read (a FIFO would block),
+        // never replaced.
+        notAFile_ = true;
+        throw ConfigFileError(unreadableMessage(fileName, "ce n'est pas un fichier ordinaire"));
+    }
+    std::string reason;
+    const auto bytes = files_.readFile(fileName, &reason);
+    if (!bytes) {
+        // Not an empty file: the user's settings, which the next automatic write would lose.
+        keepUnreadableFile_ = true;
+        throw ConfigFileError(unreadableMessage(fileName, reason));
+    }
     try {
-        document_.read(bytes ? *bytes : std::string());
+        document_.read(*bytes);
     } catch (const XmlError&) {
         keepUnreadableFile_ = true;
         throw;
@@ -181,15 +211,20 @@ void TJvAppXMLStorage::folderStep(const std::string& folder) {
     files_.createFolder(rest);
 }
 
-void TJvAppXMLStorage::Flush() {
-    if (fileName_.empty() || readOnly_ || keepUnreadableFile_)
-        return;
+bool TJvAppXMLStorage::Flush() {
+    lastWriteError_.clear();
+    if (fileName_.empty() || readOnly_ || keepUnreadableFile_ || notAFile_)
+        return false;
     try {
         folderStep(folderPart(fileName_));
-        files_.replaceFile(fileName_, document_.write());
+        return files_.replaceFile(fileName_, document_.write(), &lastWriteError_);
+    } catch (const std::exception& e) {
+        // The values stay for this run.
+        lastWriteError_ = e.what();
     } catch (...) {
-        // Writing the configuration fails silently; the values stay for this run.
+        lastWriteError_ = "?";
     }
+    return false;
 }
 
 } // namespace baritemp

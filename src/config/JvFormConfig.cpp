@@ -1,5 +1,7 @@
 #include "JvFormConfig.h"
 
+#include "WinCodes.h"
+
 namespace baritemp {
 
 namespace {
@@ -61,18 +63,21 @@ void TJvFormConfig::RestoreFormPlacement(PlacementTarget& window) {
     try {
         if (ReadInteger("FormVersion", 0) >= Version) {
             switch (ReadInteger("ShowCmd", window.showCommand())) {
-            case 2:
-            case 6:
-            case 7:
+            case win::kSwShowMinimized:
+            case win::kSwMinimize:
+            case win::kSwShowMinNoActive:
                 // The main window is the application's: it shows normally and the application
                 // then minimises itself.
                 window.setState(PlacementTarget::State::Normal);
                 window.minimiseApplication();
                 break;
-            case 3:
+            case win::kSwShowMaximized:
                 window.setState(PlacementTarget::State::Maximised);
                 break;
-            default:
+            case win::kSwShowNormal:
+            case win::kSwShow:
+            case win::kSwRestore:
+            default: // any other number shows the window normally too
                 window.setState(PlacementTarget::State::Normal);
                 break;
             }
@@ -91,7 +96,8 @@ void TJvFormConfig::SaveFormPlacement(PlacementTarget& window) {
     try {
         WriteInteger("FormVersion", Version);
         if (restored_)
-            WriteInteger("ShowCmd", window.applicationMinimised() ? 2 : window.showCommand());
+            WriteInteger("ShowCmd", window.applicationMinimised() ? win::kSwShowMinimized
+                                                                  : window.showCommand());
         saved_ = true;
     } catch (...) {
         storage_.EndUpdate();

@@ -13,7 +13,8 @@ class PlacementTarget {
 public:
     enum class State { Normal, Minimised, Maximised };
     virtual ~PlacementTarget() = default;
-    virtual int showCommand() = 0; // 1 normal, 2 minimised, 3 maximised
+    // win::kSwShowNormal, kSwShowMinimized or kSwShowMaximized.
+    virtual int showCommand() = 0;
     virtual bool applicationMinimised() = 0;
     virtual void setState(State state) = 0;
     virtual void minimiseApplication() = 0; // the system's minimise command, posted
@@ -37,9 +38,9 @@ public:
     // At closing, and at destruction when nothing was saved since the restore.
     void SaveFormPlacement(PlacementTarget& window);
 
+    TJvAppXMLStorage& storage() const { return storage_; }
     bool restored() const { return restored_; }
     bool saved() const { return saved_; }
-    const std::string& sectionPath() const { return section_; }
 
     static constexpr std::int32_t Version = 0;
 

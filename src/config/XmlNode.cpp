@@ -42,8 +42,9 @@ std::u16string XmlNode::qualifiedName() const {
 }
 
 const XmlAttribute* XmlNode::attribute(std::u16string_view name) const {
+    // Name lookups are without regard to letter case: a declaration's ENCODING is its encoding.
     for (const XmlAttribute& a : attributes_) {
-        if (a.name == name)
+        if (a.prefix.empty() && EqualIgnoringAsciiCase(a.name, name))
             return &a;
     }
     return nullptr;

@@ -49,6 +49,7 @@ public:
 
     std::vector<XmlAttribute>& attributes() { return attributes_; }
     const std::vector<XmlAttribute>& attributes() const { return attributes_; }
+    // The attribute of that name without a prefix, letter case ignored (a-z only).
     const XmlAttribute* attribute(std::u16string_view name) const;
 
     const std::vector<std::unique_ptr<XmlNode>>& children() const { return children_; }

@@ -2,6 +2,7 @@
 
 #include "Charsets.h"
 #include "CodePageCodec.h"
+#include "TextCodec.h"
 #include "XmlError.h"
 #include "XmlText.h"
 
@@ -33,7 +34,7 @@ void normaliseDeclaration(XmlNode& declaration, int codePage) {
     auto& attributes = declaration.attributes();
     const auto take = [&](std::u16string_view name, std::u16string fallback) {
         for (auto it = attributes.begin(); it != attributes.end(); ++it) {
-            if (it->prefix.empty() && it->name == name) {
+            if (it->prefix.empty() && EqualIgnoringAsciiCase(it->name, name)) {
                 XmlAttribute found = std::move(*it);
                 attributes.erase(it);
                 return found;

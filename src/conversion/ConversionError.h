@@ -20,7 +20,8 @@ public:
 
     Kind kind() const { return kind_; }
 
-    // The class name the run-time report shows, after the ones the original raised.
+    // The class name the run-time report gives this error: conversion errors are
+    // "EConvertError", an overflow "EOverflow".
     const char* className() const {
         return kind_ == Kind::Overflow ? "EOverflow" : "EConvertError";
     }

@@ -11,11 +11,15 @@ namespace baritemp {
 
 namespace {
 
-const UnitField& unitField(FieldGroup group, int index) {
-    if (index < 0 || index >= GroupSize(group))
-        throw std::out_of_range("no field with this index in the group");
-    const auto i = static_cast<std::size_t>(index);
-    return group == FieldGroup::Pressure ? PressureUnits[i] : TemperatureUnits[i];
+template <std::size_t N>
+std::vector<std::u16string> formatAll(const std::array<Extended, N>& results,
+                                      const std::array<std::u16string_view, N>& units,
+                                      const NumberFormat& format) {
+    std::vector<std::u16string> texts;
+    texts.reserve(N);
+    for (std::size_t i = 0; i < N; ++i)
+        texts.push_back(FormatResult(results[i], units[i], format));
+    return texts;
 }
 
 } // namespace
@@ -24,28 +28,19 @@ int GroupSize(FieldGroup group) {
     return group == FieldGroup::Pressure ? kPressureUnitCount : kTemperatureUnitCount;
 }
 
-std::u16string_view GroupFieldName(FieldGroup group, int index) {
-    return unitField(group, index).fieldName;
-}
-
 std::u16string_view GroupUnit(FieldGroup group, int index) {
-    return unitField(group, index).unit;
+    if (index < 0 || index >= GroupSize(group))
+        throw std::out_of_range("no field with this index in the group");
+    const auto i = static_cast<std::size_t>(index);
+    return group == FieldGroup::Pressure ? PressureUnits[i] : TemperatureUnits[i];
 }
 
 std::vector<std::u16string> ConvertFieldText(FieldGroup group, int sourceIndex,
                                              std::u16string_view text, const NumberFormat& format) {
     const double value = RoundToDouble(TextToNumber(text, format.decimalSeparator));
-    std::vector<std::u16string> texts;
-    const auto formatAll = [&](const auto& results) {
-        for (int i = 0; i < GroupSize(group); ++i)
-            texts.push_back(
-                FormatResult(results[static_cast<std::size_t>(i)], GroupUnit(group, i), format));
-    };
     if (group == FieldGroup::Pressure)
-        formatAll(ConvertPressure(sourceIndex, value));
-    else
-        formatAll(ConvertTemperature(sourceIndex, value));
-    return texts;
+        return formatAll(ConvertPressure(sourceIndex, value), PressureUnits, format);
+    return formatAll(ConvertTemperature(sourceIndex, value), TemperatureUnits, format);
 }
 
 EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,

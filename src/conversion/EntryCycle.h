@@ -12,7 +12,7 @@ namespace baritemp {
 enum class FieldGroup { Pressure, Temperature };
 
 int GroupSize(FieldGroup group);
-std::u16string_view GroupFieldName(FieldGroup group, int index);
+// The unit written after a number of that field, also its first cue banner.
 std::u16string_view GroupUnit(FieldGroup group, int index);
 
 // What one press of Enter in a value field produces.
@@ -35,9 +35,10 @@ struct EntryOutcome {
 std::vector<std::u16string> ConvertFieldText(FieldGroup group, int sourceIndex,
                                              std::u16string_view text, const NumberFormat& format);
 
-// The whole entry cycle on a field's text, for callers without a window: log and trim the
-// text, apply the Celsius floor to the Celsius field, then ConvertFieldText. Errors come back
-// in the outcome instead of being thrown. An empty text does nothing: no texts, no error.
+// The whole entry cycle once Enter reached a field: log and trim the text, apply the Celsius
+// floor to the Celsius field, then ConvertFieldText. Errors come back in the outcome instead of
+// being thrown, so that a window handler never has an exception to let through. An empty text
+// does nothing: no texts, no error.
 EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
                            const NumberFormat& format,
                            const std::function<void(std::u16string_view)>& log = {});

@@ -3,6 +3,7 @@
 #include "ConversionError.h"
 #include "ScaleByPowerOfTen.h"
 #include "TextCodec.h"
+#include "WinCodes.h"
 
 namespace baritemp {
 
@@ -19,8 +20,9 @@ bool isDigit(char c) {
 char16_t KeyFilter(char16_t key, char16_t decimalSeparator) {
     if (key > 255)
         return 0;
-    const bool accepted = key == 0x08 || key == 0x0D || key == u'+' || key == u'-' ||
-                          (key >= u'0' && key <= u'9') || key == (decimalSeparator & 0xFF);
+    const bool accepted = key == win::kBackspace || key == win::kCarriageReturn || key == u'+' ||
+                          key == u'-' || (key >= u'0' && key <= u'9') ||
+                          key == (decimalSeparator & 0xFF);
     return accepted ? key : 0;
 }
 
@@ -92,7 +94,10 @@ std::optional<Extended> TryTextToNumber(std::u16string_view text, char16_t decim
 }
 
 std::string InvalidNumberMessage(std::u16string_view text) {
-    return "'" + ToUtf8(text) + "' n'est pas une valeur en virgule flottante correcte";
+    std::string message = "'";
+    message.append(ToUtf8(text));
+    message.append("' n'est pas une valeur en virgule flottante correcte");
+    return message;
 }
 
 Extended TextToNumber(std::u16string_view text, char16_t decimalSeparator) {

@@ -6,22 +6,10 @@
 
 namespace baritemp {
 
-const std::array<UnitField, kPressureUnitCount> PressureUnits = {{
-    {u"Ed_Bar", u"bar"},
-    {u"Ed_mBar", u"mbar"},
-    {u"Ed_Psi", u"psi"},
-    {u"Ed_Kg", u"kg/cm\u00B2"},
-    {u"Ed_Pa", u"Pa"},
-    {u"Ed_DaPa", u"daPa"},
-    {u"Ed_Kpa", u"kPa"},
-    {u"Ed_MPa", u"MPa"},
-    {u"Ed_Torr", u"Torr"},
-    {u"Ed_mCE", u"mCE"},
-    {u"Ed_mmHg", u"mmHg"},
-    {u"Ed_mmCE", u"mmCE"},
-    {u"Ed_inchHg", u"inch Hg"},
-    {u"Ed_inchCE", u"inch CE"},
-}};
+const std::array<std::u16string_view, kPressureUnitCount> PressureUnits = {
+    u"bar", u"mbar", u"psi", u"kg/cm\u00B2", u"Pa",   u"daPa",    u"kPa",
+    u"MPa", u"Torr", u"mCE", u"mmHg",        u"mmCE", u"inch Hg", u"inch CE",
+};
 
 namespace {
 

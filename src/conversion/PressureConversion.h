@@ -7,15 +7,11 @@
 
 namespace baritemp {
 
-struct UnitField {
-    std::u16string_view fieldName; // the value field's component name
-    std::u16string_view unit;      // written after the number and one blank
-};
-
 constexpr int kPressureUnitCount = 14;
 
-// The pressure group in index order: the index is the row and column of PressureFactors.
-extern const std::array<UnitField, kPressureUnitCount> PressureUnits;
+// The pressure group's units in index order, each written after the number and one blank:
+// the index is the row and column of PressureFactors.
+extern const std::array<std::u16string_view, kPressureUnitCount> PressureUnits;
 
 // The factor from unit `source` to unit `target` (source != target): the extended value
 // nearest to the decimal number of that cell.

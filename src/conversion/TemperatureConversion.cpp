@@ -7,11 +7,11 @@
 
 namespace baritemp {
 
-const std::array<UnitField, kTemperatureUnitCount> TemperatureUnits = {{
-    {u"Ed_Celsius", u"\u00B0C"},
-    {u"Ed_Fahren", u"\u00B0F"},
-    {u"Ed_Kelvin", u"K"},
-}};
+const std::array<std::u16string_view, kTemperatureUnitCount> TemperatureUnits = {
+    u"\u00B0C",
+    u"\u00B0F",
+    u"K",
+};
 
 const Extended& ZeroCelsiusInKelvin() {
     static const Extended value = ExtendedFromDecimal("273.15");

@@ -12,8 +12,8 @@ namespace baritemp {
 
 constexpr int kTemperatureUnitCount = 3;
 
-// The temperature group in index order: Celsius, Fahrenheit, kelvin.
-extern const std::array<UnitField, kTemperatureUnitCount> TemperatureUnits;
+// The temperature group's units in index order: Celsius, Fahrenheit, kelvin.
+extern const std::array<std::u16string_view, kTemperatureUnitCount> TemperatureUnits;
 
 // The extended value nearest to 273.15.
 const Extended& ZeroCelsiusInKelvin();

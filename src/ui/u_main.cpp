@@ -1,7 +1,5 @@
 #include "u_main.h"
 
-#include "u_settings.h"
-
 #include "AppState.h"
 #include "BaritempApplication.h"
 #include "ColorText.h"
@@ -10,12 +8,15 @@
 #include "NumericEntry.h"
 #include "Platform.h"
 #include "RegionalSettings.h"
+#include "Settings.h"
 #include "Shape.h"
 #include "Startup.h"
 #include "TJvImage.h"
 #include "TemperatureConversion.h"
 #include "TextCodec.h"
 #include "ValueField.h"
+#include "WinCodes.h"
+#include "WindowFrame.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -27,12 +28,13 @@
 
 #include <exception>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace baritemp {
 
 namespace {
-
-constexpr std::uint32_t kBlack = 0x000000;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 QString fromU16(std::u16string_view text) {
     return QString(reinterpret_cast<const QChar*>(text.data()),
@@ -52,8 +54,8 @@ public:
     explicit MainWindowPlacement(QWidget* window) : window_(window) {}
     int showCommand() override {
         if (window_->isMinimized())
-            return 2;
-        return window_->isMaximized() ? 3 : 1;
+            return win::kSwShowMinimized;
+        return window_->isMaximized() ? win::kSwShowMaximized : win::kSwShowNormal;
     }
     bool applicationMinimised() override { return window_->isMinimized(); }
     void setState(State state) override {
@@ -72,9 +74,7 @@ QString Tf_main::MakerAddress() {
     return QStringLiteral("https://www.quorzen.example");
 }
 
-Tf_main::Tf_main()
-    : QWidget(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint),
-      JvFormConfig(JvAppXMLStorage, "f_main") {
+Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLStorage, "f_main") {
     JvAppXMLStorage.decimalSeparator = [] { return DecimalSeparator; };
     setObjectName(QStringLiteral("f_main"));
     setFixedSize(360, 435);
@@ -168,6 +168,8 @@ Tf_main::Tf_main()
         auto* f = new ValueField(this);
         f->setObjectName(QString::fromLatin1(place.name));
         f->setGeometry(place.x, place.y, 129, 21);
+        f->Group = place.group;
+        f->Index = place.index;
         f->setTextHint(fromU16(GroupUnit(place.group, place.index)));
         f->setBackgroundColor(Qt::white);
         f->onEnter = [this](ValueField* sender) { ClearSelEdit(sender); };
@@ -182,12 +184,16 @@ Tf_main::Tf_main()
     for (int i = 1; i < fields_.size(); ++i)
         setTabOrder(fields_[i - 1], fields_[i]);
 
+    // This window shows what the settings window chooses, at once.
+    TheSettings().attachStore(&JvFormConfig);
+    settingsFollower_ = TheSettings().follow([this](Setting what) { SettingChanged(what); });
+
     ReadRegionalSeparators();
     try {
         FormCreate();
     } catch (const std::exception& e) {
         // Shown as the window is created; the rest of FormCreate is skipped, the window stays.
-        ShowApplicationError(QString::fromUtf8(e.what()));
+        BaritempApplication::reportError(QString::fromUtf8(e.what()));
     }
 }
 
@@ -197,7 +203,7 @@ void Tf_main::FormCreate() {
         SplashVersionLine(AppState.ExecutablePath, QStringLiteral("No Filversion")));
     setWindowTitle(AppState.AppCaption);
     const QString separator = QDir::separator();
-    AppState.DocumentsDir = GetSpecialFolderPath(5);
+    AppState.DocumentsDir = GetSpecialFolderPath(win::kCsidlPersonal);
     AppState.CompanyDir = AppState.DocumentsDir + separator + QStringLiteral("Quorzen");
     AppState.ConfigDir = AppState.CompanyDir + separator + QStringLiteral("CfgFiles") + separator;
     // ConfigDir ends with a separator already: the doubled one is kept, the file system
@@ -208,6 +214,9 @@ void Tf_main::FormCreate() {
 }
 
 Tf_main::~Tf_main() {
+    TheSettings().unfollow(settingsFollower_);
+    if (TheSettings().store() == &JvFormConfig)
+        TheSettings().attachStore(nullptr);
     if (!JvFormConfig.saved())
         savePlacement();
 }
@@ -217,7 +226,7 @@ void Tf_main::savePlacement() {
         MainWindowPlacement placement(this);
         JvFormConfig.SaveFormPlacement(placement);
     } catch (const std::exception& e) {
-        ShowApplicationError(QString::fromUtf8(e.what()));
+        BaritempApplication::reportError(QString::fromUtf8(e.what()));
     }
 }
 
@@ -226,40 +235,30 @@ void Tf_main::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void Tf_main::ReadConfig() {
-    DevLog(QStringLiteral("f_main.ReadCfg"));
-    DevLog(QString(85, u'='));
-    DevLog(QStringLiteral(":-:-:-: GlassMode :-:-:-:"));
-    AppState.myAeroMode = JvFormConfig.ReadBoolean("AeroMode", false);
-    DevLogFmt(QStringLiteral("AeroEnabled      = %s"),
-              {AppState.myAeroMode ? QStringLiteral("True") : QStringLiteral("False")});
-    // A colour text that is no colour leaves ReadConfig here, before the lines below.
-    AppState.myColor1 = TextToColor(JvFormConfig.ReadString("Color1", "clBlack"));
-    AppState.myColor2 = TextToColor(JvFormConfig.ReadString("Color2", "clWhite"));
-    DevLogFmt(QStringLiteral("myColor1         = %s"),
-              {QString::fromStdString(ColorToText(AppState.myColor1))});
-    DevLogFmt(QStringLiteral("myColor2         = %s"),
-              {QString::fromStdString(ColorToText(AppState.myColor2))});
-    AppState.myLang = QString::fromStdString(JvFormConfig.ReadString("Lang", "FR"));
-    DevLogFmt(QStringLiteral("Language         = %s"), {AppState.myLang});
-    AppState.myNbDec = JvFormConfig.ReadInteger("Dec", 4);
-    if (auto* settings = dynamic_cast<Tf_settings*>(AppState.f_settings))
-        settings->SetControlsFromAppState();
+bool Tf_main::ReadConfig() {
+    return TheSettings().readConfig();
 }
 
-void Tf_main::SaveSettingsToStore() {
-    FileSystem& files = FileSystem::real();
-    if (!files.folderExists(AppState.ConfigDir.toStdString())) {
-        files.createFolder(AppState.CompanyDir.toStdString());
-        files.createFolder(AppState.ConfigDir.toStdString());
+void Tf_main::SettingChanged(Setting what) {
+    switch (what) {
+    case Setting::Lang:
+        RefreshForm();
+        break;
+    case Setting::AeroMode:
+        // The glass frame as asked, then RefreshForm sets it again under the system test.
+        Platform::current().setGlass(this, AppState.myAeroMode);
+        RefreshForm();
+        break;
+    case Setting::Color1:
+        SetLabelsColor(AppState.myColor1);
+        break;
+    case Setting::Color2:
+        SetFieldsColor(AppState.myColor2);
+        break;
+    case Setting::NbDec: // shown from the next conversion on
+    case Setting::All:   // the settings window's controls bring the rest
+        break;
     }
-    JvAppXMLStorage.AllowWritesAfterReadError();
-    JvFormConfig.WriteBoolean("AeroMode", AppState.myAeroMode);
-    JvFormConfig.WriteString("Color1", ColorToText(AppState.myColor1));
-    JvFormConfig.WriteString("Color2", ColorToText(AppState.myColor2));
-    JvFormConfig.WriteString("Lang", AppState.myLang.toStdString());
-    JvFormConfig.WriteInteger("Dec", AppState.myNbDec);
-    JvAppXMLStorage.Flush();
 }
 
 void Tf_main::showEvent(QShowEvent* event) {
@@ -275,20 +274,20 @@ void Tf_main::showEvent(QShowEvent* event) {
         MainWindowPlacement placement(this);
         JvFormConfig.RestoreFormPlacement(placement);
     } catch (const std::exception& e) {
-        ShowApplicationError(QString::fromUtf8(e.what()));
+        BaritempApplication::reportError(QString::fromUtf8(e.what()));
     }
     FormShow();
 }
 
 void Tf_main::FormShow() {
-    if (FileSystem::real().fileExists(JvAppXMLStorage.FileName())) {
-        ReadConfig(); // an error here leaves FormShow: RefreshForm is skipped
+    // A file that is there but could not be read counts as there: its defaults, no first run.
+    if (FileSystem::current().fileExists(JvAppXMLStorage.FileName()) ||
+        JvAppXMLStorage.Unreadable()) {
+        if (!ReadConfig())
+            return; // its error was shown; RefreshForm is skipped
     } else {
         // No configuration file: the first-run defaults, then the settings window.
-        AppState.myLang = QStringLiteral("FR");
-        AppState.myColor1 = kBlack;
-        AppState.myColor2 = kWhite;
-        AppState.myNbDec = 4;
+        TheSettings().applyFirstRunDefaults();
         if (auto* settings = qobject_cast<QDialog*>(AppState.f_settings)) {
             settings->setWindowTitle(QStringLiteral("Configuration"));
             settings->exec();
@@ -310,7 +309,7 @@ void Tf_main::RefreshForm() {
 
     if (AppState.myLang.isEmpty())
         AppState.myLang = QStringLiteral("FR");
-    const bool french = AppState.myLang == QStringLiteral("FR");
+    const bool french = InterfaceIsFrench();
     Label_TitlePression->setText(french ? QStringLiteral("Pression") : QStringLiteral("Pressure"));
     Label_TitleTemperature->setText(french ? QStringLiteral("Température")
                                            : QStringLiteral("Temperature"));
@@ -356,36 +355,32 @@ void Tf_main::ClearSelEdit(ValueField* sender) {
     sender->setText(QString());
 }
 
-void Tf_main::TrimToLastDigit(ValueField* field) {
-    field->setText(fromU16(baritemp::TrimToLastDigit(
-        toU16(field->text()), [](std::u16string_view text) { DevLog(fromU16(text)); })));
-}
-
-void Tf_main::keyPress(FieldGroup group, ValueField* sender, char16_t& key) {
+void Tf_main::keyPress(ValueField* sender, char16_t& key) {
     key = KeyFilter(key, DecimalSeparator);
-    if (sender->text().isEmpty() || key != 13)
+    if (sender->text().isEmpty() || key != win::kCarriageReturn)
         return;
-    TrimToLastDigit(sender);
-    QStringList names;
-    for (int i = 0; i < GroupSize(group); ++i)
-        names << fromU16(GroupFieldName(group, i));
-    const int index = IndexOfText(sender->objectName(), names);
-    if (index < 0)
+    const EntryOutcome outcome =
+        RunEntryCycle(sender->Group, sender->Index, toU16(sender->text()),
+                      NumberFormat{DecimalSeparator, ThousandSeparator, AppState.myNbDec},
+                      [](std::u16string_view text) { DevLog(fromU16(text)); });
+    // The trimmed text stays in the field whatever follows.
+    sender->setText(fromU16(outcome.trimmedText));
+    if (!outcome.ok()) {
+        // Not a number, or too large: the box, no conversion, the field keeps its text and the
+        // focus, and Enter is not passed on.
+        key = 0;
+        BaritempApplication::reportError(QString::fromStdString(outcome.error));
         return;
-    // A text that is not a number (or too large) throws here: the error leaves the handler,
-    // the field keeps its trimmed text and the Enter key is not passed on.
-    const std::vector<std::u16string> texts =
-        ConvertFieldText(group, index, toU16(sender->text()),
-                         NumberFormat{DecimalSeparator, ThousandSeparator, AppState.myNbDec});
-    ValueDisplay(group, index, texts);
+    }
+    ValueDisplay(sender->Group, sender->Index, outcome.texts);
 }
 
 void Tf_main::Ed_PressureKeyPress(ValueField* sender, char16_t& key) {
-    keyPress(FieldGroup::Pressure, sender, key);
+    keyPress(sender, key);
 }
 
 void Tf_main::Ed_CelsiusKeyPress(ValueField* sender, char16_t& key) {
-    keyPress(FieldGroup::Temperature, sender, key);
+    keyPress(sender, key);
 }
 
 void Tf_main::Ed_CelsiusChange(ValueField* sender) {
@@ -476,6 +471,19 @@ void Tf_main::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange)
         ReadRegionalSeparators();
     QWidget::changeEvent(event);
+}
+
+bool Tf_main::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+#ifdef Q_OS_WIN
+    // The system announces changed settings, or a re-created taskbar: the regional separators
+    // are read again.
+    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    const auto* msg = static_cast<const MSG*>(message);
+    if (eventType == "windows_generic_MSG" &&
+        (msg->message == WM_SETTINGCHANGE || msg->message == taskbarCreated))
+        ReadRegionalSeparators();
+#endif
+    return QWidget::nativeEvent(eventType, message, result);
 }
 
 } // namespace baritemp

@@ -3,6 +3,7 @@
 #include "EntryCycle.h"
 #include "JvAppXMLStorage.h"
 #include "JvFormConfig.h"
+#include "Settings.h"
 
 #include <QList>
 #include <QWidget>
@@ -44,12 +45,13 @@ public:
 
     void FormCreate();
     void FormShow();
-    // The five settings from the store into AppState (and the settings window's controls).
-    void ReadConfig();
-    // The save action's part in the store: folders when needed, the five writes, Flush.
-    void SaveSettingsToStore();
+    // The five settings from the store into AppState (and the settings window's controls);
+    // false when a stored colour is no colour (the error box has shown it).
+    bool ReadConfig();
     // Applies glass mode, colours, glow, the interface language and the fields' tooltips.
     void RefreshForm();
+    // What this window does when a setting changes (the settings window chose it).
+    void SettingChanged(Setting what);
 
     // Handlers of the value fields.
     void ClearSelEdit(ValueField* sender);
@@ -57,7 +59,6 @@ public:
     void Ed_CelsiusKeyPress(ValueField* sender, char16_t& key);
     void Ed_CelsiusChange(ValueField* sender);
     void ClearAllEdits();
-    void TrimToLastDigit(ValueField* field);
     void ValueDisplay(FieldGroup group, int sourceIndex, const std::vector<std::u16string>& texts);
 
     // Every label's font colour, every value field's background (the settings window's grids).
@@ -74,17 +75,20 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void keyPress(FieldGroup group, ValueField* sender, char16_t& key);
+    // The key filter, then on Enter the entry cycle of the field's group.
+    void keyPress(ValueField* sender, char16_t& key);
     ValueField* field(FieldGroup group, int index) const;
 
     void savePlacement();
 
     QList<ValueField*> fields_;
+    int settingsFollower_ = 0;
     bool shown_ = false;
     int glowSize_ = 0;
 };

@@ -5,10 +5,12 @@
 #include "CommonUtils.h"
 #include "GlowLabel.h"
 #include "Platform.h"
+#include "Settings.h"
 #include "Shape.h"
 #include "TJvImage.h"
 #include "TJvOfficeColorPanel.h"
-#include "u_main.h"
+#include "WinCodes.h"
+#include "WindowFrame.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,18 +20,12 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
-#include <exception>
-
 namespace baritemp {
 
 namespace {
 
 constexpr std::uint32_t kDefaultColor = 0x20000000; // clDefault
 constexpr std::uint32_t kWhite = 0xFFFFFF;
-
-Tf_main* mainWindow() {
-    return dynamic_cast<Tf_main*>(AppState.f_main);
-}
 
 QPixmap picture(const char* name) {
     return QPixmap(QStringLiteral(":/images/") + QString::fromLatin1(name) +
@@ -55,7 +51,7 @@ TJvImage* pictureButton(QWidget* parent, const char* name, int left, const char*
 
 } // namespace
 
-Tf_settings::Tf_settings() : QDialog(nullptr, Qt::Dialog | Qt::WindowCloseButtonHint) {
+Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     setObjectName(QStringLiteral("f_settings"));
     setWindowTitle(QStringLiteral("Configuration"));
     setFixedSize(345, 341);
@@ -85,7 +81,7 @@ Tf_settings::Tf_settings() : QDialog(nullptr, Qt::Dialog | Qt::WindowCloseButton
     Shape_Language = shape("Shape_Language", {12, 27, 323, 42});
     RadioBtn_FR = new QRadioButton(this);
     RadioBtn_FR->setObjectName(QStringLiteral("RadioBtn_FR"));
-    RadioBtn_FR->setGeometry(20, 40, 13, 13);
+    PlaceIndicator(RadioBtn_FR, {20, 40, 13, 13});
     RadioBtn_FR->setAutoExclusive(false); // exclusivity is ours: see selectLanguageOption
     RadioBtn_FR->setChecked(true);
     Label_FR = label("Label_FR", {44, 40, 60, 13}, "Français");
@@ -100,7 +96,7 @@ Tf_settings::Tf_settings() : QDialog(nullptr, Qt::Dialog | Qt::WindowCloseButton
     Label_UK = label("Label_UK", {224, 40, 60, 13}, "English");
     RadioBtn_UK = new QRadioButton(this);
     RadioBtn_UK->setObjectName(QStringLiteral("RadioBtn_UK"));
-    RadioBtn_UK->setGeometry(300, 40, 13, 13);
+    PlaceIndicator(RadioBtn_UK, {300, 40, 13, 13});
     RadioBtn_UK->setAutoExclusive(false);
     for (QWidget* w : std::initializer_list<QWidget*>{RadioBtn_FR, Label_FR, ImgFR, Img_UK,
                                                       Label_UK, RadioBtn_UK})
@@ -116,7 +112,8 @@ Tf_settings::Tf_settings() : QDialog(nullptr, Qt::Dialog | Qt::WindowCloseButton
     JvColorPanel1 = new TJvOfficeColorPanel(this, kWhite, kDefaultColor);
     JvColorPanel1->setObjectName(QStringLiteral("JvColorPanel1"));
     JvColorPanel1->move(20, 112);
-    JvColorPanel2 = new TJvOfficeColorPanel(this, kDefaultColor, kWhite);
+    // At creation the controls show the defaults.
+    JvColorPanel2 = new TJvOfficeColorPanel(this, kDefaultColor, SettingsDefaults::Color2);
     JvColorPanel2->setObjectName(QStringLiteral("JvColorPanel2"));
     JvColorPanel2->move(180, 112);
 
@@ -126,14 +123,15 @@ Tf_settings::Tf_settings() : QDialog(nullptr, Qt::Dialog | Qt::WindowCloseButton
     Ed_NbDec->setObjectName(QStringLiteral("Ed_NbDec"));
     Ed_NbDec->setGeometry(20, 263, 129, 21);
     Ed_NbDec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Ed_NbDec->setMaxLength(1);
+    // One digit at most, as a limit on typing only: a length limit would also cut the text the
+    // program sets (12 from the settings file must show as 12, and be saved as 12).
     Ed_NbDec->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), Ed_NbDec));
-    Ed_NbDec->setText(QStringLiteral("4"));
+    Ed_NbDec->setText(QString::number(SettingsDefaults::NbDec));
     Ed_NbDec->setToolTip(QStringLiteral("max 9 décimales"));
     JvCheckBoxAero = new QCheckBox(this);
     JvCheckBoxAero->setObjectName(QStringLiteral("JvCheckBoxAero"));
-    JvCheckBoxAero->setGeometry(176, 267, 13, 13);
+    PlaceIndicator(JvCheckBoxAero, {176, 267, 13, 13});
     JvCheckBoxAero->setCursor(Qt::PointingHandCursor);
     Label_CheckAero = label("Label_CheckAero", {195, 266, 145, 13}, "Activer le mode Aero Glass");
     Label_CheckAero->setCursor(Qt::PointingHandCursor);
@@ -174,6 +172,16 @@ Tf_settings::Tf_settings() : QDialog(nullptr, Qt::Dialog | Qt::WindowCloseButton
     setTabOrder(JvCheckBoxAero, RadioBtn_FR);
     setTabOrder(RadioBtn_FR, RadioBtn_UK);
     setTabOrder(RadioBtn_UK, Ed_NbDec);
+
+    // After every ReadConfig the controls show the stored settings.
+    settingsFollower_ = TheSettings().follow([this](Setting what) {
+        if (what == Setting::All)
+            SetControlsFromAppState();
+    });
+}
+
+Tf_settings::~Tf_settings() {
+    TheSettings().unfollow(settingsFollower_);
 }
 
 QList<GlowLabel*> Tf_settings::labels() const {
@@ -215,10 +223,9 @@ void Tf_settings::applyLanguageTexts(bool french) {
 
 void Tf_settings::RadioBtn_FRClick() {
     const bool french = RadioBtn_FR->isChecked();
-    AppState.myLang = french ? QStringLiteral("FR") : QStringLiteral("UK");
     applyLanguageTexts(french);
-    if (Tf_main* main = mainWindow())
-        main->RefreshForm();
+    // The main window follows with its RefreshForm, which also sets this window's caption.
+    TheSettings().setLang(french ? QStringLiteral("FR") : QStringLiteral("UK"));
     update();
 }
 
@@ -233,8 +240,7 @@ void Tf_settings::Label_UKClick() {
 }
 
 void Tf_settings::JvCheckBoxAeroClick() {
-    AppState.myAeroMode = JvCheckBoxAero->isChecked();
-    const bool on = AppState.myAeroMode;
+    const bool on = JvCheckBoxAero->isChecked();
     const bool glass = Platform::current().setGlass(this, on); // no system test here
     QPalette p = palette();
     p.setColor(QPalette::Window, on ? Qt::black : Qt::white);
@@ -250,10 +256,8 @@ void Tf_settings::JvCheckBoxAeroClick() {
         l->setGlowSize(on ? 7 : 0);
         l->setOnGlass(glass);
     }
-    if (Tf_main* main = mainWindow()) {
-        Platform::current().setGlass(main, on);
-        main->RefreshForm();
-    }
+    // The main window follows: its glass frame, then its RefreshForm.
+    TheSettings().setAeroMode(on);
 }
 
 void Tf_settings::Label_CheckAeroClick() {
@@ -261,32 +265,31 @@ void Tf_settings::Label_CheckAeroClick() {
 }
 
 void Tf_settings::JvColorPanel1ColorChange() {
-    AppState.myColor1 = JvColorPanel1->SelectedColor();
-    if (Tf_main* main = mainWindow())
-        main->SetLabelsColor(AppState.myColor1);
+    TheSettings().setColor1(JvColorPanel1->SelectedColor()); // every label of the main window
 }
 
 void Tf_settings::JvColorPanel2ColorChange() {
-    AppState.myColor2 = JvColorPanel2->SelectedColor();
-    if (Tf_main* main = mainWindow())
-        main->SetFieldsColor(AppState.myColor2);
+    TheSettings().setColor2(JvColorPanel2->SelectedColor()); // every value field's background
 }
 
 void Tf_settings::Ed_NbDecChange() {
     bool ok = false;
     const int value = Ed_NbDec->text().toInt(&ok);
     if (ok)
-        AppState.myNbDec = value; // an emptied field keeps the value
+        TheSettings().setNbDec(value); // an emptied field keeps the value
 }
 
 void Tf_settings::ASaveExecute() {
-    const QString question = AppState.myLang == QStringLiteral("FR")
+    const QString question = InterfaceIsFrench()
                                  ? QStringLiteral("Confirmez-vous la modification des paramètres ?")
                                  : QStringLiteral("Save settings ?");
-    if (ConfirmDialog(question) != 6)
+    if (ConfirmDialog(question) != win::kIdYes)
         return;
-    if (Tf_main* main = mainWindow())
-        main->SaveSettingsToStore();
+    if (const auto failure = TheSettings().save()) {
+        // Nothing reached the file: the window stays open with the values chosen.
+        BaritempApplication::reportError(*failure);
+        return;
+    }
     close();
 }
 
@@ -295,11 +298,11 @@ void Tf_settings::ACancelExecute() {
 }
 
 bool Tf_settings::KeyPress(QChar key) {
-    if (key.unicode() == 13) {
+    if (key.unicode() == win::kCarriageReturn) {
         ASaveExecute();
         return true;
     }
-    if (key.unicode() == 27) {
+    if (key.unicode() == win::kEscape) {
         close();
         return true;
     }
@@ -307,14 +310,7 @@ bool Tf_settings::KeyPress(QChar key) {
 }
 
 bool Tf_settings::FormClose() {
-    try {
-        if (Tf_main* main = mainWindow())
-            main->ReadConfig();
-        return true;
-    } catch (const std::exception& e) {
-        ShowApplicationError(QString::fromUtf8(e.what()));
-        return false;
-    }
+    return TheSettings().readConfig();
 }
 
 void Tf_settings::SetControlsFromAppState() {
@@ -322,7 +318,7 @@ void Tf_settings::SetControlsFromAppState() {
     JvColorPanel1->setSelectedColor(AppState.myColor1);
     JvColorPanel2->setSelectedColor(AppState.myColor2);
     // A language other than "FR" and "UK" checks neither option.
-    const bool french = AppState.myLang == QStringLiteral("FR");
+    const bool french = InterfaceIsFrench();
     const bool english = AppState.myLang == QStringLiteral("UK");
     if (french) {
         RadioBtn_FR->setChecked(true);

@@ -20,6 +20,7 @@ class TJvOfficeColorPanel;
 class Tf_settings : public QDialog {
 public:
     Tf_settings();
+    ~Tf_settings() override;
 
     GlowLabel* Label_TitleLanguage;
     Shape* Shape_Language;
@@ -77,6 +78,8 @@ protected:
 private:
     void applyLanguageTexts(bool french);
     QList<GlowLabel*> labels() const;
+
+    int settingsFollower_ = 0;
 };
 
 } // namespace baritemp

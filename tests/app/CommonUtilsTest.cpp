@@ -4,11 +4,21 @@
 #include "ConversionError.h"
 #include "FakePlatform.h"
 #include "JclFileVersionInfo.h"
+#include "QtPlatform.h"
 #include "VersionResource.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace baritemp {
 namespace {
@@ -40,6 +50,33 @@ TEST(DevLog, PrefixesEveryLine) {
                                                 QStringLiteral("Dev AeroEnabled      = FALSE"),
                                                 QStringLiteral("Dev a%b")}));
 }
+
+#ifndef _WIN32
+// The real debug stream off Windows is standard error, one line per call, the whole text: a
+// value from the file may hold a null character, and the line goes on after it.
+TEST(DevLog, TheRealStreamWritesTheWholeLine) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "baritemp-devlog.txt").string();
+    std::fflush(stderr);
+    const int saved = ::dup(2);
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(file, 0);
+    ::dup2(file, 2);
+    QtPlatform platform;
+    platform.debugLine(QStringLiteral("Dev Language         = U") + QChar(u'\0') +
+                       QStringLiteral("K"));
+    platform.debugLine(QStringLiteral("Dev é"));
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    ::close(file);
+    std::ifstream in(path, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
+    EXPECT_EQ(written, std::string("Dev Language         = U\0K\nDev \xC3\xA9\n", 34));
+    std::remove(path.c_str());
+}
+#endif
 
 TEST(SystemTexts, FollowTheirFormats) {
     FakePlatform platform;
@@ -132,7 +169,7 @@ TEST(ApplicationErrorBox, AddsAPeriodAfterCodesAboveIt) {
         EXPECT_EQ(ApplicationErrorText(QString::fromUtf8(message)), QString::fromUtf8(expected));
 
     FakePlatform platform;
-    ShowApplicationError(QStringLiteral("Débordement en virgule flottante"));
+    BaritempApplication::reportError(QStringLiteral("Débordement en virgule flottante"));
     ASSERT_EQ(platform.errorBoxes.size(), 1);
     EXPECT_EQ(platform.errorBoxes[0].caption, QStringLiteral("Quorzen® Convertisseur d'unités"));
     EXPECT_EQ(platform.errorBoxes[0].text, QStringLiteral("Débordement en virgule flottante."));

@@ -166,17 +166,33 @@ TEST(HasVersionResource, FindsTheSectionOfAnExecutable) {
     std::remove(text.c_str());
 }
 
+#ifndef _WIN32
 TEST(HasVersionResource, DamagedElfFilesHaveNoRecord) {
     std::ifstream in(ownPath(), std::ios::binary);
     const std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto intact = ReadVersionResource(ownPath());
+    ASSERT_TRUE(intact.has_value());
     const std::string path = (std::filesystem::temp_directory_path() / "baritemp-cut").string();
+    const auto recordOf = [&](const std::string& bytes) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        return ReadVersionResource(path);
+    };
+    // Cut before the section headers (at the end of the file): nothing to find.
     for (const std::size_t size :
-         {std::size_t{4}, std::size_t{16}, std::size_t{64}, image.size() / 2, image.size() - 1}) {
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << image.substr(0, size);
-        HasVersionResource(path); // whatever it answers, it answers
+         {std::size_t{4}, std::size_t{16}, std::size_t{64}, image.size() / 2}) {
+        EXPECT_FALSE(recordOf(image.substr(0, size)).has_value()) << size;
+        EXPECT_FALSE(HasVersionResource(path)) << size;
     }
+    // One byte short: either no record or the whole record, never a part of it.
+    const auto cut = recordOf(image.substr(0, image.size() - 1));
+    EXPECT_TRUE(!cut.has_value() || *cut == *intact);
+    // A section header table said to lie beyond the end of the file.
+    std::string moved = image;
+    moved[0x28 + 7] = '\x7F'; // the top byte of e_shoff (64-bit, little-endian)
+    EXPECT_FALSE(recordOf(moved).has_value());
     std::remove(path.c_str());
 }
+#endif
 
 TEST(TJclFileVersionInfo, MissingFile) {
     try {

@@ -1,6 +1,7 @@
 #include "ColorText.h"
 #include "ConfigListings.h"
 #include "ConversionError.h"
+#include "FaultyFileSystem.h"
 #include "FileSystem.h"
 #include "JvAppXMLStorage.h"
 #include "JvFormConfig.h"
@@ -231,6 +232,107 @@ TEST_F(ConfigStore, AnUnreadableFileIsReportedAndKeptUntilTheUserSaves) {
     storage.AllowWritesAfterReadError();
     saveSettings(config, storage);
     EXPECT_NE(slurp(configDir / "Baritemp.xml").find("<Lang>FR</Lang>"), std::string::npos);
+}
+
+// The file system refuses to read the file (no permission, an I/O error, a lock): the user's
+// settings are there, only unreadable now. Nothing automatic may replace them.
+TEST_F(ConfigStore, AFileTheSystemCannotReadIsReportedAndLeftAlone) {
+    fs::create_directories(configDir);
+    const std::string settings = "<Configuration><f_main><Lang>UK</Lang></f_main></Configuration>";
+    spit(configDir / "Baritemp.xml", settings);
+    test::FaultyFileSystem files;
+    files.readFails = "Permission denied";
+    TJvAppXMLStorage storage(files);
+    TJvFormConfig config(storage, "f_main");
+    try {
+        storage.setFileName(fileName);
+        ADD_FAILURE();
+    } catch (const ConfigFileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Le fichier de configuration '" +
+                                             (configDir / "Baritemp.xml").string() +
+                                             "' ne peut pas être lu : Permission denied");
+    }
+    EXPECT_TRUE(storage.Unreadable());
+    EXPECT_EQ(config.ReadString("Lang", "FR"), "FR"); // the defaults
+    Window window;
+    config.RestoreFormPlacement(window);
+    config.SaveFormPlacement(window);
+    EXPECT_EQ(files.replaces, 0);
+    EXPECT_EQ(slurp(configDir / "Baritemp.xml"), settings);
+    // An explicit save may replace it.
+    storage.AllowWritesAfterReadError();
+    saveSettings(config, storage);
+    EXPECT_NE(slurp(configDir / "Baritemp.xml").find("<Lang>FR</Lang>"), std::string::npos);
+}
+
+// Settings kept in a synced or versioned folder, the file a link to them: saving writes the
+// link's target and the link stays a link.
+TEST_F(ConfigStore, SavingThroughASymbolicLinkKeepsTheLink) {
+    fs::create_directories(configDir);
+    const fs::path synced = documents / "Synced";
+    fs::create_directories(synced);
+    spit(synced / "Baritemp.xml",
+         "<Configuration><f_main><Lang>UK</Lang></f_main></Configuration>");
+    std::error_code e;
+    fs::create_symlink("../../Synced/Baritemp.xml", configDir / "Baritemp.xml", e);
+    if (e)
+        GTEST_SKIP() << "no symbolic links here: " << e.message();
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    EXPECT_EQ(config.ReadString("Lang", "FR"), "UK");
+    config.WriteString("Lang", "FR");
+    EXPECT_TRUE(fs::is_symlink(configDir / "Baritemp.xml"));
+    EXPECT_NE(slurp(synced / "Baritemp.xml").find("<Lang>FR</Lang>"), std::string::npos);
+    for (const auto& entry : fs::directory_iterator(synced))
+        EXPECT_EQ(entry.path().filename(), "Baritemp.xml"); // no temporary file left behind
+}
+
+// Something other than a regular file in the file's place, directly or through a link: it is
+// reported like an unreadable file, never read (a FIFO would block) and never replaced.
+TEST_F(ConfigStore, AFolderOrAFifoInTheFilesPlaceIsNeverReplaced) {
+    struct Case {
+        const char* name;
+        bool throughLink;
+    };
+    for (const Case c : {Case{"folder", false}, Case{"folder", true}
+#ifndef _WIN32
+                         ,
+                         Case{"fifo", false}, Case{"fifo", true}
+#endif
+         }) {
+        SCOPED_TRACE(std::string(c.name) + (c.throughLink ? " through a link" : ""));
+        fs::remove_all(configDir);
+        fs::create_directories(configDir);
+        const fs::path thing = c.throughLink ? documents / "thing" : configDir / "Baritemp.xml";
+        fs::remove_all(thing);
+        if (std::string(c.name) == "folder") {
+            fs::create_directory(thing);
+        } else {
+#ifndef _WIN32
+            ASSERT_EQ(::mkfifo(thing.c_str(), 0600), 0);
+#endif
+        }
+        if (c.throughLink) {
+            std::error_code e;
+            fs::create_symlink(thing, configDir / "Baritemp.xml", e);
+            if (e)
+                GTEST_SKIP() << "no symbolic links here: " << e.message();
+        }
+        TJvAppXMLStorage storage;
+        TJvFormConfig config(storage, "f_main");
+        EXPECT_THROW(storage.setFileName(fileName), ConfigFileError);
+        EXPECT_TRUE(storage.NotAFile());
+        storage.AllowWritesAfterReadError(); // even an explicit save leaves it
+        config.WriteString("Lang", "UK");
+        EXPECT_FALSE(storage.Flush());
+        EXPECT_EQ(fs::symlink_status(configDir / "Baritemp.xml").type(),
+                  c.throughLink ? fs::file_type::symlink
+                                : (std::string(c.name) == "folder" ? fs::file_type::directory
+                                                                   : fs::file_type::fifo));
+        EXPECT_EQ(fs::status(thing).type(),
+                  std::string(c.name) == "folder" ? fs::file_type::directory : fs::file_type::fifo);
+    }
 }
 
 TEST_F(ConfigStore, ShowCommandsMapToWindowStates) {

@@ -189,6 +189,20 @@ TEST(XmlRead, DeclarationSwitchesTheCodePage) {
     EXPECT_EQ(utf16.encoding(), XmlEncoding::Utf16);
 }
 
+// Name lookups are without regard to letter case, the declaration's attributes included.
+TEST(XmlRead, AnUpperCaseEncodingAttributeIsTheEncoding) {
+    for (const char* name : {"ENCODING", "Encoding"}) {
+        SCOPED_TRACE(name);
+        XmlDocument d = readDocument(std::string("<?xml version=\"1.0\" ") + name +
+                                     "=\"UTF-8\"?><a>\xC3\xA9t\xC3\xA9</a>");
+        EXPECT_EQ(u8(d.root().value()), "été");
+        EXPECT_EQ(d.encoding(), XmlEncoding::Utf8);
+        // Written back in UTF-8, with that one encoding attribute.
+        EXPECT_EQ(d.write(), std::string("\xEF\xBB\xBF<?xml version=\"1.0\" ") + name +
+                                 "=\"UTF-8\" standalone=\"no\"?>\r\n<a>&#xE9;t&#xE9;</a>\r\n");
+    }
+}
+
 TEST(XmlRead, UnconvertibleCodePageIsAnError) {
     EXPECT_THROW(readDocument("<?xml version=\"1.0\" encoding=\"utf-7\"?><a/>"), XmlError);
 }

@@ -22,8 +22,13 @@ std::u16string withoutWhiteSpace(std::u16string_view text) {
 
 std::u16string describeAttributes(const XmlNode& node) {
     std::u16string out;
-    for (const XmlAttribute& a : node.attributes())
-        out += u" " + a.qualifiedName() + u"=[" + a.value + u"]";
+    for (const XmlAttribute& a : node.attributes()) {
+        out += u' ';
+        out += a.qualifiedName();
+        out += u"=[";
+        out += a.value;
+        out += u']';
+    }
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <stdexcept>
 
 namespace baritemp::test {
@@ -35,8 +36,14 @@ public:
     bool failSystemInfo = false; // osProductName and osVersion throw
     bool glassAvailable = false;
 
+    // Runs while an error box "shows": a test can act out what a real box does to the window
+    // (it takes the activation, then gives it back).
+    std::function<void()> whileErrorBoxShows;
+
     void showErrorBox(const QString& caption, const QString& text) override {
         errorBoxes.append({caption, text});
+        if (whileErrorBoxShows)
+            whileErrorBoxShows();
     }
     int confirm(const QString& caption, const QString& question, const QString& yes,
                 const QString& no) override {

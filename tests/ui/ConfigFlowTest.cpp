@@ -1,10 +1,10 @@
 #include "AppState.h"
 #include "ConfigListings.h"
-#include "FakePlatform.h"
+#include "FaultyFileSystem.h"
 #include "GlowLabel.h"
-#include "VersionResource.h"
-#include "u_main.h"
-#include "u_settings.h"
+#include "RegionalSettings.h"
+#include "WinCodes.h"
+#include "WindowTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,36 +15,19 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace baritemp {
 namespace {
 
-using test::FakePlatform;
-
 // Start-up flows of the main window with the configuration file, in a documents folder of
 // their own.
-class ConfigFlow : public ::testing::Test {
+class ConfigFlow : public test::WindowTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(documents.isValid());
-        platform.documents = documents.path();
-        AppState.ExecutablePath = QString::fromStdString(RunningExecutablePath());
+        WindowTest::SetUp();
         settings = std::make_unique<Tf_settings>();
         AppState.f_settings = settings.get();
-    }
-    void TearDown() override {
-        window.reset();
-        settings.reset();
-        ResetAppState();
-    }
-
-    QString configDir() const { return documents.path() + QStringLiteral("/Quorzen/CfgFiles"); }
-    QString file() const { return configDir() + QStringLiteral("/Baritemp.xml"); }
-    void writeFile(const QByteArray& bytes) {
-        QDir().mkpath(configDir());
-        QFile f(file());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
     }
 
     // Shows the main window; `onSettings` runs when the settings window opens by itself.
@@ -63,10 +46,6 @@ protected:
         window->show();
     }
 
-    QTemporaryDir documents;
-    FakePlatform platform;
-    std::unique_ptr<Tf_settings> settings;
-    std::unique_ptr<Tf_main> window;
     bool settingsOpened = false;
     bool mainVisibleMeanwhile = false;
 };
@@ -94,7 +73,7 @@ TEST_F(ConfigFlow, FirstStartSaveAndCloseGivesTheFirstListing) {
 }
 
 TEST_F(ConfigFlow, FolderWithoutFileIsWrittenBeforeFormShow) {
-    QDir().mkpath(configDir());
+    makeConfigDir();
     start();
     EXPECT_FALSE(settingsOpened);
     QFile f(file());
@@ -114,6 +93,100 @@ TEST_F(ConfigFlow, StoredSettingsShowAtOnce) {
     EXPECT_EQ(window->Label_TitlePression->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_TRUE(platform.debugLines.contains(QStringLiteral("Dev myColor1         = clRed")));
     EXPECT_TRUE(platform.debugLines.contains(QStringLiteral("Dev Language         = UK")));
+}
+
+// Decimals from the file are taken whole: the decimals control's one-character limit is a
+// limit on typing. 12 formats with 12, and a save keeps 12.
+TEST_F(ConfigFlow, DecimalsOfTenOrMoreFromTheFileAreKeptWhole) {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"12", "12", "1,000000000000 bar", "<Dec>12</Dec>"},
+        {"$A", "10", "1,0000000000 bar", "<Dec>10</Dec>"},
+    };
+    for (const auto& [stored, shown, converted, saved] : cases) {
+        SCOPED_TRACE(stored);
+        writeFile(QByteArray("<Configuration><f_main><Dec>") + stored +
+                  "</Dec></f_main></Configuration>");
+        start();
+        DecimalSeparator = u',';
+        ThousandSeparator = u' ';
+        EXPECT_EQ(settings->Ed_NbDec->text(), QString::fromLatin1(shown));
+        type(window->Ed_Bar, QStringLiteral("1"));
+        enter(window->Ed_Bar);
+        EXPECT_EQ(window->Ed_Bar->text(), QString::fromUtf8(converted));
+        settings->show();
+        platform.confirmAnswer = win::kIdYes;
+        settings->ASaveExecute();
+        EXPECT_FALSE(settings->isVisible());
+        EXPECT_TRUE(readFile().contains(saved));
+        EXPECT_EQ(settings->Ed_NbDec->text(), QString::fromLatin1(shown));
+        window.reset();
+    }
+}
+
+// A fresh account without a documents folder: the user's Save creates it with the rest, and
+// the next start is no first start.
+TEST_F(ConfigFlow, SaveCreatesAMissingDocumentsFolder) {
+    const QString missing = documents.path() + QStringLiteral("/Documents");
+    platform.documents = missing;
+    platform.confirmAnswer = win::kIdYes;
+    start([this] { settings->ASaveExecute(); });
+    EXPECT_TRUE(settingsOpened);
+    EXPECT_TRUE(platform.errorBoxes.isEmpty());
+    EXPECT_TRUE(QFile::exists(missing + QStringLiteral("/Quorzen/CfgFiles/Baritemp.xml")));
+    window.reset();
+    settingsOpened = false;
+    start();
+    EXPECT_FALSE(settingsOpened);
+}
+
+// The user pressed Save and answered Yes: when nothing can be written, the box says why, the
+// settings window stays open and the values chosen stay.
+TEST_F(ConfigFlow, ASaveThatFailsSaysSoAndKeepsTheChoices) {
+    struct Case {
+        const char* name;
+        const char* systemReason; // a fault injected into the file system; none: read-only
+        const char* message;
+    };
+    const QString shownFile = QDir::toNativeSeparators(file());
+    const Case cases[] = {
+        {"read-only file", "",
+         "Le fichier de configuration '%1' est en lecture seule : les paramètres n'ont pas été "
+         "enregistrés."},
+        {"full disk", "No space left on device",
+         "Les paramètres n'ont pas pu être enregistrés dans '%1' : No space left on device."},
+        {"folder not writable", "Permission denied",
+         "Les paramètres n'ont pas pu être enregistrés dans '%1' : Permission denied."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray stored = "<Configuration><f_main><Lang>FR</Lang></f_main></Configuration>";
+        writeFile(stored);
+        test::FaultyFileSystem files;
+        if (*c.systemReason == 0)
+            QFile::setPermissions(file(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        start();
+        const QByteArray before = readFile(); // as the first show left it
+        files.replaceFails = c.systemReason;
+        platform.errorBoxes.clear();
+        settings->show();
+        settings->Label_UKClick();
+        settings->Ed_NbDec->setText(QStringLiteral("7"));
+        platform.confirmAnswer = win::kIdYes;
+        settings->ASaveExecute();
+        ASSERT_EQ(platform.errorBoxes.size(), 1);
+        EXPECT_EQ(platform.errorBoxes[0].caption,
+                  QStringLiteral("Quorzen® Convertisseur d'unités"));
+        EXPECT_EQ(platform.errorBoxes[0].text, QString::fromUtf8(c.message).arg(shownFile));
+        EXPECT_TRUE(settings->isVisible());
+        EXPECT_EQ(AppState.myLang, QStringLiteral("UK"));
+        EXPECT_EQ(AppState.myNbDec, 7);
+        EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pressure"));
+        EXPECT_EQ(readFile(), before);
+        EXPECT_TRUE(before.contains("<Lang>FR</Lang>"));
+        settings->hide();
+        window.reset();
+        QFile::setPermissions(file(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
 }
 
 TEST_F(ConfigFlow, ShowCommandsMinimiseOrMaximise) {
@@ -151,7 +224,7 @@ TEST_F(ConfigFlow, AnUnreadableFileIsReportedAtCreationAndTheBannerSkipped) {
 }
 
 TEST_F(ConfigFlow, ClosingSavesTheShowState) {
-    QDir().mkpath(configDir());
+    makeConfigDir();
     start();
     window->close();
     QFile f(file());

@@ -1,14 +1,13 @@
 #include "AppState.h"
+#include "BaritempApplication.h"
 #include "EntryCycle.h"
-#include "FakePlatform.h"
 #include "GlowLabel.h"
 #include "RegionalSettings.h"
 #include "Shape.h"
 #include "TJvImage.h"
 #include "TextCodec.h"
 #include "ValueField.h"
-#include "VersionResource.h"
-#include "u_main.h"
+#include "WindowTest.h"
 
 #include <QDir>
 #include <QLocale>
@@ -22,19 +21,15 @@
 namespace baritemp {
 namespace {
 
-using test::FakePlatform;
-
 // The real main window, driven with real key events, French regional settings.
-class MainWindow : public ::testing::Test {
+class MainWindow : public test::WindowTest {
 protected:
     void SetUp() override {
+        WindowTest::SetUp();
         // A documents folder whose configuration folder exists: the first show writes the
         // file and reads the defaults from it, without opening the settings window.
-        ASSERT_TRUE(documents.isValid());
-        platform.documents = documents.path();
-        QDir().mkpath(documents.path() + QStringLiteral("/Quorzen/CfgFiles"));
+        makeConfigDir();
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        AppState.ExecutablePath = QString::fromStdString(RunningExecutablePath());
         window = std::make_unique<Tf_main>();
         // A plain blank as the group separator, as the examples write it.
         DecimalSeparator = u',';
@@ -44,23 +39,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     void TearDown() override {
-        window.reset();
-        ResetAppState();
+        WindowTest::TearDown();
         QLocale::setDefault(QLocale::c());
     }
-
-    // Real key events, one per character, non-ASCII ones included.
-    void type(ValueField* field, const QString& keys) {
-        field->setFocus();
-        for (const QChar c : keys) {
-            const int key = c.unicode() < 128 ? int{c.toUpper().unicode()} : int{Qt::Key_unknown};
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(field, &press);
-            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(field, &release);
-        }
-    }
-    void enter(ValueField* field) { QTest::keyClick(field, Qt::Key_Return); }
 
     QStringList hints(int from, int to) const {
         QStringList out;
@@ -68,10 +49,6 @@ protected:
             out << window->valueFields()[i]->TextHint();
         return out;
     }
-
-    QTemporaryDir documents;
-    FakePlatform platform;
-    std::unique_ptr<Tf_main> window;
 };
 
 TEST_F(MainWindow, OneBarInEveryUnit) {
@@ -124,6 +101,7 @@ TEST_F(MainWindow, CelsiusFloorAsYouType) {
 }
 
 TEST_F(MainWindow, AnInvalidNumberShowsTheErrorBoxAndChangesNothing) {
+    const int guardCatches = BaritempApplication::lastGuardCatches();
     type(window->Ed_Bar, QStringLiteral("1"));
     enter(window->Ed_Bar);
     const QStringList before = hints(0, 17);
@@ -141,7 +119,58 @@ TEST_F(MainWindow, AnInvalidNumberShowsTheErrorBoxAndChangesNothing) {
     window->Ed_Pa->setText(QString(310, u'9'));
     enter(window->Ed_Pa);
     ASSERT_EQ(platform.errorBoxes.size(), 2);
+    EXPECT_EQ(platform.errorBoxes[1].caption, QStringLiteral("Quorzen® Convertisseur d'unités"));
     EXPECT_EQ(platform.errorBoxes[1].text, QStringLiteral("Débordement en virgule flottante."));
+    EXPECT_EQ(window->Ed_Pa->text(), QString(310, u'9'));
+    EXPECT_TRUE(window->Ed_Pa->hasFocus());
+    // The handler reported both errors itself: no exception went through Qt's dispatch.
+    EXPECT_EQ(BaritempApplication::lastGuardCatches(), guardCatches);
+}
+
+// A real error box takes the window's activation and gives it back when it closes: the focus
+// returning with the window is no entry into the field, which keeps its text.
+TEST_F(MainWindow, AfterTheErrorBoxTheFieldKeepsItsTextAndTheFocus) {
+    platform.whileErrorBoxShows = [this] {
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+        box.close();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    };
+    type(window->Ed_mBar, QStringLiteral("1,2,3"));
+    enter(window->Ed_mBar);
+    ASSERT_EQ(platform.errorBoxes.size(), 1);
+    EXPECT_EQ(window->Ed_mBar->text(), QStringLiteral("1,2,3"));
+    EXPECT_TRUE(window->Ed_mBar->hasFocus());
+    window->Ed_Pa->setFocus();
+    window->Ed_Pa->setText(QString(310, u'9'));
+    enter(window->Ed_Pa);
+    ASSERT_EQ(platform.errorBoxes.size(), 2);
+    EXPECT_EQ(window->Ed_Pa->text(), QString(310, u'9'));
+    EXPECT_TRUE(window->Ed_Pa->hasFocus());
+    // Moving into a field within the window still empties it.
+    window->Ed_Bar->setFocus(Qt::TabFocusReason);
+    window->Ed_Pa->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(window->Ed_Pa->text().isEmpty());
+}
+
+// Both windows are fixed dialogs with a close box only, and say so to the window system.
+TEST_F(MainWindow, BothWindowsAskForACloseBoxOnly) {
+    Tf_settings settingsWindow;
+    for (QWidget* w : std::initializer_list<QWidget*>{window.get(), &settingsWindow}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const Qt::WindowFlags flags = w->windowFlags();
+        EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+        EXPECT_TRUE(flags & Qt::CustomizeWindowHint); // only what is asked for below
+        EXPECT_TRUE(flags & Qt::WindowTitleHint);
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+        EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+        EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
+        EXPECT_EQ(w->minimumSize(), w->maximumSize()); // not resizable
+    }
 }
 
 TEST_F(MainWindow, TheKeyFilterSwallowsWhatIsNotANumber) {

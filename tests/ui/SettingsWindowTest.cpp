@@ -1,13 +1,10 @@
 #include "AppState.h"
-#include "FakePlatform.h"
 #include "GlowLabel.h"
 #include "Shape.h"
 #include "TJvImage.h"
 #include "TJvOfficeColorPanel.h"
 #include "ValueField.h"
-#include "VersionResource.h"
-#include "u_main.h"
-#include "u_settings.h"
+#include "WindowTest.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -20,48 +17,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 namespace baritemp {
 namespace {
 
-using test::FakePlatform;
-
 // Both windows as at start-up, the settings window open (modeless here: same handlers).
-class SettingsWindow : public ::testing::Test {
+class SettingsWindow : public test::WindowTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(documents.isValid());
-        platform.documents = documents.path();
-        AppState.ExecutablePath = QString::fromStdString(RunningExecutablePath());
-        main = std::make_unique<Tf_main>();
-        settings = std::make_unique<Tf_settings>();
-        AppState.f_main = main.get();
-        AppState.f_settings = settings.get();
+        WindowTest::SetUp();
+        createWindows();
         // The first show opens the settings window: close it straight away.
         QTimer::singleShot(0, settings.get(), [this] { settings->close(); });
-        main->show();
+        window->show();
         settings->show();
         settings->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(settings.get()));
     }
-    void TearDown() override {
-        settings.reset();
-        main.reset();
-        ResetAppState();
-    }
-    QString file() const {
-        return documents.path() + QStringLiteral("/Quorzen/CfgFiles/Baritemp.xml");
-    }
-    void key(QWidget* w, Qt::Key k) {
-        w->setFocus();
-        QTest::keyClick(w, k);
-    }
-
-    QTemporaryDir documents;
-    FakePlatform platform;
-    std::unique_ptr<Tf_main> main;
-    std::unique_ptr<Tf_settings> settings;
 };
 
 TEST_F(SettingsWindow, LayoutAndStateAtCreation) {
@@ -74,6 +48,24 @@ TEST_F(SettingsWindow, LayoutAndStateAtCreation) {
     EXPECT_EQ(settings->Ed_NbDec->text(), QStringLiteral("4"));
     EXPECT_TRUE(settings->JvImg_SaveFR->isVisible());
     EXPECT_FALSE(settings->JvImg_SaveUK->isVisible());
+}
+
+// The style may draw a check box or an option button larger than its 13-pixel spot: each
+// gets the size it is drawn at, centred on its spot.
+TEST_F(SettingsWindow, IndicatorsAreLaidOutAtTheirSize) {
+    const std::pair<QWidget*, QRect> indicators[] = {
+        {settings->JvCheckBoxAero, {176, 267, 13, 13}},
+        {settings->RadioBtn_FR, {20, 40, 13, 13}},
+        {settings->RadioBtn_UK, {300, 40, 13, 13}},
+    };
+    for (const auto& [control, spot] : indicators) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        EXPECT_GE(control->width(), control->sizeHint().width());
+        EXPECT_GE(control->height(), control->sizeHint().height());
+        EXPECT_LE(std::abs(control->geometry().center().x() - spot.center().x()), 1);
+        EXPECT_LE(std::abs(control->geometry().center().y() - spot.center().y()), 1);
+    }
+    EXPECT_LT(settings->JvCheckBoxAero->geometry().right(), settings->Label_CheckAero->x());
 }
 
 TEST_F(SettingsWindow, EnterOnEachControlAsksAndNoChangesNothing) {
@@ -112,14 +104,14 @@ TEST_F(SettingsWindow, CancelEscapeAndCloseBoxPutEverythingBack) {
     for (int way = 0; way < 3; ++way) {
         settings->show();
         settings->Label_UKClick();
-        EXPECT_EQ(main->Label_TitlePression->text(), QStringLiteral("Pressure"));
+        EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pressure"));
         EXPECT_EQ(settings->Label_Dec->text(), QStringLiteral("Number of decimals"));
         EXPECT_TRUE(settings->JvImg_CancelUK->isVisible());
         settings->JvColorPanel1->setSelectedColor(0x0000FF);
-        EXPECT_EQ(main->Label_TitlePression->palette().color(QPalette::WindowText),
+        EXPECT_EQ(window->Label_TitlePression->palette().color(QPalette::WindowText),
                   QColor(Qt::red));
         settings->JvCheckBoxAero->setChecked(true);
-        EXPECT_EQ(main->palette().color(QPalette::Window), QColor(Qt::black));
+        EXPECT_EQ(window->palette().color(QPalette::Window), QColor(Qt::black));
         EXPECT_EQ(settings->Shape_Options->penColor(), QColor(Qt::white));
         settings->Ed_NbDec->setText(QStringLiteral("6"));
         EXPECT_EQ(AppState.myNbDec, 6);
@@ -131,11 +123,11 @@ TEST_F(SettingsWindow, CancelEscapeAndCloseBoxPutEverythingBack) {
             settings->close();
         EXPECT_FALSE(settings->isVisible()) << way;
         EXPECT_EQ(AppState.myLang, QStringLiteral("FR")) << way;
-        EXPECT_EQ(main->Label_TitlePression->text(), QStringLiteral("Pression")) << way;
+        EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pression")) << way;
         EXPECT_EQ(settings->Label_Dec->text(), QStringLiteral("Nombre de décimales")) << way;
         EXPECT_EQ(AppState.myColor1, 0u) << way;
         EXPECT_FALSE(AppState.myAeroMode) << way;
-        EXPECT_EQ(main->palette().color(QPalette::Window), QColor(Qt::white)) << way;
+        EXPECT_EQ(window->palette().color(QPalette::Window), QColor(Qt::white)) << way;
         EXPECT_EQ(AppState.myNbDec, 4) << way;
         EXPECT_EQ(settings->Ed_NbDec->text(), QStringLiteral("4")) << way;
     }
@@ -152,7 +144,7 @@ TEST_F(SettingsWindow, TheSelectedOptionItsLabelOrItsFlagRunNothing) {
     EXPECT_EQ(AppState.myLang, QStringLiteral("UK"));
     EXPECT_TRUE(settings->RadioBtn_UK->isChecked());
     EXPECT_FALSE(settings->RadioBtn_FR->isChecked());
-    EXPECT_EQ(main->Label_TitlePression->text(), QStringLiteral("Pressure"));
+    EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pressure"));
 }
 
 TEST_F(SettingsWindow, TheCheckBoxLabelTogglesGlassMode) {
@@ -182,8 +174,8 @@ TEST_F(SettingsWindow, DeletingTheDigitKeepsTheDecimalsALetterIsRefused) {
 }
 
 TEST_F(SettingsWindow, ABadColourTextKeepsTheWindowOpenUntilSave) {
-    QDir().mkpath(documents.path() + QStringLiteral("/Quorzen/CfgFiles"));
-    main->JvFormConfig.WriteString("Color1", "bleu");
+    makeConfigDir();
+    window->JvFormConfig.WriteString("Color1", "bleu");
     settings->ACancelExecute();
     EXPECT_TRUE(settings->isVisible());
     ASSERT_FALSE(platform.errorBoxes.isEmpty());
@@ -199,7 +191,7 @@ TEST_F(SettingsWindow, ABadColourTextKeepsTheWindowOpenUntilSave) {
 TEST_F(SettingsWindow, ColourGridsChangeBothWindowsAtOnce) {
     settings->JvColorPanel2->setSelectedColor(0x00FFFF); // yellow
     EXPECT_EQ(AppState.myColor2, 0x00FFFFu);
-    EXPECT_EQ(main->Ed_Kelvin->palette().color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_EQ(window->Ed_Kelvin->palette().color(QPalette::Base), QColor(Qt::yellow));
 }
 
 } // namespace

@@ -53,6 +53,12 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
 
 void ValueField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    // Entering the field is a move of the focus within the window (click, Tab, a program's
+    // setFocus); the focus coming back with the window's activation, as when an error box
+    // closes, or after a popup, is not: the field keeps its text then.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
     if (onEnter)
         onEnter(this);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EntryCycle.h"
+
 #include <QLineEdit>
 
 #include <functional>
@@ -11,7 +13,8 @@ namespace baritemp {
 //   discard the character by setting it to the null character (Enter arrives as 13, then goes
 //   on to the field when it was not discarded);
 // - a change callback, synchronous, for typed and programmatic changes, only on real changes;
-// - a focus-entry callback;
+// - a focus-entry callback, for the focus moving into the field within its window (not for
+//   the focus coming back with the window);
 // - a cue banner (`TextHint`) drawn in grey only while the field is empty and unfocused (Qt's
 //   own placeholder would also show in a focused field).
 class ValueField : public QLineEdit {
@@ -23,6 +26,11 @@ public:
     std::function<void(ValueField*)> onEnter;
 
     int Tag = 0; // 0 marks the seventeen value fields
+
+    // The field's group and its index in the group, given when the window creates it: the
+    // entry cycle's unit, pattern and conversion row.
+    FieldGroup Group = FieldGroup::Pressure;
+    int Index = 0;
 
     const QString& TextHint() const { return textHint_; }
     void setTextHint(const QString& hint);

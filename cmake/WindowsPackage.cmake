@@ -1,0 +1,83 @@
+# The Windows program with everything it needs beside it, in one folder: baritemp.exe, Qt's
+# libraries, the platforms/, styles/ and imageformats/ plugins and the MinGW runtime, all
+# stripped. `cpack` makes the zip (baritemp-<version>-win64.zip) and the NSIS installer from it.
+
+# The MinGW runtime the compiler links against.
+set(BARITEMP_MINGW_RUNTIME "")
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${found}")
+        find_file(found_${dll} ${dll} PATHS /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH
+                  NO_CMAKE_FIND_ROOT_PATH)
+        set(found ${found_${dll}})
+    endif()
+    if(NOT EXISTS "${found}")
+        message(FATAL_ERROR "The MinGW runtime ${dll} was not found")
+    endif()
+    list(APPEND BARITEMP_MINGW_RUNTIME ${found})
+endforeach()
+# Where the test programs find the same libraries when they run under Wine.
+set(BARITEMP_WINDOWS_DLL_PATH "")
+foreach(file IN LISTS BARITEMP_MINGW_RUNTIME)
+    get_filename_component(folder ${file} DIRECTORY)
+    list(APPEND BARITEMP_WINDOWS_DLL_PATH ${folder})
+endforeach()
+list(APPEND BARITEMP_WINDOWS_DLL_PATH $<TARGET_FILE_DIR:Qt6::Core>)
+
+# The stripped deployment folder, made with the program.
+set(deploy ${PROJECT_BINARY_DIR}/deploy)
+set(BARITEMP_WINDOWS_DEPLOY ${deploy})
+set(strip x86_64-w64-mingw32-strip)
+set(deploy_commands
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${deploy}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${deploy}/platforms ${deploy}/styles
+            ${deploy}/imageformats
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:baritemp> ${deploy}/)
+foreach(library Qt6::Core Qt6::Gui Qt6::Widgets)
+    list(APPEND deploy_commands COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${library}>
+         ${deploy}/)
+endforeach()
+foreach(file IN LISTS BARITEMP_MINGW_RUNTIME)
+    list(APPEND deploy_commands COMMAND ${CMAKE_COMMAND} -E copy ${file} ${deploy}/)
+endforeach()
+list(APPEND deploy_commands
+     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
+             ${deploy}/platforms/
+     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
+             ${deploy}/styles/)
+foreach(plugin Qt6::QICOPlugin Qt6::QGifPlugin)
+    if(TARGET ${plugin})
+        list(APPEND deploy_commands COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${plugin}>
+             ${deploy}/imageformats/)
+    endif()
+endforeach()
+add_custom_target(windows_deploy ALL
+    ${deploy_commands}
+    COMMAND sh -c "cd '${deploy}' && ${strip} --strip-unneeded *.exe *.dll */*.dll"
+    DEPENDS baritemp
+    COMMENT "The program and what it needs, stripped, in deploy/"
+    VERBATIM)
+
+install(DIRECTORY ${deploy}/ DESTINATION . USE_SOURCE_PERMISSIONS)
+
+set(CPACK_PACKAGE_NAME baritemp)
+set(CPACK_PACKAGE_VENDOR "${BARITEMP_COMPANY}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Pressure and temperature unit converter")
+set(CPACK_PACKAGE_FILE_NAME baritemp-${PROJECT_VERSION}-win64)
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+# The installer: a Start-menu shortcut "Baritemp", an uninstaller, per user or per machine as
+# NSIS asks by default.
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Baritemp)
+set(CPACK_PACKAGE_EXECUTABLES baritemp Baritemp)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_PACKAGE_NAME Baritemp)
+set(CPACK_NSIS_DISPLAY_NAME Baritemp)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/images/baritemp.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/images/baritemp.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME baritemp.exe)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_URL_INFO_ABOUT "https://www.quorzen.example")
+include(CPack)
