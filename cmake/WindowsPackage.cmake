@@ -2,28 +2,7 @@
 # libraries, the platforms/, styles/ and imageformats/ plugins and the MinGW runtime, all
 # stripped. `cpack` makes the zip (baritemp-<version>-win64.zip) and the NSIS installer from it.
 
-# The MinGW runtime the compiler links against.
-set(BARITEMP_MINGW_RUNTIME "")
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${found}")
-        find_file(found_${dll} ${dll} PATHS /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH
-                  NO_CMAKE_FIND_ROOT_PATH)
-        set(found ${found_${dll}})
-    endif()
-    if(NOT EXISTS "${found}")
-        message(FATAL_ERROR "The MinGW runtime ${dll} was not found")
-    endif()
-    list(APPEND BARITEMP_MINGW_RUNTIME ${found})
-endforeach()
-# Where the test programs find the same libraries when they run under Wine.
-set(BARITEMP_WINDOWS_DLL_PATH "")
-foreach(file IN LISTS BARITEMP_MINGW_RUNTIME)
-    get_filename_component(folder ${file} DIRECTORY)
-    list(APPEND BARITEMP_WINDOWS_DLL_PATH ${folder})
-endforeach()
-list(APPEND BARITEMP_WINDOWS_DLL_PATH $<TARGET_FILE_DIR:Qt6::Core>)
+include(${CMAKE_CURRENT_LIST_DIR}/MingwRuntime.cmake)
 
 # The stripped deployment folder, made with the program.
 set(deploy ${PROJECT_BINARY_DIR}/deploy)
@@ -75,6 +54,8 @@ set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_PACKAGE_NAME Baritemp)
 set(CPACK_NSIS_DISPLAY_NAME Baritemp)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer for a 64-bit program: it runs where the program runs.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/images/baritemp.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/images/baritemp.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME baritemp.exe)

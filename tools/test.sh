@@ -1,23 +1,46 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test through CTest. Exits non-zero when any test fails.
+# Warnings are errors here (BARITEMP_WERROR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+step() { printf '\n== %s (%s)\n' "$*" "$(date +%H:%M:%S)"; }
 
 bash tools/deps.sh
 
+# Qt for Windows from Debian's own sources, and the Wine prefix the Windows tests run in: both
+# built once per machine and kept in /var/cache/baritemp (BARITEMP_CACHE).
+step "Qt for Windows"
+bash tools/build_qt_windows.sh >/dev/null
+step "Wine prefix"
+bash tools/wine_prefix.sh >/dev/null
+
 # The XML fuzzer needs clang, libFuzzer and the sanitizers: it gets a tree of its own, and
 # CTest runs it for a bounded time next to the other tests.
+step "fuzzing tree (clang, sanitizers)"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBARITEMP_BUILD_FUZZ=ON -DBARITEMP_BUILD_BENCHMARKS=OFF
-cmake --build build-fuzz --parallel "$(nproc)" --target xml_fuzz
+    -DBARITEMP_BUILD_FUZZ=ON -DBARITEMP_BUILD_BENCHMARKS=OFF -DBARITEMP_WERROR=ON
+cmake --build build-fuzz --parallel "$jobs" --target xml_fuzz
 
-# The Qt-free parts cross-built for Windows: CTest runs their test programs under Wine and
-# compares their results with the Linux build's.
-cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build-win --parallel "$(nproc)"
+# An optimised build of another type (GCC Release, the Qt-free parts and their tests): the
+# optimiser's own warnings are errors too.
+step "Release tree (Qt-free parts)"
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBARITEMP_WITH_QT=OFF \
+    -DBARITEMP_WERROR=ON
+cmake --build build-release --parallel "$jobs"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# The whole program for Windows, its test programs and its packages (zip and installer);
+# CTest runs them under Wine and compares their results with the Linux build's.
+step "Windows tree (MinGW-w64, Qt for Windows) and packages"
+bash tools/windows.sh -DBARITEMP_WERROR=ON
+
+step "Linux tree"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARITEMP_WERROR=ON \
     -DBARITEMP_FUZZER="$PWD/build-fuzz/tests/fuzz/xml_fuzz" -DBARITEMP_WINDOWS_BUILD="$PWD/build-win"
-cmake --build build --parallel "$(nproc)"
-ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+cmake --build build --parallel "$jobs"
+
+step "tests: Release tree"
+ctest --test-dir build-release --output-on-failure --parallel "$jobs"
+step "tests: Linux tree, and the Windows build under Wine"
+ctest --test-dir build --output-on-failure --parallel "$jobs"

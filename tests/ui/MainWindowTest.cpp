@@ -253,8 +253,10 @@ TEST_F(MainWindow, RefreshFormAppliesLanguageAndColours) {
 TEST_F(MainWindow, CaptionVersionLineAndFolders) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Baritemp v2011.1.2.0"));
     EXPECT_EQ(window->Label_Version->text(), QStringLiteral("Quorzen® Baritemp v2011.1.2.0 "));
-    EXPECT_EQ(AppState.CompanyDir, documents.path() + QStringLiteral("/Quorzen"));
-    EXPECT_EQ(AppState.ConfigDir, documents.path() + QStringLiteral("/Quorzen/CfgFiles/"));
+    const QString separator = QDir::separator(); // the platform's
+    EXPECT_EQ(AppState.CompanyDir, documents.path() + separator + QStringLiteral("Quorzen"));
+    EXPECT_EQ(AppState.ConfigDir, documents.path() + separator + QStringLiteral("Quorzen") +
+                                      separator + QStringLiteral("CfgFiles") + separator);
     EXPECT_EQ(window->size(), QSize(360, 435));
     EXPECT_EQ(window->Ed_Kelvin->geometry(), QRect(115, 351, 129, 21));
 }

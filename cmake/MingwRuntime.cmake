@@ -1,0 +1,16 @@
+# The MinGW runtime libraries the compiler links programs against: BARITEMP_MINGW_RUNTIME.
+set(BARITEMP_MINGW_RUNTIME "")
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${found}")
+        find_file(found_${dll} ${dll} PATHS /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH
+                  NO_CMAKE_FIND_ROOT_PATH)
+        set(found ${found_${dll}})
+    endif()
+    if(NOT EXISTS "${found}")
+        message(FATAL_ERROR "The MinGW runtime ${dll} was not found")
+    endif()
+    get_filename_component(found ${found} REALPATH)
+    list(APPEND BARITEMP_MINGW_RUNTIME ${found})
+endforeach()
