@@ -8,7 +8,8 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     qt6-base-dev libgl-dev binutils
-    xvfb xauth xdotool x11-utils openbox imagemagick fonts-crosextra-carlito
+    xvfb xauth xdotool x11-utils openbox imagemagick xclip fonts-crosextra-carlito
+    at-spi2-core python3-pyatspi dbus
     appstream desktop-file-utils
     g++-mingw-w64-x86-64-posix wine64 fonts-wine nsis
 )

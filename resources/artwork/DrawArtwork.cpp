@@ -1,6 +1,7 @@
 // Draws the program's artwork: run it to (re)make the PNG files and the Windows icon in
 // resources/images. The pictures are ours, drawn from code, so that they can be changed and
-// drawn again at any size.
+// drawn again at any size: each is drawn in the layout's logical pixels, once at 96 dpi and
+// once at twice that (name@2x.png, which Qt takes on a screen scaled to 150 % and more).
 //   draw_artwork OUTPUT_FOLDER
 #include <QBuffer>
 #include <QCoreApplication>
@@ -19,6 +20,14 @@
 namespace {
 
 QString gOut;
+
+// A transparent picture of `width` x `height` logical pixels at `scale` pixels each.
+QImage canvas(int width, int height, qreal scale) {
+    QImage image(QSize(width, height) * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    return image;
+}
 
 void save(const QImage& image, const QString& name) {
     const QString path = gOut + u'/' + name;
@@ -60,9 +69,8 @@ void drawGauge(QPainter& p, const QRectF& box, bool marks) {
     p.drawEllipse(c, r * 0.12, r * 0.12);
 }
 
-QImage icon(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+QImage icon(int size, qreal scale = 1) {
+    QImage image = canvas(size, size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     drawGauge(p, QRectF(0.5, 0.5, size - 1.0, size - 1.0), size >= 24);
@@ -70,21 +78,21 @@ QImage icon(int size) {
 }
 
 // The splash background: dark, with a red and white light flare right of centre; no text.
-QImage splash() {
-    QImage image(400, 100, QImage::Format_ARGB32_Premultiplied);
+QImage splash(qreal scale) {
+    QImage image = canvas(400, 100, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient ground(0, 0, 0, 100);
     ground.setColorAt(0, QColor(18, 20, 26));
     ground.setColorAt(1, QColor(4, 4, 8));
-    p.fillRect(image.rect(), ground);
+    p.fillRect(QRectF(0, 0, 400, 100), ground);
     const QPointF flare(265, 48);
     QRadialGradient glow(flare, 140);
     glow.setColorAt(0.00, QColor(255, 255, 255, 255));
     glow.setColorAt(0.05, QColor(255, 210, 200, 230));
     glow.setColorAt(0.25, QColor(220, 30, 20, 150));
     glow.setColorAt(1.00, QColor(60, 0, 0, 0));
-    p.fillRect(image.rect(), glow);
+    p.fillRect(QRectF(0, 0, 400, 100), glow);
     // The flare's streaks.
     p.setCompositionMode(QPainter::CompositionMode_Plus);
     for (int i = 0; i < 2; ++i) {
@@ -101,9 +109,8 @@ QImage splash() {
 // The main window's background: an industrial pressure gauge on its stem and fitting, on a
 // transparent background, 350 x 526. The fields cover most of it, so it stays quiet: light
 // steel, a pale dial, the needle in the gauge's own red.
-QImage background() {
-    QImage image(350, 526, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+QImage background(qreal scale) {
+    QImage image = canvas(350, 526, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setOpacity(0.28);
@@ -127,9 +134,8 @@ QImage background() {
 }
 
 // The tools symbol, 16 x 16: a spanner crossed with a screwdriver.
-QImage tools() {
-    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+QImage tools(qreal scale) {
+    QImage image = canvas(16, 16, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 90, 160), 2.2, Qt::SolidLine, Qt::RoundCap));
@@ -147,9 +153,8 @@ QImage tools() {
 }
 
 // A round flag, 16 x 16, with a thin darker rim.
-QImage flag(bool french) {
-    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+QImage flag(bool french, qreal scale) {
+    QImage image = canvas(16, 16, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath disc;
@@ -181,9 +186,8 @@ QImage flag(bool french) {
 
 // A picture button, 89 x 28: a symbol (diskette or red cross) and a word. Looks: 0 normal,
 // 1 hover (light-blue rounded frame, pale fill), 2 pressed (blue frame, deeper fill).
-QImage button(bool save, const QString& word, int look) {
-    QImage image(89, 28, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+QImage button(bool save, const QString& word, int look, qreal scale) {
+    QImage image = canvas(89, 28, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     if (look > 0) {
@@ -267,12 +271,10 @@ int main(int argc, char** argv) {
     const QList<int> sizes = {16, 24, 32, 48, 64, 128, 256};
     for (const int size : sizes)
         save(icon(size), QStringLiteral("icon_%1.png").arg(size));
+    // The window icon's sizes the program names, at twice their pixels too.
+    for (const int size : {16, 32, 48, 256})
+        save(icon(size, 2), QStringLiteral("icon_%1@2x.png").arg(size));
     saveIco(sizes, QStringLiteral("baritemp.ico"));
-    save(splash(), QStringLiteral("splash.png"));
-    save(background(), QStringLiteral("background.png"));
-    save(tools(), QStringLiteral("tools.png"));
-    save(flag(true), QStringLiteral("flag_fr.png"));
-    save(flag(false), QStringLiteral("flag_uk.png"));
     const struct {
         const char* name;
         bool save;
@@ -281,12 +283,20 @@ int main(int argc, char** argv) {
                    {"cancel_fr", false, "Annuler"},
                    {"save_uk", true, "Save"},
                    {"cancel_uk", false, "Cancel"}};
-    for (const auto& b : buttons) {
-        const QString name = QString::fromLatin1(b.name);
-        const QString word = QString::fromLatin1(b.word);
-        save(button(b.save, word, 0), name + QStringLiteral(".png"));
-        save(button(b.save, word, 1), name + QStringLiteral("_hover.png"));
-        save(button(b.save, word, 2), name + QStringLiteral("_down.png"));
+    for (const qreal scale : {1.0, 2.0}) {
+        const QString suffix = scale > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
+        save(splash(scale), QStringLiteral("splash") + suffix);
+        save(background(scale), QStringLiteral("background") + suffix);
+        save(tools(scale), QStringLiteral("tools") + suffix);
+        save(flag(true, scale), QStringLiteral("flag_fr") + suffix);
+        save(flag(false, scale), QStringLiteral("flag_uk") + suffix);
+        for (const auto& b : buttons) {
+            const QString name = QString::fromLatin1(b.name);
+            const QString word = QString::fromLatin1(b.word);
+            save(button(b.save, word, 0, scale), name + suffix);
+            save(button(b.save, word, 1, scale), name + QStringLiteral("_hover") + suffix);
+            save(button(b.save, word, 2, scale), name + QStringLiteral("_down") + suffix);
+        }
     }
     return 0;
 }

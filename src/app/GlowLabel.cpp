@@ -1,7 +1,9 @@
 #include "GlowLabel.h"
 
+#include <QImage>
 #include <QPainter>
-#include <QPainterPath>
+
+#include <vector>
 
 namespace baritemp {
 
@@ -28,6 +30,62 @@ QColor ColorFromBgr(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
+QImage GlowOf(const QImage& picture, int radius) {
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+    const int w = source.width(), h = source.height();
+    if (w == 0 || h == 0 || radius <= 0)
+        return {};
+    // The glyphs' coverage, spread (a running maximum over the radius, rows then columns),
+    // then softened (a running mean over the radius): full strength next to the glyphs,
+    // fading to nothing at the radius.
+    std::vector<int> a(static_cast<std::size_t>(w) * h), b(a.size());
+    for (int y = 0; y < h; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            a[static_cast<std::size_t>(y) * w + x] = qAlpha(line[x]);
+    }
+    const int spread = qMax(1, radius / 3);
+    const auto pass = [&](std::vector<int>& from, std::vector<int>& to, bool rows, bool mean,
+                          int r) {
+        const int lines = rows ? h : w, length = rows ? w : h;
+        for (int l = 0; l < lines; ++l) {
+            const auto at = [&](int i) -> int& {
+                return from[rows ? static_cast<std::size_t>(l) * w + i
+                                 : static_cast<std::size_t>(i) * w + l];
+            };
+            for (int i = 0; i < length; ++i) {
+                int value = 0, sum = 0, count = 0;
+                for (int k = qMax(0, i - r); k <= qMin(length - 1, i + r); ++k) {
+                    value = qMax(value, at(k));
+                    sum += at(k);
+                    ++count;
+                }
+                to[rows ? static_cast<std::size_t>(l) * w + i
+                        : static_cast<std::size_t>(i) * w + l] = mean ? sum / count : value;
+            }
+        }
+    };
+    pass(a, b, true, false, spread);
+    pass(b, a, false, false, spread);
+    pass(a, b, true, true, radius);
+    pass(b, a, false, true, radius);
+    QImage halo(w, h, QImage::Format_ARGB32_Premultiplied);
+    halo.setDevicePixelRatio(picture.devicePixelRatio());
+    // Faded out towards the picture's edges, where it would otherwise end in a hard line.
+    const int fade = qMax(1, radius / 2);
+    const auto edge = [fade](int i, int length) { return qMin(fade, qMin(i + 1, length - i)); };
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(halo.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int near = qMin(edge(x, w), edge(y, h));
+            const int alpha =
+                qMin(255, a[static_cast<std::size_t>(y) * w + x] * 2) * near / fade;
+            line[x] = qRgba(alpha, alpha, alpha, alpha); // white, premultiplied
+        }
+    }
+    return halo;
+}
+
 GlowLabel::GlowLabel(QWidget* parent) : QLabel(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
@@ -40,9 +98,9 @@ void GlowLabel::setGlowSize(int pixels) {
     }
 }
 
-void GlowLabel::setOnGlass(bool onGlass) {
-    if (onGlass_ != onGlass) {
-        onGlass_ = onGlass;
+void GlowLabel::setGlassMode(bool on) {
+    if (glassMode_ != on) {
+        glassMode_ = on;
         update();
     }
 }
@@ -54,25 +112,29 @@ void GlowLabel::setTextColor(const QColor& color) {
 }
 
 void GlowLabel::paintEvent(QPaintEvent* event) {
-    if (!onGlass_ || glowSize_ <= 0) {
+    if (!glassMode_ || glowSize_ <= 0 || text().isEmpty()) {
         QLabel::paintEvent(event);
         return;
     }
-    // The halo: the text outline stroked wide in translucent white, then the text itself.
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRect box = contentsRect();
-    const QFontMetrics metrics(font());
-    const QRect textBox = metrics.boundingRect(box, static_cast<int>(alignment()), text());
-    QPainterPath path;
-    path.addText(textBox.left(), textBox.top() + metrics.ascent(), font(), text());
-    for (int r = glowSize_; r > 0; r -= 2) {
-        painter.setPen(
-            QPen(QColor(255, 255, 255, 40), 2 * r, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(path);
+    // The glyphs alone, in the label's own layout, at the screen's resolution; their halo
+    // behind them; then the label as always.
+    const qreal ratio = devicePixelRatioF();
+    QImage glyphs((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    glyphs.setDevicePixelRatio(ratio);
+    glyphs.fill(Qt::transparent);
+    {
+        QPainter mask(&glyphs);
+        mask.setFont(font());
+        mask.setPen(Qt::white);
+        mask.drawText(contentsRect(),
+                      static_cast<int>(alignment()) | (wordWrap() ? int{Qt::TextWordWrap} : 0),
+                      text());
     }
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(box, static_cast<int>(alignment()), text());
+    {
+        QPainter painter(this);
+        painter.drawImage(QPointF(0, 0), GlowOf(glyphs, qRound(glowSize_ * ratio)));
+    }
+    QLabel::paintEvent(event);
 }
 
 } // namespace baritemp

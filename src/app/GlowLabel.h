@@ -4,17 +4,19 @@
 
 namespace baritemp {
 
-// A label whose text can glow: a soft halo of `glowSize` pixels drawn around the text, only
-// while the label stands on glass (where desktop composition offers it). Elsewhere it is a
-// plain label in its font colour.
+// A label whose text can glow: a light halo of `glowSize` pixels behind the glyphs, as
+// composited theme text on glass has, drawn while its window is in glass mode. Where the
+// desktop composes glass the halo is what the glass carries; where it does not (every Linux
+// desktop) the window is black, and the halo keeps the label readable whatever colour the
+// titles have. Outside glass mode, a plain label in its font colour.
 class GlowLabel : public QLabel {
 public:
     explicit GlowLabel(QWidget* parent = nullptr);
 
     int glowSize() const { return glowSize_; }
     void setGlowSize(int pixels);
-    bool onGlass() const { return onGlass_; }
-    void setOnGlass(bool onGlass);
+    bool glassMode() const { return glassMode_; }
+    void setGlassMode(bool on);
 
     void setTextColor(const QColor& color);
 
@@ -23,8 +25,12 @@ protected:
 
 private:
     int glowSize_ = 0;
-    bool onGlass_ = false;
+    bool glassMode_ = false;
 };
+
+// The light halo of a picture: white where the picture's pixels are, spread over `radius`
+// pixels and fading out. Drawn behind the picture, it lifts dark glyphs off a black ground.
+QImage GlowOf(const QImage& picture, int radius);
 
 // A font by family and character height in pixels; a close sans-serif where the family is
 // missing (Tahoma and Calibri are not on every system).

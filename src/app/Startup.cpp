@@ -38,6 +38,15 @@ QString MainCaption(const QString& executablePath) {
                                         QString::fromStdString(info.FileVersion()));
 }
 
+QIcon ApplicationIcon() {
+    // Each size named with its size, so that nothing is read until the window system asks for
+    // that size; a screen scaled to 200 % gets the @2x drawings.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/images/icon_%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 int RunStartupSequence(const char* programName, const StartupWindows& windows,
                        const StartupOptions& options) {
     const auto trace = [&](const QString& what) {
@@ -62,10 +71,7 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
         ensureApplication();
         QApplication::setApplicationName(QStringLiteral("Baritemp"));
         QApplication::setApplicationDisplayName(QString());
-        QIcon icon;
-        for (const int size : {16, 32, 48, 256})
-            icon.addFile(QStringLiteral(":/images/icon_%1.png").arg(size));
-        QApplication::setWindowIcon(icon);
+        QApplication::setWindowIcon(ApplicationIcon());
         trace(QStringLiteral("3 title: [%1]").arg(ApplicationTitle()));
         // The splash window. The user may close it (Esc) whenever events are processed:
         // what writes to it below applies only while it exists.

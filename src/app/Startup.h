@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 
 #include <functional>
@@ -32,6 +33,9 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
 // line says "No FileVersion", the main window's version label "No Filversion").
 QString SplashVersionLine(const QString& executablePath,
                           const QString& withoutRecord = QStringLiteral("No FileVersion"));
+// The application icon, every size of the artwork (read only when a size is asked for).
+QIcon ApplicationIcon();
+
 // Format("%s v%s", InternalName, FileVersion), or "No Filversion".
 QString MainCaption(const QString& executablePath);
 

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "CommonUtils.h"
+#include "Artwork.h"
 #include "GlowLabel.h"
 #include "JclFileVersionInfo.h"
 #include "Platform.h"
@@ -56,7 +57,7 @@ TSplashFormv2011::TSplashFormv2011()
     ImageBackgr->setObjectName(QStringLiteral("ImageBackgr"));
     ImageBackgr->setGeometry(0, 0, 400, 100);
     ImageBackgr->setAlignment(Qt::AlignCenter);
-    ImageBackgr->setPixmap(QPixmap(QStringLiteral(":/images/splash.png")));
+    ImageBackgr->setPixmap(ArtworkPicture("splash"));
 
     LabelMiddle =
         label(this, "LabelMiddle", {0, 40, 399, 17}, "Chargement en cours. Veuillez patienter ...",
@@ -92,7 +93,7 @@ TSplashFormv2011* TSplashFormv2011::Execute(const QString& labelSplash, int MyTo
     form->LabelVersion->setText(version);
     form->LabelVersion->setVisible(!version.isEmpty());
 
-    const bool glass = Platform::current().setGlass(form, GlassMode);
+    Platform::current().setGlass(form, GlassMode);
     form->LabelVersion->setTextColor(ColorFromBgr(GlassMode ? kBlack : kWhite));
     form->LabelMiddle->setTextColor(ColorFromBgr(GlassMode ? kNavy : kAqua));
     if (!labelSplash.isEmpty())
@@ -100,7 +101,7 @@ TSplashFormv2011* TSplashFormv2011::Execute(const QString& labelSplash, int MyTo
     const int glow = IsOSVersion6OrLater() ? 7 : 0;
     for (GlowLabel* l : {form->LabelMiddle, form->LabelError, form->LabelVersion, form->Labeltop}) {
         l->setGlowSize(glow);
-        l->setOnGlass(glass);
+        l->setGlassMode(GlassMode);
     }
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -1,6 +1,8 @@
 #include "u_main.h"
 
+#include "Accessibility.h"
 #include "AppState.h"
+#include "Artwork.h"
 #include "BaritempApplication.h"
 #include "ColorText.h"
 #include "CommonUtils.h"
@@ -18,11 +20,14 @@
 #include "WinCodes.h"
 #include "WindowFrame.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -75,6 +80,7 @@ QString Tf_main::MakerAddress() {
 }
 
 Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLStorage, "f_main") {
+    InstallAccessibility();
     JvAppXMLStorage.decimalSeparator = [] { return DecimalSeparator; };
     setObjectName(QStringLiteral("f_main"));
     setFixedSize(360, 435);
@@ -90,7 +96,7 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLS
     ImageBackGround->setObjectName(QStringLiteral("ImageBackGround"));
     ImageBackGround->setGeometry(0, 0, 350, 529);
     ImageBackGround->setAlignment(Qt::AlignCenter);
-    ImageBackGround->setPixmap(QPixmap(QStringLiteral(":/images/background.png")));
+    ImageBackGround->setPixmap(ArtworkPicture("background"));
 
     Shape_Pression = new Shape(this);
     Shape_Pression->setObjectName(QStringLiteral("Shape_Pression"));
@@ -118,6 +124,7 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLS
     Label_Version->setFont(versionFont);
 
     Label_quorzen = new GlowLabel(this);
+    MarkAsLink(Label_quorzen); // before anything asks a screen reader's view of it
     Label_quorzen->setObjectName(QStringLiteral("Label_quorzen"));
     Label_quorzen->setGeometry(123, 404, 106, 16);
     Label_quorzen->setAlignment(Qt::AlignCenter);
@@ -130,11 +137,12 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLS
     Label_quorzen->setGeometry(123 + 53 - linkWidth / 2, 404, linkWidth, 16);
     Label_quorzen->setCursor(Qt::PointingHandCursor);
     Label_quorzen->installEventFilter(this);
+    Label_quorzen->setAccessibleName(MakerAddress());
 
     JvImg_Tools = new TJvImage(this);
     JvImg_Tools->setObjectName(QStringLiteral("JvImg_Tools"));
     JvImg_Tools->setGeometry(13, 404, 16, 16);
-    JvImg_Tools->setPicture(QPixmap(QStringLiteral(":/images/tools.png")));
+    JvImg_Tools->setPicture(ArtworkPicture("tools"));
     JvImg_Tools->OnClick = [this] { JvImg_ToolsClick(); };
 
     // The value fields, in tab order, above everything else.
@@ -170,7 +178,7 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLS
         f->setGeometry(place.x, place.y, 129, 21);
         f->Group = place.group;
         f->Index = place.index;
-        f->setTextHint(fromU16(GroupUnit(place.group, place.index)));
+        f->setUnit(fromU16(GroupUnit(place.group, place.index)));
         f->setBackgroundColor(Qt::white);
         f->onEnter = [this](ValueField* sender) { ClearSelEdit(sender); };
         if (place.group == FieldGroup::Pressure)
@@ -183,6 +191,9 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLS
     Ed_Celsius->onChange = [this](ValueField* sender) { Ed_CelsiusChange(sender); };
     for (int i = 1; i < fields_.size(); ++i)
         setTabOrder(fields_[i - 1], fields_[i]);
+    // Every result of the last conversion, one line per field in tab order.
+    auto* copyAll = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copyAll, &QShortcut::activated, this, [this] { CopyAllResults(); });
 
     // This window shows what the settings window chooses, at once.
     TheSettings().attachStore(&JvFormConfig);
@@ -297,8 +308,7 @@ void Tf_main::FormShow() {
 }
 
 void Tf_main::RefreshForm() {
-    const bool glass =
-        Platform::current().setGlass(this, IsOSVersion6OrLater() && AppState.myAeroMode);
+    Platform::current().setGlass(this, IsOSVersion6OrLater() && AppState.myAeroMode);
     QPalette p = palette();
     p.setColor(QPalette::Window, AppState.myAeroMode ? Qt::black : Qt::white);
     setPalette(p);
@@ -316,6 +326,7 @@ void Tf_main::RefreshForm() {
     Label_TitlePression->adjustSize();
     Label_TitleTemperature->adjustSize();
     JvImg_Tools->setToolTip(french ? QStringLiteral("Configuration") : QStringLiteral("Settings"));
+    JvImg_Tools->setAccessibleName(JvImg_Tools->toolTip()); // a screen reader's button name
     if (AppState.f_settings != nullptr)
         AppState.f_settings->setWindowTitle(french ? QStringLiteral("Configuration")
                                                    : QStringLiteral("Settings"));
@@ -325,7 +336,7 @@ void Tf_main::RefreshForm() {
     for (GlowLabel* label :
          {Label_TitlePression, Label_TitleTemperature, Label_Version, Label_quorzen}) {
         label->setGlowSize(glowSize_);
-        label->setOnGlass(glass);
+        label->setGlassMode(AppState.myAeroMode); // the halo, glass shown or not
     }
     SetLabelsColor(AppState.myColor1);
     SetFieldsColor(AppState.myColor2);
@@ -373,6 +384,24 @@ void Tf_main::keyPress(ValueField* sender, char16_t& key) {
         return;
     }
     ValueDisplay(sender->Group, sender->Index, outcome.texts);
+    lastGroup_ = sender->Group;
+}
+
+QString Tf_main::AllResults() const {
+    if (!lastGroup_)
+        return {};
+    QStringList lines;
+    for (const ValueField* f : fields_) {
+        if (f->Group == *lastGroup_)
+            lines << f->Result();
+    }
+    return lines.join(u'\n');
+}
+
+void Tf_main::CopyAllResults() {
+    const QString results = AllResults();
+    if (!results.isEmpty())
+        QGuiApplication::clipboard()->setText(results);
 }
 
 void Tf_main::Ed_PressureKeyPress(ValueField* sender, char16_t& key) {

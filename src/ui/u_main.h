@@ -6,7 +6,10 @@
 #include "Settings.h"
 
 #include <QList>
+#include <QString>
+
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 
@@ -65,6 +68,11 @@ public:
     void SetLabelsColor(std::uint32_t color);
     void SetFieldsColor(std::uint32_t color);
 
+    // The results of the last conversion, one line per field of its group in tab order, and
+    // the same put on the clipboard (Ctrl+Shift+C).
+    QString AllResults() const;
+    void CopyAllResults();
+
     void JvImg_ToolsClick();
     void Label_quorzenClick();
     void MouseMove();
@@ -89,6 +97,7 @@ private:
 
     QList<ValueField*> fields_;
     int settingsFollower_ = 0;
+    std::optional<FieldGroup> lastGroup_;
     bool shown_ = false;
     int glowSize_ = 0;
 };

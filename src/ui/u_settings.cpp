@@ -1,6 +1,7 @@
 #include "u_settings.h"
 
 #include "AppState.h"
+#include "Artwork.h"
 #include "BaritempApplication.h"
 #include "CommonUtils.h"
 #include "GlowLabel.h"
@@ -28,8 +29,7 @@ constexpr std::uint32_t kDefaultColor = 0x20000000; // clDefault
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 QPixmap picture(const char* name) {
-    return QPixmap(QStringLiteral(":/images/") + QString::fromLatin1(name) +
-                   QStringLiteral(".png"));
+    return ArtworkPicture(name);
 }
 
 TJvImage* pictureButton(QWidget* parent, const char* name, int left, const char* pictures,
@@ -85,14 +85,17 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     RadioBtn_FR->setAutoExclusive(false); // exclusivity is ours: see selectLanguageOption
     RadioBtn_FR->setChecked(true);
     Label_FR = label("Label_FR", {44, 40, 60, 13}, "Français");
-    ImgFR = new QLabel(this);
+    // The flags are pictures that click: buttons "Français" and "English" to a screen reader.
+    ImgFR = new TJvImage(this);
     ImgFR->setObjectName(QStringLiteral("ImgFR"));
     ImgFR->setGeometry(120, 40, 16, 16);
-    ImgFR->setPixmap(picture("flag_fr"));
-    Img_UK = new QLabel(this);
+    ImgFR->setPicture(picture("flag_fr"));
+    ImgFR->setAccessibleName(QStringLiteral("Français"));
+    Img_UK = new TJvImage(this);
     Img_UK->setObjectName(QStringLiteral("Img_UK"));
     Img_UK->setGeometry(200, 40, 16, 16);
-    Img_UK->setPixmap(picture("flag_uk"));
+    Img_UK->setPicture(picture("flag_uk"));
+    Img_UK->setAccessibleName(QStringLiteral("English"));
     Label_UK = label("Label_UK", {224, 40, 60, 13}, "English");
     RadioBtn_UK = new QRadioButton(this);
     RadioBtn_UK->setObjectName(QStringLiteral("RadioBtn_UK"));
@@ -140,6 +143,15 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     JvImg_CancelFR = pictureButton(this, "JvImg_CancelFR", 195, "cancel_fr", false, true);
     JvImg_SaveUK = pictureButton(this, "JvImg_SaveUK", 59, "save_uk", true, false);
     JvImg_CancelUK = pictureButton(this, "JvImg_CancelUK", 195, "cancel_uk", true, false);
+    // What a screen reader calls them: the word each picture shows.
+    JvImg_SaveFR->setAccessibleName(QStringLiteral("Enregistrer"));
+    JvImg_CancelFR->setAccessibleName(QStringLiteral("Annuler"));
+    JvImg_SaveUK->setAccessibleName(QStringLiteral("Save"));
+    JvImg_CancelUK->setAccessibleName(QStringLiteral("Cancel"));
+    RadioBtn_FR->setAccessibleName(Label_FR->text());
+    RadioBtn_UK->setAccessibleName(Label_UK->text());
+    Ed_NbDec->setAccessibleName(Label_Dec->text());
+    JvCheckBoxAero->setAccessibleName(Label_CheckAero->text());
 
     // Reactions: a control set by code behaves as if the user had changed it.
     connect(RadioBtn_FR, &QRadioButton::toggled, this, [this](bool on) {
@@ -159,10 +171,12 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     JvColorPanel1->OnColorChange = [this] { JvColorPanel1ColorChange(); };
     JvColorPanel2->OnColorChange = [this] { JvColorPanel2ColorChange(); };
     JvImg_SaveFR->OnClick = JvImg_SaveUK->OnClick = [this] { ASaveExecute(); };
+    ImgFR->OnClick = [this] { Label_FRClick(); };
+    Img_UK->OnClick = [this] { Label_UKClick(); };
     JvImg_CancelFR->OnClick = JvImg_CancelUK->OnClick = [this] { ACancelExecute(); };
     for (QObject* o :
-         std::initializer_list<QObject*>{Label_FR, ImgFR, Label_UK, Img_UK, Label_CheckAero,
-                                         JvCheckBoxAero, RadioBtn_FR, RadioBtn_UK, Ed_NbDec})
+         std::initializer_list<QObject*>{Label_FR, Label_UK, Label_CheckAero, JvCheckBoxAero,
+                                         RadioBtn_FR, RadioBtn_UK, Ed_NbDec})
         o->installEventFilter(this);
 
     // Tab: the check box, the selected language option, the decimals; the grids take none.
@@ -211,6 +225,9 @@ void Tf_settings::applyLanguageTexts(bool french) {
                               : QStringLiteral("Number of decimals"));
     Ed_NbDec->setToolTip(french ? QStringLiteral("max 9 décimales")
                                 : QStringLiteral("max 9 decimales"));
+    // A screen reader names the field and the check box by their labels.
+    Ed_NbDec->setAccessibleName(Label_Dec->text());
+    JvCheckBoxAero->setAccessibleName(Label_CheckAero->text());
     TJvImage* show[2] = {french ? JvImg_SaveFR : JvImg_SaveUK,
                          french ? JvImg_CancelFR : JvImg_CancelUK};
     TJvImage* hide[2] = {french ? JvImg_SaveUK : JvImg_SaveFR,
@@ -241,7 +258,7 @@ void Tf_settings::Label_UKClick() {
 
 void Tf_settings::JvCheckBoxAeroClick() {
     const bool on = JvCheckBoxAero->isChecked();
-    const bool glass = Platform::current().setGlass(this, on); // no system test here
+    Platform::current().setGlass(this, on); // no system test here
     QPalette p = palette();
     p.setColor(QPalette::Window, on ? Qt::black : Qt::white);
     setPalette(p);
@@ -254,8 +271,10 @@ void Tf_settings::JvCheckBoxAeroClick() {
     }
     for (GlowLabel* l : labels()) {
         l->setGlowSize(on ? 7 : 0);
-        l->setOnGlass(glass);
+        l->setGlassMode(on);
     }
+    for (TJvImage* b : {JvImg_SaveFR, JvImg_CancelFR, JvImg_SaveUK, JvImg_CancelUK})
+        b->setGlowSize(on ? 7 : 0); // the pictures' dark words too
     // The main window follows: its glass frame, then its RefreshForm.
     TheSettings().setAeroMode(on);
 }
@@ -372,11 +391,11 @@ void Tf_settings::mousePressEvent(QMouseEvent* event) {
 bool Tf_settings::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == Label_FR || watched == ImgFR) {
+        if (watched == Label_FR) {
             Label_FRClick();
             return true;
         }
-        if (watched == Label_UK || watched == Img_UK) {
+        if (watched == Label_UK) {
             Label_UKClick();
             return true;
         }
@@ -386,8 +405,7 @@ bool Tf_settings::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (event->type() == QEvent::MouseButtonPress &&
-        (watched == Label_FR || watched == ImgFR || watched == Label_UK || watched == Img_UK ||
-         watched == Label_CheckAero))
+        (watched == Label_FR || watched == Label_UK || watched == Label_CheckAero))
         return true; // clickable: no window move from these
     if (event->type() == QEvent::MouseButtonPress &&
         (watched == RadioBtn_FR || watched == RadioBtn_UK)) {

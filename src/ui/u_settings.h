@@ -26,8 +26,8 @@ public:
     Shape* Shape_Language;
     QRadioButton* RadioBtn_FR;
     GlowLabel* Label_FR;
-    QLabel* ImgFR;
-    QLabel* Img_UK;
+    TJvImage* ImgFR;
+    TJvImage* Img_UK;
     GlowLabel* Label_UK;
     QRadioButton* RadioBtn_UK;
     Shape* Shape_Colors;

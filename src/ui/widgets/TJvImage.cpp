@@ -1,5 +1,7 @@
 #include "TJvImage.h"
 
+#include "GlowLabel.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -74,9 +76,20 @@ void TJvImage::applyClickCount() {
     }
 }
 
+void TJvImage::setGlowSize(int pixels) {
+    if (glowSize_ != pixels) {
+        glowSize_ = pixels;
+        update();
+    }
+}
+
 void TJvImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, Displayed());
+    const QPixmap& shown = Displayed();
+    if (glowSize_ > 0 && !shown.isNull())
+        painter.drawImage(QPointF(0, 0),
+                          GlowOf(shown.toImage(), qRound(glowSize_ * shown.devicePixelRatio())));
+    painter.drawPixmap(0, 0, shown);
 }
 
 void TJvImage::enterEvent(QEnterEvent* event) {

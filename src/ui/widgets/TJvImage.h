@@ -29,7 +29,16 @@ public:
     // The picture shown now.
     const QPixmap& Displayed() const;
 
+    // Glass mode: a light halo of that many pixels behind the picture (0: none).
+    int glowSize() const { return glowSize_; }
+    void setGlowSize(int pixels);
+
     std::function<void()> OnClick;
+    // A click that comes from no mouse (a screen reader's press action): OnClick alone.
+    void Click() {
+        if (OnClick)
+            OnClick();
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,6 +57,7 @@ private:
     PicturesGroup pictures_;
     TPicState state_ = TPicState::stDefault;
     int clicks_ = 0;
+    int glowSize_ = 0;
 };
 
 } // namespace baritemp

@@ -1,5 +1,6 @@
 #include "TJvOfficeColorPanel.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,52 +11,53 @@ namespace baritemp {
 namespace {
 
 struct Cell {
-    const char* name;
+    const char* name;       // the tooltip, in English in both interface languages
+    const char* frenchName; // what a screen reader says in the French interface
     int r, g, b;
 };
 
-// Row by row, columns left to right; the names are the tooltips, in English in both languages.
+// Row by row, columns left to right.
 constexpr Cell kCellTable[40] = {
-    {"Black", 0, 0, 0},
-    {"Brown", 153, 51, 0},
-    {"Olive Green", 51, 51, 0},
-    {"Dark Green", 0, 51, 0},
-    {"Dark Teal", 0, 51, 102},
-    {"Dark Blue", 0, 0, 128},
-    {"Indigo", 51, 51, 153},
-    {"Gray 80%", 51, 51, 51},
-    {"Dark Red", 128, 0, 0},
-    {"Orange", 255, 102, 0},
-    {"Dark Yellow", 128, 128, 0},
-    {"Green", 0, 128, 0},
-    {"Teal", 0, 128, 128},
-    {"Blue", 0, 0, 255},
-    {"Blue Gray", 102, 102, 153},
-    {"Gray 50%", 128, 128, 128},
-    {"Red", 255, 0, 0},
-    {"Light Orange", 255, 153, 0},
-    {"Lime", 153, 204, 0},
-    {"Sea Green", 51, 153, 102},
-    {"Aqua", 51, 153, 153},
-    {"Light Blue", 51, 102, 255},
-    {"Violet", 128, 0, 128},
-    {"Gray 40%", 153, 153, 153},
-    {"Pink", 255, 0, 255},
-    {"Gold", 255, 204, 0},
-    {"Yellow", 255, 255, 0},
-    {"Bright Green", 0, 255, 0},
-    {"Turquoise", 0, 255, 255},
-    {"Sky blue", 166, 202, 240},
-    {"Plum", 153, 51, 102},
-    {"Gray 25%", 192, 192, 192},
-    {"Rose", 255, 153, 204},
-    {"Tan", 255, 204, 153},
-    {"Light Yellow", 255, 255, 153},
-    {"Light Green", 204, 255, 204},
-    {"Light Turquoise", 204, 255, 255},
-    {"Pale Blue", 153, 204, 255},
-    {"Lavender", 204, 153, 255},
-    {"White", 255, 255, 255},
+    {"Black", "Noir", 0, 0, 0},
+    {"Brown", "Marron", 153, 51, 0},
+    {"Olive Green", "Vert olive", 51, 51, 0},
+    {"Dark Green", "Vert foncé", 0, 51, 0},
+    {"Dark Teal", "Bleu-vert foncé", 0, 51, 102},
+    {"Dark Blue", "Bleu foncé", 0, 0, 128},
+    {"Indigo", "Indigo", 51, 51, 153},
+    {"Gray 80%", "Gris 80 %", 51, 51, 51},
+    {"Dark Red", "Rouge foncé", 128, 0, 0},
+    {"Orange", "Orange", 255, 102, 0},
+    {"Dark Yellow", "Jaune foncé", 128, 128, 0},
+    {"Green", "Vert", 0, 128, 0},
+    {"Teal", "Bleu-vert", 0, 128, 128},
+    {"Blue", "Bleu", 0, 0, 255},
+    {"Blue Gray", "Gris bleu", 102, 102, 153},
+    {"Gray 50%", "Gris 50 %", 128, 128, 128},
+    {"Red", "Rouge", 255, 0, 0},
+    {"Light Orange", "Orange clair", 255, 153, 0},
+    {"Lime", "Vert citron", 153, 204, 0},
+    {"Sea Green", "Vert de mer", 51, 153, 102},
+    {"Aqua", "Vert d'eau", 51, 153, 153},
+    {"Light Blue", "Bleu clair", 51, 102, 255},
+    {"Violet", "Violet", 128, 0, 128},
+    {"Gray 40%", "Gris 40 %", 153, 153, 153},
+    {"Pink", "Rose vif", 255, 0, 255},
+    {"Gold", "Or", 255, 204, 0},
+    {"Yellow", "Jaune", 255, 255, 0},
+    {"Bright Green", "Vert vif", 0, 255, 0},
+    {"Turquoise", "Turquoise", 0, 255, 255},
+    {"Sky blue", "Bleu ciel", 166, 202, 240},
+    {"Plum", "Prune", 153, 51, 102},
+    {"Gray 25%", "Gris 25 %", 192, 192, 192},
+    {"Rose", "Rose", 255, 153, 204},
+    {"Tan", "Beige", 255, 204, 153},
+    {"Light Yellow", "Jaune clair", 255, 255, 153},
+    {"Light Green", "Vert clair", 204, 255, 204},
+    {"Light Turquoise", "Turquoise clair", 204, 255, 255},
+    {"Pale Blue", "Bleu pâle", 153, 204, 255},
+    {"Lavender", "Lavande", 204, 153, 255},
+    {"White", "Blanc", 255, 255, 255},
 };
 
 const QColor kGrey(128, 128, 128);
@@ -69,6 +71,10 @@ std::uint32_t TJvOfficeColorPanel::CellColor(int index) {
 
 const char* TJvOfficeColorPanel::CellName(int index) {
     return kCellTable[index].name;
+}
+
+QString TJvOfficeColorPanel::CellSpokenName(int index, bool french) {
+    return QString::fromUtf8(french ? kCellTable[index].frenchName : kCellTable[index].name);
 }
 
 // Border 1 + margin 4, cells of 18 with no gap.
@@ -96,11 +102,11 @@ void TJvOfficeColorPanel::setSelectedColor(std::uint32_t color) {
         return;
     selected_ = color;
     if (defaultColor_ == color) {
-        marked_ = kHidden;
+        setMarked(kHidden);
     } else {
         for (int i = 0; i < kCells; ++i) {
             if (CellColor(i) == color) {
-                marked_ = i;
+                setMarked(i);
                 break;
             }
         }
@@ -180,16 +186,33 @@ void TJvOfficeColorPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return; // a right click selects nothing
     const int cell = cellAt(event->position().toPoint());
-    if (cell < 0)
+    if (cell >= 0)
+        ClickCell(cell);
+}
+
+void TJvOfficeColorPanel::ClickCell(int cell) {
+    if (cell < 0 || cell >= kCells)
         return;
     // By click the marking stays on the clicked cell, whatever other entry has its colour.
-    marked_ = cell;
-    update();
+    setMarked(cell);
     if (CellColor(cell) == selected_)
         return;
     selected_ = CellColor(cell);
     if (OnColorChange)
         OnColorChange();
+}
+
+void TJvOfficeColorPanel::setMarked(int entry) {
+    if (entry == marked_)
+        return;
+    marked_ = entry;
+    update();
+    // A screen reader hears the newly marked colour.
+    if (entry >= 0 && QAccessible::isActive()) {
+        QAccessibleEvent selected(this, QAccessible::Selection);
+        selected.setChild(entry);
+        QAccessible::updateAccessibility(&selected);
+    }
 }
 
 bool TJvOfficeColorPanel::event(QEvent* event) {

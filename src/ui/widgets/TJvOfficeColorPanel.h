@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 #include <QWidget>
 
 #include <cstdint>
@@ -21,6 +22,8 @@ public:
     static constexpr int kHidden = -1; // the marked entry is the hidden default entry
     static std::uint32_t CellColor(int index);
     static const char* CellName(int index);
+    // The colour's name as a screen reader says it, in the interface language.
+    static QString CellSpokenName(int index, bool french);
     static QRect CellRect(int index);
 
     std::uint32_t SelectedColor() const { return selected_; }
@@ -28,6 +31,8 @@ public:
     // colour, else unchanged); OnColorChange when the colour changed.
     void setSelectedColor(std::uint32_t color);
     int MarkedEntry() const { return marked_; }
+    // A left click on a cell (the mouse, or a screen reader's press action).
+    void ClickCell(int index);
 
     QColor BackColor() const { return back_; }
     void setBackColor(const QColor& color);
@@ -46,6 +51,7 @@ protected:
 
 private:
     int cellAt(const QPoint& p) const;
+    void setMarked(int entry);
 
     std::uint32_t defaultColor_;
     std::uint32_t selected_;

@@ -1,5 +1,7 @@
 #include "ValueField.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
@@ -22,7 +24,28 @@ void ValueField::setTextHint(const QString& hint) {
     if (textHint_ != hint) {
         textHint_ = hint;
         update();
+        describe();
     }
+}
+
+void ValueField::setUnit(const QString& unit) {
+    unit_ = unit;
+    setAccessibleName(unit);
+    setTextHint(unit);
+    describe();
+}
+
+void ValueField::describe() {
+    const QString description = Result().isEmpty() ? toolTip() : Result();
+    if (description != accessibleDescription())
+        setAccessibleDescription(description); // announced to a screen reader on that field
+}
+
+bool ValueField::event(QEvent* event) {
+    const bool result = QLineEdit::event(event);
+    if (event->type() == QEvent::ToolTipChange)
+        describe();
+    return result;
 }
 
 void ValueField::setBackgroundColor(const QColor& color) {
@@ -32,6 +55,16 @@ void ValueField::setBackgroundColor(const QColor& color) {
 }
 
 void ValueField::keyPressEvent(QKeyEvent* event) {
+    // Copy: the selected text when there is one; else the result, whole, unit included (the
+    // key filter below would refuse its control character).
+    if (event->matches(QKeySequence::Copy)) {
+        if (hasSelectedText())
+            QLineEdit::keyPressEvent(event);
+        else if (!Result().isEmpty())
+            QGuiApplication::clipboard()->setText(Result());
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     // Keys that make a character (Enter, Backspace and Ctrl+letter included) go through the
     // callback first; Delete, arrows and the like make none and go straight to the field.

@@ -16,7 +16,8 @@ namespace baritemp {
 // - a focus-entry callback, for the focus moving into the field within its window (not for
 //   the focus coming back with the window);
 // - a cue banner (`TextHint`) drawn in grey only while the field is empty and unfocused (Qt's
-//   own placeholder would also show in a focused field).
+//   own placeholder would also show in a focused field);
+// - Ctrl+C with nothing selected copies the field's result, whole.
 class ValueField : public QLineEdit {
 public:
     explicit ValueField(QWidget* parent = nullptr);
@@ -34,16 +35,28 @@ public:
 
     const QString& TextHint() const { return textHint_; }
     void setTextHint(const QString& hint);
+
+    // The unit as shown ("bar", "kg/cm²"): the field's first cue banner and, for a screen
+    // reader, its name. Its description is the result the field shows as its cue banner, or
+    // else its tooltip; a changed result is announced.
+    void setUnit(const QString& unit);
+    // The result the cue banner shows, whole (a long one is cut with "…" on screen); empty
+    // while it shows the unit only.
+    QString Result() const { return textHint_ == unit_ ? QString() : textHint_; }
     bool cueBannerShown() const { return text().isEmpty() && !hasFocus() && !textHint_.isEmpty(); }
 
     void setBackgroundColor(const QColor& color);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void describe();
+
+    QString unit_;
     QString textHint_;
     QString lastText_;
 };

@@ -1,0 +1,196 @@
+#include "Accessibility.h"
+
+#include "Settings.h"
+#include "TJvImage.h"
+#include "TJvOfficeColorPanel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+namespace baritemp {
+
+namespace {
+
+constexpr const char* kLinkProperty = "baritempLink";
+
+// A picture button or a link: named, pressed by the screen reader as by a click.
+class Pressable : public QAccessibleWidget {
+public:
+    Pressable(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            const QString name = widget()->accessibleName();
+            return name.isEmpty() ? widget()->toolTip() : name;
+        }
+        if (t == QAccessible::Description)
+            return widget()->accessibleDescription();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction())
+            return;
+        // Later, from the event loop: a press may open a modal window, and the screen reader
+        // waits for this call to return.
+        QPointer<QWidget> target = widget();
+        QMetaObject::invokeMethod(
+            widget(),
+            [target] {
+                if (target.isNull())
+                    return;
+                if (auto* button = dynamic_cast<TJvImage*>(target.data())) {
+                    button->Click();
+                    return;
+                }
+                // A link reacts to the mouse: the same press and release at its centre.
+                const QPointF centre = QRectF(target->rect()).center();
+                const QPointF global = target->mapToGlobal(centre);
+                QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton,
+                                  Qt::LeftButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(target, &press);
+                QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
+                                    Qt::NoButton, Qt::NoModifier);
+                QCoreApplication::sendEvent(target, &release);
+            },
+            Qt::QueuedConnection);
+    }
+};
+
+class ColorGrid;
+
+// One colour of a grid: a list item with no object of its own.
+class ColorCell : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    ColorCell(TJvOfficeColorPanel* grid, int index) : grid_(grid), index_(index) {}
+
+    bool isValid() const override { return grid_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return grid_->window() != nullptr ? grid_->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(grid_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return TJvOfficeColorPanel::CellSpokenName(index_, InterfaceIsFrench());
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QRect cell = TJvOfficeColorPanel::CellRect(index_);
+        return QRect(grid_->mapToGlobal(cell.topLeft()), cell.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.selectable = true;
+        s.selected = grid_->MarkedEntry() == index_;
+        s.invisible = !grid_->isVisible();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction())
+            return;
+        QPointer<TJvOfficeColorPanel> grid = grid_;
+        const int index = index_;
+        QMetaObject::invokeMethod(
+            grid_,
+            [grid, index] {
+                if (grid)
+                    grid->ClickCell(index);
+            },
+            Qt::QueuedConnection);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    TJvOfficeColorPanel* grid_;
+    int index_;
+};
+
+// A colour grid: the list of its cells, which live as long as it does.
+class ColorGrid : public QAccessibleWidget {
+public:
+    explicit ColorGrid(TJvOfficeColorPanel* grid) : QAccessibleWidget(grid, QAccessible::List) {
+        for (int i = 0; i < TJvOfficeColorPanel::kCells; ++i) {
+            auto* cell = new ColorCell(grid, i);
+            ids_[static_cast<std::size_t>(i)] = QAccessible::registerAccessibleInterface(cell);
+        }
+    }
+    ~ColorGrid() override {
+        for (const QAccessible::Id id : ids_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    int childCount() const override { return TJvOfficeColorPanel::kCells; }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= TJvOfficeColorPanel::kCells)
+            return nullptr;
+        return QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < TJvOfficeColorPanel::kCells; ++i) {
+            if (QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(i)]) == child)
+                return i;
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint p = widget()->mapFromGlobal(QPoint(x, y));
+        for (int i = 0; i < TJvOfficeColorPanel::kCells; ++i) {
+            if (TJvOfficeColorPanel::CellRect(i).contains(p))
+                return child(i);
+        }
+        return nullptr;
+    }
+
+private:
+    std::array<QAccessible::Id, TJvOfficeColorPanel::kCells> ids_{};
+};
+
+QAccessibleInterface* factory(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr)
+        return nullptr;
+    if (dynamic_cast<TJvImage*>(widget) != nullptr)
+        return new Pressable(widget, QAccessible::Button);
+    if (widget->property(kLinkProperty).toBool())
+        return new Pressable(widget, QAccessible::Link);
+    if (auto* grid = dynamic_cast<TJvOfficeColorPanel*>(widget))
+        return new ColorGrid(grid);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void MarkAsLink(QWidget* widget) {
+    widget->setProperty(kLinkProperty, true);
+}
+
+} // namespace baritemp

@@ -1,0 +1,107 @@
+#include "AppState.h"
+#include "GlowLabel.h"
+#include "TJvImage.h"
+#include "WindowTest.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace baritemp {
+namespace {
+
+// Relative luminance of a colour (sRGB, as contrast ratios are defined).
+double luminance(QRgb c) {
+    const auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+// The contrast a reader sees inside a label's box: its darkest glyph-sized share of pixels
+// against its lightest, (L_light + 0.05) / (L_dark + 0.05). Black on black is 1.
+double contrast(const QImage& shot, const QRect& box) {
+    std::vector<double> l;
+    const QRect area = box.intersected(shot.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            l.push_back(luminance(shot.pixel(x, y)));
+    if (l.empty())
+        return 0;
+    std::sort(l.begin(), l.end());
+    const double dark = l[l.size() / 20], light = l[l.size() - 1 - l.size() / 20];
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// What is on screen for a window: the screen's own pixels on a real display (Xvfb), the
+// window's rendering elsewhere.
+QImage screenshot(QWidget* window) {
+    QTest::qWait(100);
+    QPixmap shot;
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        shot = window->screen()->grabWindow(window->winId());
+    else
+        shot = window->grab();
+    QImage image = shot.toImage().convertToFormat(QImage::Format_RGB32);
+    return image.scaled(window->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Glass mode where nothing composes glass (Linux): black windows. Every text and picture
+// button stays readable: a light halo lifts the glyphs, black titles included.
+class GlassMode : public test::WindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(GlassMode, EveryLabelAndButtonStandsOut) {
+    const bool french = GetParam();
+    makeConfigDir();
+    createWindows();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    settings->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(settings.get()));
+    (french ? settings->Label_FRClick() : settings->Label_UKClick());
+    settings->JvCheckBoxAero->setChecked(true);
+    ASSERT_TRUE(AppState.myAeroMode);
+    ASSERT_EQ(AppState.myColor1, 0u); // black titles
+    ASSERT_EQ(window->palette().color(QPalette::Window), QColor(Qt::black));
+
+    const QImage mainShot = screenshot(window.get());
+    for (QWidget* label : std::initializer_list<QWidget*>{
+             window->Label_TitlePression, window->Label_TitleTemperature, window->Label_Version,
+             window->Label_quorzen}) {
+        const double c = contrast(mainShot, label->geometry());
+        EXPECT_GE(c, 3.0) << label->objectName().toStdString() << " contrast " << c;
+    }
+    const QImage settingsShot = screenshot(settings.get());
+    if (qEnvironmentVariableIsSet("BARITEMP_GLASS_SHOTS")) {
+        mainShot.save(qEnvironmentVariable("BARITEMP_GLASS_SHOTS") +
+                      (french ? "/main-fr.png" : "/main-en.png"));
+        settingsShot.save(qEnvironmentVariable("BARITEMP_GLASS_SHOTS") +
+                          (french ? "/settings-fr.png" : "/settings-en.png"));
+    }
+    std::vector<QWidget*> parts = {
+        settings->Label_TitleLanguage, settings->Label_FR,     settings->Label_UK,
+        settings->Label_Color1,        settings->Label_Color2, settings->Label_Dec,
+        settings->Label_CheckAero};
+    for (TJvImage* b : {settings->JvImg_SaveFR, settings->JvImg_CancelFR, settings->JvImg_SaveUK,
+                        settings->JvImg_CancelUK}) {
+        if (b->isVisible())
+            parts.push_back(b);
+    }
+    for (QWidget* part : parts) {
+        // The text's own box: a label's box may be wider than its words.
+        const QRect box = part->geometry();
+        const double c = contrast(settingsShot, box);
+        EXPECT_GE(c, 3.0) << part->objectName().toStdString() << " contrast " << c;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, GlassMode, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "French" : "English"; });
+
+} // namespace
+} // namespace baritemp
