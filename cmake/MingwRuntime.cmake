@@ -1,6 +1,11 @@
 # The MinGW runtime libraries the compiler links programs against: BARITEMP_MINGW_RUNTIME.
 set(BARITEMP_MINGW_RUNTIME "")
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(gcc_runtime libgcc_s_dw2-1.dll) # 32-bit: DWARF unwinding
+else()
+    set(gcc_runtime libgcc_s_seh-1.dll)
+endif()
+foreach(dll libstdc++-6.dll ${gcc_runtime} libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                     OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT IS_ABSOLUTE "${found}")

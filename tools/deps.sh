@@ -7,11 +7,12 @@ packages=(
     cmake ninja-build g++ pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    qt6-base-dev libgl-dev binutils
+    qt6-base-dev libgl-dev libxcb1-dev binutils
     xvfb xauth xdotool x11-utils openbox imagemagick xclip fonts-crosextra-carlito
     at-spi2-core python3-pyatspi dbus
     appstream desktop-file-utils
     g++-mingw-w64-x86-64-posix wine64 fonts-wine nsis
+    g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user g++-mingw-w64-i686-posix
 )
 
 missing=()

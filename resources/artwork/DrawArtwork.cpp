@@ -271,8 +271,8 @@ int main(int argc, char** argv) {
     const QList<int> sizes = {16, 24, 32, 48, 64, 128, 256};
     for (const int size : sizes)
         save(icon(size), QStringLiteral("icon_%1.png").arg(size));
-    // The window icon's sizes the program names, at twice their pixels too.
-    for (const int size : {16, 32, 48, 256})
+    // The window icon's sizes, at twice their pixels too.
+    for (const int size : {16, 32, 48})
         save(icon(size, 2), QStringLiteral("icon_%1@2x.png").arg(size));
     saveIco(sizes, QStringLiteral("baritemp.ico"));
     const struct {

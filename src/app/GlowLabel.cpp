@@ -78,8 +78,7 @@ QImage GlowOf(const QImage& picture, int radius) {
         auto* line = reinterpret_cast<QRgb*>(halo.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const int near = qMin(edge(x, w), edge(y, h));
-            const int alpha =
-                qMin(255, a[static_cast<std::size_t>(y) * w + x] * 2) * near / fade;
+            const int alpha = qMin(255, a[static_cast<std::size_t>(y) * w + x] * 2) * near / fade;
             line[x] = qRgba(alpha, alpha, alpha, alpha); // white, premultiplied
         }
     }
@@ -117,22 +116,32 @@ void GlowLabel::paintEvent(QPaintEvent* event) {
         return;
     }
     // The glyphs alone, in the label's own layout, at the screen's resolution; their halo
-    // behind them; then the label as always.
+    // behind them (made again only when what it is made of changed); then the label as always.
     const qreal ratio = devicePixelRatioF();
-    QImage glyphs((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    glyphs.setDevicePixelRatio(ratio);
-    glyphs.fill(Qt::transparent);
-    {
-        QPainter mask(&glyphs);
-        mask.setFont(font());
-        mask.setPen(Qt::white);
-        mask.drawText(contentsRect(),
-                      static_cast<int>(alignment()) | (wordWrap() ? int{Qt::TextWordWrap} : 0),
-                      text());
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? int{Qt::TextWordWrap} : 0);
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6x%7")
+                            .arg(text(), font().key())
+                            .arg(flags)
+                            .arg(ratio)
+                            .arg(glowSize_)
+                            .arg(width())
+                            .arg(height());
+    if (key != haloKey_) {
+        QImage glyphs((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        glyphs.setDevicePixelRatio(ratio);
+        glyphs.fill(Qt::transparent);
+        {
+            QPainter mask(&glyphs);
+            mask.setFont(font());
+            mask.setPen(Qt::white);
+            mask.drawText(contentsRect(), flags, text());
+        }
+        halo_ = GlowOf(glyphs, qRound(glowSize_ * ratio));
+        haloKey_ = key;
     }
     {
         QPainter painter(this);
-        painter.drawImage(QPointF(0, 0), GlowOf(glyphs, qRound(glowSize_ * ratio)));
+        painter.drawImage(QPointF(0, 0), halo_);
     }
     QLabel::paintEvent(event);
 }

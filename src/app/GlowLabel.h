@@ -26,6 +26,9 @@ protected:
 private:
     int glowSize_ = 0;
     bool glassMode_ = false;
+    // The halo of the last paint and what it was made for: made again only when one changed.
+    QImage halo_;
+    QString haloKey_;
 };
 
 // The light halo of a picture: white where the picture's pixels are, spread over `radius`

@@ -39,10 +39,12 @@ QString MainCaption(const QString& executablePath) {
 }
 
 QIcon ApplicationIcon() {
-    // Each size named with its size, so that nothing is read until the window system asks for
-    // that size; a screen scaled to 200 % gets the @2x drawings.
+    // The sizes a window system asks of a window's icon (caption, task bar, window switcher);
+    // each named with its size, so that none is read before it is asked for, and read once for
+    // every window. A screen scaled to 200 % gets the @2x drawings. (The larger icons of the
+    // desktop and the Windows icon resource are files of their own.)
     QIcon icon;
-    for (const int size : {16, 32, 48, 256})
+    for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/images/icon_%1.png").arg(size), QSize(size, size));
     return icon;
 }

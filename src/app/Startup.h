@@ -33,7 +33,7 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
 // line says "No FileVersion", the main window's version label "No Filversion").
 QString SplashVersionLine(const QString& executablePath,
                           const QString& withoutRecord = QStringLiteral("No FileVersion"));
-// The application icon, every size of the artwork (read only when a size is asked for).
+// The application icon for the windows: 16, 32 and 48 pixels (each read when first asked for).
 QIcon ApplicationIcon();
 
 // Format("%s v%s", InternalName, FileVersion), or "No Filversion".

@@ -16,7 +16,9 @@ namespace baritemp {
 
 #ifdef _WIN32
 
-std::optional<std::string> ReadVersionResource(const std::string& path) {
+namespace {
+
+std::optional<std::string> readFromFile(const std::string& path) {
     const std::u16string wide = FromUtf8(path);
     const auto* name = reinterpret_cast<const wchar_t*>(wide.c_str());
     DWORD handle = 0;
@@ -28,6 +30,8 @@ std::optional<std::string> ReadVersionResource(const std::string& path) {
         return std::nullopt;
     return block;
 }
+
+} // namespace
 
 std::string RunningExecutablePath() {
     std::wstring buffer(32768, L'\0');
@@ -77,9 +81,7 @@ private:
     std::uint64_t size_ = 0;
 };
 
-} // namespace
-
-std::optional<std::string> ReadVersionResource(const std::string& path) {
+std::optional<std::string> readFromFile(const std::string& path) {
     ElfFile elf(path);
     std::string ident;
     if (!elf.bytes(0, 16, ident) || ident.compare(0, 4,
@@ -123,12 +125,25 @@ std::optional<std::string> ReadVersionResource(const std::string& path) {
     return std::nullopt;
 }
 
+} // namespace
+
 std::string RunningExecutablePath() {
     std::error_code error;
     return std::filesystem::read_symlink("/proc/self/exe", error).string();
 }
 
 #endif
+
+std::optional<std::string> ReadVersionResource(const std::string& path) {
+    // The running executable's record cannot change while it runs: read once, however many
+    // of the program's parts ask for it (start-up, splash, caption, banner).
+    static const std::string running = RunningExecutablePath();
+    if (path == running) {
+        static const std::optional<std::string> record = readFromFile(running);
+        return record;
+    }
+    return readFromFile(path);
+}
 
 bool HasVersionResource(const std::string& path) {
     const auto block = ReadVersionResource(path);

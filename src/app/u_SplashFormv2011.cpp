@@ -1,8 +1,8 @@
 #include "u_SplashFormv2011.h"
 
 #include "AppState.h"
-#include "CommonUtils.h"
 #include "Artwork.h"
+#include "CommonUtils.h"
 #include "GlowLabel.h"
 #include "JclFileVersionInfo.h"
 #include "Platform.h"

@@ -1,6 +1,7 @@
 #include "FileSystem.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -95,6 +96,21 @@ public:
         default:
             return Kind::Other;
         }
+    }
+
+    std::optional<Stamp> stamp(const std::string& path) override {
+        std::error_code e;
+        const fs::path p = toPath(path);
+        const std::uintmax_t size = fs::file_size(p, e);
+        if (e)
+            return std::nullopt;
+        const auto time = fs::last_write_time(p, e);
+        if (e)
+            return std::nullopt;
+        return Stamp{
+            size, static_cast<std::int64_t>(
+                      std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch())
+                          .count())};
     }
 
     bool createFolder(const std::string& path, std::string* error) override {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,15 @@ public:
 
     bool fileExists(const std::string& path) { return kind(path) == Kind::RegularFile; }
     bool folderExists(const std::string& path) { return kind(path) == Kind::Folder; }
+
+    // What tells one state of a file from the next: its size and modification time (links
+    // followed); nothing when there is no file.
+    struct Stamp {
+        std::uintmax_t size = 0;
+        std::int64_t modified = 0; // nanoseconds, in the file system's own clock
+        bool operator==(const Stamp&) const = default;
+    };
+    virtual std::optional<Stamp> stamp(const std::string& path) = 0;
 
     // Creates one folder; true when it exists afterwards.
     virtual bool createFolder(const std::string& path, std::string* error = nullptr) = 0;

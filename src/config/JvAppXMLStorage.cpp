@@ -112,6 +112,8 @@ void TJvAppXMLStorage::setFileName(const std::string& fileName) {
         keepUnreadableFile_ = true;
         throw;
     }
+    fileBytes_ = *bytes;
+    fileStamp_ = files_.stamp(fileName);
 }
 
 XmlNode* TJvAppXMLStorage::find(const std::string& path) const {
@@ -217,7 +219,15 @@ bool TJvAppXMLStorage::Flush() {
         return false;
     try {
         folderStep(folderPart(fileName_));
-        return files_.replaceFile(fileName_, document_.write(), &lastWriteError_);
+        std::string bytes = document_.write();
+        if (fileBytes_ && *fileBytes_ == bytes && fileStamp_ &&
+            files_.stamp(fileName_) == fileStamp_)
+            return true; // nothing would change
+        if (!files_.replaceFile(fileName_, bytes, &lastWriteError_))
+            return false;
+        fileBytes_ = std::move(bytes);
+        fileStamp_ = files_.stamp(fileName_);
+        return true;
     } catch (const std::exception& e) {
         // The values stay for this run.
         lastWriteError_ = e.what();

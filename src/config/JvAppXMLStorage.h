@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -53,7 +54,9 @@ public:
 
     // Writes the file now. Writing fails silently for the program's automatic writes: the
     // document keeps its content, the file stays as it was. The result and LastWriteError (the
-    // system's reason) are for the user's explicit save.
+    // system's reason) are for the user's explicit save. When the bytes are those the file
+    // already holds, and nothing changed the file since it was read or written here, the file
+    // is left as it is (its time stamp too): that is the write done.
     bool Flush();
     const std::string& LastWriteError() const { return lastWriteError_; }
     void BeginUpdate() { ++updateDepth_; }
@@ -80,6 +83,10 @@ private:
     bool readOnly_ = false;
     bool loaded_ = false;
     bool keepUnreadableFile_ = false;
+    // What the file holds as far as this store knows (read at loading, or written last) and
+    // its stamp then: a write of the same bytes to an unchanged file is skipped.
+    std::optional<std::string> fileBytes_;
+    std::optional<FileSystem::Stamp> fileStamp_;
     bool notAFile_ = false;
     std::string lastWriteError_;
     int updateDepth_ = 0;

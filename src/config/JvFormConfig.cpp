@@ -2,6 +2,8 @@
 
 #include "WinCodes.h"
 
+#include <utility>
+
 namespace baritemp {
 
 namespace {
@@ -19,7 +21,10 @@ std::string substitute(std::string path, const std::string& formName) {
             same = c == marker[k];
         }
         if (same) {
-            path.replace(i, marker.size(), formName);
+            std::string substituted(path, 0, i);
+            substituted.append(formName);
+            substituted.append(path, i + marker.size(), std::string::npos);
+            path = std::move(substituted);
             break;
         }
     }

@@ -7,6 +7,10 @@
 #include <cstring>
 #include <utility>
 
+#if defined(_MSC_VER) && defined(_M_X64)
+#include <intrin.h>
+#endif
+
 namespace baritemp {
 
 namespace {
@@ -345,22 +349,28 @@ Extended operator/(const Extended& a, const Extended& b) {
 
     const Unpacked x = unpack(a);
     const Unpacked y = unpack(b);
-    int exponent = x.exponent - y.exponent;
+    const bool doubled = x.sig < y.sig;
+    const int exponent = x.exponent - y.exponent - (doubled ? 1 : 0);
+    return detail::roundAndPack(negative, exponent,
+                                detail::divideSignificands(x.sig, doubled, y.sig));
+}
+
+namespace detail {
+
+Uint128 divideSignificandsLoop(std::uint64_t n, bool doubled, std::uint64_t d) {
     // Restoring division, one quotient bit a step. The remainder needs 65 bits: its top bit
     // lives in `carry`.
-    std::uint64_t remainder = x.sig;
+    std::uint64_t remainder = n;
     bool carry = false;
-    if (x.sig < y.sig) {
-        --exponent;
+    if (doubled) {
         carry = (remainder & kIntegerBit) != 0;
         remainder <<= 1;
     }
-    // 66 quotient bits: 64 kept, one rounding bit and one more so the sticky bit sits below.
     Uint128 quotient;
     for (int i = 0; i < 66; ++i) {
         quotient = shiftLeft(quotient, 1);
-        if (carry || remainder >= y.sig) {
-            remainder -= y.sig;
+        if (carry || remainder >= d) {
+            remainder -= d;
             quotient.lo |= 1;
         }
         carry = (remainder & kIntegerBit) != 0;
@@ -369,8 +379,52 @@ Extended operator/(const Extended& a, const Extended& b) {
     quotient = shiftLeft(quotient, 128 - 66);
     if (remainder != 0 || carry)
         quotient.lo |= 1;
-    return detail::roundAndPack(negative, exponent, quotient);
+    return quotient;
 }
+
+#ifdef BARITEMP_HAS_WIDE_DIVISION
+Uint128 divideSignificandsWide(std::uint64_t n, bool doubled, std::uint64_t d) {
+    // The first 64 quotient bits in one division of n * 2^63 (n * 2^64 when doubled), which
+    // is below 2^64 * d, so the quotient fits 64 bits; the last two from the remainder.
+    const std::uint64_t high = doubled ? n : n >> 1;
+    const std::uint64_t low = doubled ? 0 : n << 63;
+    std::uint64_t q, r;
+#if defined(__SIZEOF_INT128__)
+    using Wide = unsigned __int128;
+    const Wide wide = (Wide{high} << 64) | low;
+    q = static_cast<std::uint64_t>(wide / d);
+    r = static_cast<std::uint64_t>(wide - Wide{q} * d);
+#else
+    q = _udiv128(high, low, d, &r);
+#endif
+    // Two more bits: r < d, so 4r < 4d; compare and subtract twice (r may need 65 bits).
+    std::uint64_t last = 0;
+    for (int i = 0; i < 2; ++i) {
+        const bool carry = (r & kIntegerBit) != 0;
+        r <<= 1;
+        last <<= 1;
+        if (carry || r >= d) {
+            r -= d;
+            last |= 1;
+        }
+    }
+    // 66 bits (q, then `last`) at the top of 128: q in bits 127..64, `last` in 63..62.
+    Uint128 quotient{q, last << 62};
+    if (r != 0)
+        quotient.lo |= 1;
+    return quotient;
+}
+#endif
+
+Uint128 divideSignificands(std::uint64_t n, bool doubled, std::uint64_t d) {
+#ifdef BARITEMP_HAS_WIDE_DIVISION
+    return divideSignificandsWide(n, doubled, d);
+#else
+    return divideSignificandsLoop(n, doubled, d);
+#endif
+}
+
+} // namespace detail
 
 std::partial_ordering operator<=>(const Extended& a, const Extended& b) {
     if (a.isNaN() || b.isNaN())

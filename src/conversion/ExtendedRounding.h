@@ -21,4 +21,17 @@ Uint128 shiftRightJam(Uint128 v, int n);
 // to even), going subnormal below the normal range and raising overflow above it.
 Extended roundAndPack(bool negative, int exponent, Uint128 m);
 
+// The significands' quotient for a division: n / d as 66 quotient bits (64 kept, a rounding
+// bit and one more, so that the sticky bit sits below both) at the top of 128 bits, bit 0 set
+// when the remainder is not zero. `d` has its top bit set; `n` is a significand with its top
+// bit set, taken twice when `doubled` (when it was below `d`), so that n / d lies in [1, 2).
+// Two ways to the same bits: a 128-by-64-bit division where the compiler offers one, and a
+// bit-at-a-time loop everywhere (both are tested against each other).
+Uint128 divideSignificandsLoop(std::uint64_t n, bool doubled, std::uint64_t d);
+#if defined(__SIZEOF_INT128__) || (defined(_MSC_VER) && defined(_M_X64))
+#define BARITEMP_HAS_WIDE_DIVISION 1
+Uint128 divideSignificandsWide(std::uint64_t n, bool doubled, std::uint64_t d);
+#endif
+Uint128 divideSignificands(std::uint64_t n, bool doubled, std::uint64_t d);
+
 } // namespace baritemp::detail

@@ -32,21 +32,25 @@ QPixmap picture(const char* name) {
     return ArtworkPicture(name);
 }
 
-TJvImage* pictureButton(QWidget* parent, const char* name, int left, const char* pictures,
-                        bool clicked, bool visible) {
+TJvImage* pictureButton(QWidget* parent, const char* name, int left, bool visible) {
     auto* b = new TJvImage(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(left, 303, 89, 28);
+    b->setVisible(visible);
+    return b;
+}
+
+// A picture button's three looks (and, with `clicked`, the two after-click pictures, both the
+// normal one).
+void givePictures(TJvImage* b, const char* pictures, bool clicked) {
     const QPixmap normal = picture(pictures);
     b->setPicture(normal);
     TJvImage::PicturesGroup group;
     group.PicEnter = picture((std::string(pictures) + "_hover").c_str());
     group.PicDown = picture((std::string(pictures) + "_down").c_str());
     if (clicked)
-        group.PicClicked1 = group.PicClicked2 = normal; // after a click: the normal picture
+        group.PicClicked1 = group.PicClicked2 = normal;
     b->setPictures(group);
-    b->setVisible(visible);
-    return b;
 }
 
 } // namespace
@@ -89,12 +93,10 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     ImgFR = new TJvImage(this);
     ImgFR->setObjectName(QStringLiteral("ImgFR"));
     ImgFR->setGeometry(120, 40, 16, 16);
-    ImgFR->setPicture(picture("flag_fr"));
     ImgFR->setAccessibleName(QStringLiteral("Français"));
     Img_UK = new TJvImage(this);
     Img_UK->setObjectName(QStringLiteral("Img_UK"));
     Img_UK->setGeometry(200, 40, 16, 16);
-    Img_UK->setPicture(picture("flag_uk"));
     Img_UK->setAccessibleName(QStringLiteral("English"));
     Label_UK = label("Label_UK", {224, 40, 60, 13}, "English");
     RadioBtn_UK = new QRadioButton(this);
@@ -139,10 +141,10 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     Label_CheckAero = label("Label_CheckAero", {195, 266, 145, 13}, "Activer le mode Aero Glass");
     Label_CheckAero->setCursor(Qt::PointingHandCursor);
 
-    JvImg_SaveFR = pictureButton(this, "JvImg_SaveFR", 59, "save_fr", true, true);
-    JvImg_CancelFR = pictureButton(this, "JvImg_CancelFR", 195, "cancel_fr", false, true);
-    JvImg_SaveUK = pictureButton(this, "JvImg_SaveUK", 59, "save_uk", true, false);
-    JvImg_CancelUK = pictureButton(this, "JvImg_CancelUK", 195, "cancel_uk", true, false);
+    JvImg_SaveFR = pictureButton(this, "JvImg_SaveFR", 59, true);
+    JvImg_CancelFR = pictureButton(this, "JvImg_CancelFR", 195, true);
+    JvImg_SaveUK = pictureButton(this, "JvImg_SaveUK", 59, false);
+    JvImg_CancelUK = pictureButton(this, "JvImg_CancelUK", 195, false);
     // What a screen reader calls them: the word each picture shows.
     JvImg_SaveFR->setAccessibleName(QStringLiteral("Enregistrer"));
     JvImg_CancelFR->setAccessibleName(QStringLiteral("Annuler"));
@@ -196,6 +198,24 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
 
 Tf_settings::~Tf_settings() {
     TheSettings().unfollow(settingsFollower_);
+}
+
+void Tf_settings::showEvent(QShowEvent* event) {
+    LoadPictures();
+    QDialog::showEvent(event);
+}
+
+void Tf_settings::LoadPictures() {
+    // The window is made at start-up but shown later, if ever: its pictures are read then.
+    if (picturesLoaded_)
+        return;
+    picturesLoaded_ = true;
+    ImgFR->setPicture(picture("flag_fr"));
+    Img_UK->setPicture(picture("flag_uk"));
+    givePictures(JvImg_SaveFR, "save_fr", true);
+    givePictures(JvImg_CancelFR, "cancel_fr", false); // no after-click pictures
+    givePictures(JvImg_SaveUK, "save_uk", true);
+    givePictures(JvImg_CancelUK, "cancel_uk", true);
 }
 
 QList<GlowLabel*> Tf_settings::labels() const {

@@ -67,10 +67,14 @@ public:
     // Selecting an option clears the other without running its reaction.
     void selectLanguageOption(QRadioButton* option);
 
+    // Its pictures, read at the first show (nothing to read before).
+    void LoadPictures();
+
     void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +84,7 @@ private:
     QList<GlowLabel*> labels() const;
 
     int settingsFollower_ = 0;
+    bool picturesLoaded_ = false;
 };
 
 } // namespace baritemp

@@ -335,6 +335,36 @@ TEST_F(ConfigStore, AFolderOrAFifoInTheFilesPlaceIsNeverReplaced) {
     }
 }
 
+// Start-up writes the file back at the first show; when that would write the very bytes the
+// file holds, the file is left as it is, its time stamp too. A file another program changed
+// meanwhile is written, as before.
+TEST_F(ConfigStore, AnUnchangedFileIsNotRewritten) {
+    fs::create_directories(configDir);
+    const fs::path file = configDir / "Baritemp.xml";
+    spit(file, test::kFirstListing);
+    const auto stampBefore = fs::last_write_time(file);
+    test::FaultyFileSystem files;
+    TJvAppXMLStorage storage(files);
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    Window window;
+    config.RestoreFormPlacement(window); // its update block ends with a write of the file
+    EXPECT_EQ(files.replaces, 0);
+    EXPECT_EQ(fs::last_write_time(file), stampBefore);
+    EXPECT_TRUE(storage.Flush());
+    EXPECT_EQ(files.replaces, 0);
+    // A changed value is written.
+    config.WriteString("Lang", "UK");
+    EXPECT_EQ(files.replaces, 1);
+    EXPECT_NE(slurp(file).find("<Lang>UK</Lang>"), std::string::npos);
+    // Another program changes the file: the same bytes as ours are written over it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    spit(file, "<Configuration/>");
+    EXPECT_TRUE(storage.Flush());
+    EXPECT_EQ(files.replaces, 2);
+    EXPECT_NE(slurp(file).find("<Lang>UK</Lang>"), std::string::npos);
+}
+
 TEST_F(ConfigStore, ShowCommandsMapToWindowStates) {
     fs::create_directories(configDir);
     const std::pair<const char*, std::vector<std::string>> cases[] = {

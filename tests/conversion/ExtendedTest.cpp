@@ -1,5 +1,6 @@
 #include "Extended.h"
 #include "DecimalToExtended.h"
+#include "ExtendedRounding.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,11 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <random>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace baritemp {
 namespace {
@@ -204,6 +208,45 @@ TEST(ExtendedIntegers, ConvertExactly) {
     EXPECT_EQ(Extended::fromDouble(-12.75).truncatedMagnitude(), 12u);
     EXPECT_EQ(Extended::fromDouble(0.75).exponent2(), -1);
     EXPECT_EQ(kMinSubnormal.exponent2(), -16445);
+}
+
+} // namespace
+} // namespace baritemp
+
+namespace baritemp {
+namespace {
+
+// The significands' division has two ways to its bits: the 128-by-64-bit division where the
+// compiler offers one, and the bit-at-a-time loop the other targets use. Both must give the
+// same 66 quotient bits and sticky bit for every pair, the extreme ones included.
+TEST(ExtendedDivision, BothWaysGiveTheSameBits) {
+    constexpr std::uint64_t top = std::uint64_t{1} << 63;
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> pairs = {
+        {top, top},
+        {~std::uint64_t{0}, top},
+        {top, ~std::uint64_t{0}},
+        {~std::uint64_t{0}, ~std::uint64_t{0}},
+        {top + 1, top},
+        {top, top + 1},
+        {0xC000000000000000u, 0x8000000000000001u},
+        {0xAAAAAAAAAAAAAAAAu, 0xFFFFFFFFFFFFFFFEu},
+    };
+    std::mt19937_64 rng(7);
+    for (int i = 0; i < 200000; ++i)
+        pairs.emplace_back(rng() | top, rng() | top);
+    const auto same = [](detail::Uint128 a, detail::Uint128 b) {
+        return a.hi == b.hi && a.lo == b.lo;
+    };
+    for (const auto& [n, d] : pairs) {
+        const bool doubled = n < d;
+        const detail::Uint128 loop = detail::divideSignificandsLoop(n, doubled, d);
+        EXPECT_NE(loop.hi & top, 0u); // the quotient lies in [1, 2): its top bit is set
+#ifdef BARITEMP_HAS_WIDE_DIVISION
+        const detail::Uint128 wide = detail::divideSignificandsWide(n, doubled, d);
+        ASSERT_TRUE(same(loop, wide)) << std::hex << n << " / " << d;
+#endif
+        ASSERT_TRUE(same(detail::divideSignificands(n, doubled, d), loop));
+    }
 }
 
 } // namespace

@@ -20,6 +20,7 @@ public:
     int replaces = 0;         // replaces attempted
 
     Kind kind(const std::string& path) override { return real().kind(path); }
+    std::optional<Stamp> stamp(const std::string& path) override { return real().stamp(path); }
     bool createFolder(const std::string& path, std::string* error) override {
         return real().createFolder(path, error);
     }

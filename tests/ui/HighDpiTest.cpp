@@ -21,6 +21,8 @@ TEST_F(HighDpi, PicturesAreDrawnAtTwiceThePixels) {
     if (window->devicePixelRatioF() < 2)
         GTEST_SKIP() << "the screen is not scaled (run with QT_SCALE_FACTOR=2)";
     EXPECT_EQ(window->size(), QSize(360, 435)); // logical pixels
+    settings->show();                           // its pictures are read when it shows
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(settings.get()));
     EXPECT_EQ(window->grab().size(), QSize(720, 870));
 
     const auto twice = [](const QPixmap& p, const char* what) {

@@ -86,9 +86,14 @@ void TJvImage::setGlowSize(int pixels) {
 void TJvImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QPixmap& shown = Displayed();
-    if (glowSize_ > 0 && !shown.isNull())
-        painter.drawImage(QPointF(0, 0),
-                          GlowOf(shown.toImage(), qRound(glowSize_ * shown.devicePixelRatio())));
+    if (glowSize_ > 0 && !shown.isNull()) {
+        if (shown.cacheKey() != haloKey_ || glowSize_ != haloGlow_) {
+            halo_ = GlowOf(shown.toImage(), qRound(glowSize_ * shown.devicePixelRatio()));
+            haloKey_ = shown.cacheKey();
+            haloGlow_ = glowSize_;
+        }
+        painter.drawImage(QPointF(0, 0), halo_);
+    }
     painter.drawPixmap(0, 0, shown);
 }
 

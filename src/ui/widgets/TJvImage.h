@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -58,6 +59,9 @@ private:
     TPicState state_ = TPicState::stDefault;
     int clicks_ = 0;
     int glowSize_ = 0;
+    QImage halo_; // of the picture with this cache key, at this glow size
+    qint64 haloKey_ = 0;
+    int haloGlow_ = 0;
 };
 
 } // namespace baritemp
