@@ -45,23 +45,37 @@ QImage GlowOf(const QImage& picture, int radius) {
             a[static_cast<std::size_t>(y) * w + x] = qAlpha(line[x]);
     }
     const int spread = qMax(1, radius / 3);
+    // One line (a row or a column) at a time through a small buffer: a running maximum over
+    // +-r, or a running mean over +-r kept as a sliding sum (the window shrinks at the ends).
+    std::vector<int> line;
     const auto pass = [&](std::vector<int>& from, std::vector<int>& to, bool rows, bool mean,
                           int r) {
         const int lines = rows ? h : w, length = rows ? w : h;
+        const std::size_t step = rows ? 1 : static_cast<std::size_t>(w);
+        line.resize(static_cast<std::size_t>(length));
         for (int l = 0; l < lines; ++l) {
-            const auto at = [&](int i) -> int& {
-                return from[rows ? static_cast<std::size_t>(l) * w + i
-                                 : static_cast<std::size_t>(i) * w + l];
-            };
-            for (int i = 0; i < length; ++i) {
-                int value = 0, sum = 0, count = 0;
-                for (int k = qMax(0, i - r); k <= qMin(length - 1, i + r); ++k) {
-                    value = qMax(value, at(k));
-                    sum += at(k);
-                    ++count;
+            const std::size_t first = rows ? static_cast<std::size_t>(l) * w : l;
+            for (int i = 0; i < length; ++i)
+                line[static_cast<std::size_t>(i)] = from[first + i * step];
+            if (mean) {
+                int sum = 0;
+                for (int k = 0; k <= qMin(length - 1, r); ++k)
+                    sum += line[static_cast<std::size_t>(k)];
+                for (int i = 0; i < length; ++i) {
+                    const int lo = qMax(0, i - r), hi = qMin(length - 1, i + r);
+                    to[first + i * step] = sum / (hi - lo + 1);
+                    if (i + r + 1 < length)
+                        sum += line[static_cast<std::size_t>(i + r + 1)];
+                    if (i - r >= 0)
+                        sum -= line[static_cast<std::size_t>(i - r)];
                 }
-                to[rows ? static_cast<std::size_t>(l) * w + i
-                        : static_cast<std::size_t>(i) * w + l] = mean ? sum / count : value;
+            } else {
+                for (int i = 0; i < length; ++i) {
+                    int value = 0;
+                    for (int k = qMax(0, i - r); k <= qMin(length - 1, i + r); ++k)
+                        value = qMax(value, line[static_cast<std::size_t>(k)]);
+                    to[first + i * step] = value;
+                }
             }
         }
     };
