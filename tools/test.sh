@@ -9,10 +9,9 @@ step() { printf '\n== %s (%s)\n' "$*" "$(date +%H:%M:%S)"; }
 
 bash tools/deps.sh
 
-# Qt for Windows from Debian's own sources, and the Wine prefix the Windows tests run in: both
-# built once per machine and kept in /var/cache/baritemp (BARITEMP_CACHE).
-step "Qt for Windows"
-bash tools/build_qt_windows.sh >/dev/null
+# The Wine prefix the Windows tests run in, and Qt for Windows from Debian's own sources (built
+# by tools/windows.sh below when missing): both made once per machine and kept in
+# /var/cache/baritemp (BARITEMP_CACHE).
 step "Wine prefix"
 bash tools/wine_prefix.sh >/dev/null
 
@@ -32,7 +31,7 @@ cmake --build build-release --parallel "$jobs"
 
 # The whole program for Windows, its test programs and its packages (zip and installer);
 # CTest runs them under Wine and compares their results with the Linux build's.
-step "Windows tree (MinGW-w64, Qt for Windows) and packages"
+step "Windows tree (MinGW-w64, Qt for Windows: about half an hour the first time) and packages"
 bash tools/windows.sh -DBARITEMP_WERROR=ON
 
 # The Qt-free parts for other processors: 64-bit ARM and 32-bit x86 Linux, run under

@@ -30,6 +30,54 @@ QColor ColorFromBgr(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
+namespace {
+
+// out[i]: the largest of in[i-r .. i+r] (the window shrinks at the ends).
+void runningMaximum(const std::vector<int>& in, std::vector<int>& out, int r) {
+    const int length = static_cast<int>(in.size());
+    for (int i = 0; i < length; ++i) {
+        int value = 0;
+        for (int k = qMax(0, i - r); k <= qMin(length - 1, i + r); ++k)
+            value = qMax(value, in[static_cast<std::size_t>(k)]);
+        out[static_cast<std::size_t>(i)] = value;
+    }
+}
+
+// out[i]: the mean of in[i-r .. i+r] (the window shrinks at the ends), kept as a sliding sum.
+void runningMean(const std::vector<int>& in, std::vector<int>& out, int r) {
+    const int length = static_cast<int>(in.size());
+    int sum = 0;
+    for (int k = 0; k <= qMin(length - 1, r); ++k)
+        sum += in[static_cast<std::size_t>(k)];
+    for (int i = 0; i < length; ++i) {
+        const int lo = qMax(0, i - r), hi = qMin(length - 1, i + r);
+        out[static_cast<std::size_t>(i)] = sum / (hi - lo + 1);
+        if (i + r + 1 < length)
+            sum += in[static_cast<std::size_t>(i + r + 1)];
+        if (i - r >= 0)
+            sum -= in[static_cast<std::size_t>(i - r)];
+    }
+}
+
+// A w x h plane through a line filter: every row, or every column, one line at a time.
+using LineFilter = void (*)(const std::vector<int>&, std::vector<int>&, int);
+void filterLines(const std::vector<int>& from, std::vector<int>& to, int w, int h, bool rows,
+                 LineFilter filter, int r) {
+    const int lines = rows ? h : w, length = rows ? w : h;
+    const std::size_t step = rows ? 1 : static_cast<std::size_t>(w);
+    std::vector<int> in(static_cast<std::size_t>(length)), out(in.size());
+    for (int l = 0; l < lines; ++l) {
+        const std::size_t first = rows ? static_cast<std::size_t>(l) * w : l;
+        for (int i = 0; i < length; ++i)
+            in[static_cast<std::size_t>(i)] = from[first + i * step];
+        filter(in, out, r);
+        for (int i = 0; i < length; ++i)
+            to[first + i * step] = out[static_cast<std::size_t>(i)];
+    }
+}
+
+} // namespace
+
 QImage GlowOf(const QImage& picture, int radius) {
     const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
     const int w = source.width(), h = source.height();
@@ -45,44 +93,10 @@ QImage GlowOf(const QImage& picture, int radius) {
             a[static_cast<std::size_t>(y) * w + x] = qAlpha(line[x]);
     }
     const int spread = qMax(1, radius / 3);
-    // One line (a row or a column) at a time through a small buffer: a running maximum over
-    // +-r, or a running mean over +-r kept as a sliding sum (the window shrinks at the ends).
-    std::vector<int> line;
-    const auto pass = [&](std::vector<int>& from, std::vector<int>& to, bool rows, bool mean,
-                          int r) {
-        const int lines = rows ? h : w, length = rows ? w : h;
-        const std::size_t step = rows ? 1 : static_cast<std::size_t>(w);
-        line.resize(static_cast<std::size_t>(length));
-        for (int l = 0; l < lines; ++l) {
-            const std::size_t first = rows ? static_cast<std::size_t>(l) * w : l;
-            for (int i = 0; i < length; ++i)
-                line[static_cast<std::size_t>(i)] = from[first + i * step];
-            if (mean) {
-                int sum = 0;
-                for (int k = 0; k <= qMin(length - 1, r); ++k)
-                    sum += line[static_cast<std::size_t>(k)];
-                for (int i = 0; i < length; ++i) {
-                    const int lo = qMax(0, i - r), hi = qMin(length - 1, i + r);
-                    to[first + i * step] = sum / (hi - lo + 1);
-                    if (i + r + 1 < length)
-                        sum += line[static_cast<std::size_t>(i + r + 1)];
-                    if (i - r >= 0)
-                        sum -= line[static_cast<std::size_t>(i - r)];
-                }
-            } else {
-                for (int i = 0; i < length; ++i) {
-                    int value = 0;
-                    for (int k = qMax(0, i - r); k <= qMin(length - 1, i + r); ++k)
-                        value = qMax(value, line[static_cast<std::size_t>(k)]);
-                    to[first + i * step] = value;
-                }
-            }
-        }
-    };
-    pass(a, b, true, false, spread);
-    pass(b, a, false, false, spread);
-    pass(a, b, true, true, radius);
-    pass(b, a, false, true, radius);
+    filterLines(a, b, w, h, true, runningMaximum, spread);
+    filterLines(b, a, w, h, false, runningMaximum, spread);
+    filterLines(a, b, w, h, true, runningMean, radius);
+    filterLines(b, a, w, h, false, runningMean, radius);
     QImage halo(w, h, QImage::Format_ARGB32_Premultiplied);
     halo.setDevicePixelRatio(picture.devicePixelRatio());
     // Faded out towards the picture's edges, where it would otherwise end in a hard line.

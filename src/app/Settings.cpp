@@ -101,13 +101,9 @@ bool Settings::readConfig() {
 
 namespace {
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString notSaved(const std::string& fileName, const std::string& reason) {
     return QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans '%1' : %2")
-        .arg(fromUtf8(DisplayPath(fileName)), fromUtf8(reason));
+        .arg(QString::fromStdString(DisplayPath(fileName)), QString::fromStdString(reason));
 }
 
 } // namespace
@@ -121,7 +117,7 @@ std::optional<QString> Settings::save() {
     if (storage.ReadOnly())
         return QStringLiteral("Le fichier de configuration '%1' est en lecture seule : les "
                               "paramètres n'ont pas été enregistrés")
-            .arg(fromUtf8(DisplayPath(fileName)));
+            .arg(QString::fromStdString(DisplayPath(fileName)));
     if (storage.NotAFile())
         return notSaved(fileName, "ce n'est pas un fichier ordinaire");
     FileSystem& files = FileSystem::current();
@@ -135,7 +131,8 @@ std::optional<QString> Settings::save() {
         files.createFolder(AppState.CompanyDir.toStdString(), &reason);
         if (!files.createFolder(configDir, &reason))
             return QStringLiteral("Le dossier '%1' ne peut pas être créé : %2")
-                .arg(fromUtf8(DisplayPath(configDir)), fromUtf8(reason));
+                .arg(QString::fromStdString(DisplayPath(configDir)),
+                     QString::fromStdString(reason));
     }
     storage.AllowWritesAfterReadError();
     store.WriteBoolean("AeroMode", AppState.myAeroMode);

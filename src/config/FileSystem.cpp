@@ -80,23 +80,25 @@ fs::path writeTarget(const fs::path& path) {
     return target;
 }
 
+// What stands at the path, links followed.
+FileSystem::Kind kindAt(const fs::path& path) {
+    std::error_code e;
+    switch (fs::status(path, e).type()) {
+    case fs::file_type::regular:
+        return FileSystem::Kind::RegularFile;
+    case fs::file_type::directory:
+        return FileSystem::Kind::Folder;
+    case fs::file_type::not_found:
+    case fs::file_type::none:
+        return FileSystem::Kind::Missing;
+    default:
+        return FileSystem::Kind::Other;
+    }
+}
+
 class RealFileSystem : public FileSystem {
 public:
-    Kind kind(const std::string& path) override {
-        std::error_code e;
-        const fs::file_status status = fs::status(toPath(path), e);
-        switch (status.type()) {
-        case fs::file_type::regular:
-            return Kind::RegularFile;
-        case fs::file_type::directory:
-            return Kind::Folder;
-        case fs::file_type::not_found:
-        case fs::file_type::none:
-            return Kind::Missing;
-        default:
-            return Kind::Other;
-        }
-    }
+    Kind kind(const std::string& path) override { return kindAt(toPath(path)); }
 
     std::optional<Stamp> stamp(const std::string& path) override {
         std::error_code e;
@@ -195,17 +197,13 @@ public:
     bool replaceFile(const std::string& path, const std::string& bytes,
                      std::string* error) override {
         const fs::path target = writeTarget(toPath(path));
-        {
-            std::error_code e;
-            const fs::file_type type = fs::status(target, e).type();
-            if (type != fs::file_type::regular && type != fs::file_type::not_found &&
-                type != fs::file_type::none) {
-                setError(error, std::make_error_code(type == fs::file_type::directory
-                                                         ? std::errc::is_a_directory
-                                                         : std::errc::invalid_argument)
-                                    .message());
-                return false;
-            }
+        const Kind there = kindAt(target);
+        if (there == Kind::Folder || there == Kind::Other) {
+            setError(error,
+                     std::make_error_code(there == Kind::Folder ? std::errc::is_a_directory
+                                                                : std::errc::invalid_argument)
+                         .message());
+            return false;
         }
         fs::path temporary = target;
         temporary += ".tmp-" + std::to_string(std::random_device{}());

@@ -88,11 +88,9 @@ void TJvAppXMLStorage::setFileName(const std::string& fileName) {
     loaded_ = true;
     keepUnreadableFile_ = false;
     notAFile_ = false;
-    if (kind == FileSystem::Kind::Missing) {
-        document_.clearRoot();
-        return;
-    }
     document_.clearRoot();
+    if (kind == FileSystem::Kind::Missing)
+        return;
     if (kind != FileSystem::Kind::RegularFile) {
         // A folder, a FIFO or a device in the file's place: never read (a FIFO would block),
         // never replaced.

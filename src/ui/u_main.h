@@ -7,8 +7,8 @@
 
 #include <QList>
 #include <QString>
-
 #include <QWidget>
+
 #include <optional>
 
 class QLabel;

@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>

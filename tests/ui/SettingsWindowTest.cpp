@@ -7,18 +7,14 @@
 #include "WindowTest.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
 
 namespace baritemp {
 namespace {

@@ -13,7 +13,6 @@ program=$WINDOWS_BUILD/deploy/baritemp.exe
 
 cat >"$work/session.sh" <<SCRIPT
 source "$(dirname "$0")/wine.sh"
-fail() { echo "FAIL: \$*"; stop_wine; exit 1; }
 start_window_manager
 pixel() { # window x y
     import -window "\$1" "$work/shot.png" 2>/dev/null
@@ -52,11 +51,8 @@ sleep 0.3
 xdotool key Escape
 sleep 0.5
 xdotool search --onlyvisible --name '^Configuration\$' >/dev/null 2>&1 && fail "Escape did not close it"
-xdotool key alt+F4
-wait \$pid
-code=\$?
+close_program \$pid "glass mode"
 stop_wine
-[ "\$code" -eq 0 ] || fail "exit code \$code"
 rm -rf "\$documents/Quorzen"
 echo "glass mode: no failure, exit code 0"
 SCRIPT

@@ -13,7 +13,6 @@ installer=$(ls "$WINDOWS_BUILD"/baritemp-*-win64.exe 2>/dev/null | head -1)
 
 cat >"$work/session.sh" <<SCRIPT
 source "$(dirname "$0")/wine.sh"
-fail() { echo "FAIL: \$*"; stop_wine; exit 1; }
 start_window_manager
 drive_c="\$WINEPREFIX/drive_c"
 folder="\$drive_c/Program Files/Baritemp"
@@ -37,10 +36,7 @@ sleep 0.5
 xdotool mousemove --window "\$settings" 239 317 click 1 # Annuler
 main=\$(wait_window '^Baritemp v2011\\.1\\.2\\.0\$' 100) || fail "no main window"
 sleep 0.5
-xdotool key alt+F4
-wait \$pid
-code=\$?
-[ "\$code" -eq 0 ] || fail "the installed program ended with \$code"
+close_program \$pid "the installed program"
 echo "the installed program started and ended with 0"
 
 "\$wine" "\$folder/Uninstall.exe" /S >"$work/uninstall.log" 2>&1

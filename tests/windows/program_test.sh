@@ -17,7 +17,6 @@ program=$WINDOWS_BUILD/deploy/baritemp.exe
 
 cat >"$work/session.sh" <<SCRIPT
 source "$(dirname "$0")/wine.sh"
-fail() { echo "FAIL: \$*"; stop_wine; exit 1; }
 start_window_manager
 documents=\$(documents_folder) || fail "the shell gives no documents folder"
 echo "documents folder: \$documents"
@@ -40,10 +39,7 @@ xdotool key Return # the default button, Oui
 main=\$(wait_window '^Baritemp v2011\\.1\\.2\\.0\$' 300) || fail "no main window captioned Baritemp v2011.1.2.0"
 echo "main window: \$(xdotool getwindowname "\$main")"
 sleep 0.5
-xdotool key alt+F4
-wait \$pid
-code=\$?
-[ "\$code" -eq 0 ] || fail "first start: exit code \$code"
+close_program \$pid "first start"
 echo "closed: exit code 0"
 grep -c 'OutputDebugStringA "Dev ' "$work/first.err" >"$work/lines"
 [ "\$(cat "$work/lines")" -ge 30 ] || fail "only \$(cat "$work/lines") Dev lines on the debug stream"
@@ -62,10 +58,7 @@ xdotool search --onlyvisible --name '^Configuration\$' >/dev/null 2>&1 &&
     fail "next start: the settings window opened"
 echo "next start: the main window, no settings window"
 sleep 0.5
-xdotool key alt+F4
-wait \$pid
-code=\$?
-[ "\$code" -eq 0 ] || fail "next start: exit code \$code"
+close_program \$pid "next start"
 stop_wine
 echo "next start: exit code 0"
 SCRIPT

@@ -28,6 +28,20 @@ stop_wine() {
     true
 }
 
+fail() {
+    echo "FAIL: $*"
+    stop_wine
+    exit 1
+}
+
+# Closes the active window with Alt+F4 and waits for the program to end: it must end with 0.
+close_program() { # pid what
+    xdotool key alt+F4
+    wait "$1"
+    local code=$?
+    [ "$code" -eq 0 ] || fail "$2: exit code $code"
+}
+
 # The user's documents folder under Wine, as a Linux path: asked of the shell, as the program
 # asks it.
 documents_folder() {

@@ -65,8 +65,6 @@ public:
     }
 };
 
-class ColorGrid;
-
 // One colour of a grid: a list item with no object of its own.
 class ColorCell : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
