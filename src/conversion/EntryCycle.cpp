@@ -3,6 +3,7 @@
 #include "ConversionError.h"
 #include "NumericEntry.h"
 #include "PressureConversion.h"
+#include "RegionalNumber.h"
 #include "TemperatureConversion.h"
 
 #include <stdexcept>
@@ -37,7 +38,10 @@ std::u16string_view GroupUnit(FieldGroup group, int index) {
 
 std::vector<std::u16string> ConvertFieldText(FieldGroup group, int sourceIndex,
                                              std::u16string_view text, const NumberFormat& format) {
-    const double value = RoundToDouble(TextToNumber(text, format.decimalSeparator));
+    const auto number = ReadRegionalNumber(text, format.decimalSeparator, format.thousandSeparator);
+    if (!number)
+        throw ConversionError(ConversionError::Kind::InvalidNumber, InvalidNumberMessage(text));
+    const double value = RoundToDouble(*number);
     if (group == FieldGroup::Pressure)
         return formatAll(ConvertPressure(sourceIndex, value), PressureUnits, format);
     return formatAll(ConvertTemperature(sourceIndex, value), TemperatureUnits, format);
@@ -51,7 +55,8 @@ EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_vie
         return outcome; // Enter in an empty field does nothing
     outcome.trimmedText = TrimToLastDigit(fieldText, log);
     if (group == FieldGroup::Temperature && sourceIndex == 0) {
-        if (auto floor = CelsiusFloorText(outcome.trimmedText, format.decimalSeparator))
+        if (auto floor = CelsiusFloorText(outcome.trimmedText, format.decimalSeparator,
+                                          format.thousandSeparator))
             outcome.trimmedText = std::move(*floor);
     }
     try {

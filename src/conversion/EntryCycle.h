@@ -29,9 +29,10 @@ struct EntryOutcome {
     bool ok() const { return error.empty(); }
 };
 
-// The rest of the entry cycle once Enter reached a non-empty field: read the (trimmed) text,
-// round it to a double, convert it and format every field of the group. Throws
-// ConversionError when the text is not a number or is beyond the double range.
+// The rest of the entry cycle once Enter reached a non-empty field: read the (trimmed) text as
+// typed or as the program writes numbers (digit groups), round it to a double, convert it and
+// format every field of the group. Throws ConversionError when the text is not a number or is
+// beyond the double range.
 std::vector<std::u16string> ConvertFieldText(FieldGroup group, int sourceIndex,
                                              std::u16string_view text, const NumberFormat& format);
 

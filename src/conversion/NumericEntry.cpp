@@ -5,24 +5,23 @@
 #include "TextCodec.h"
 #include "WinCodes.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace baritemp {
 
 const char* const kOverflowMessage = "Débordement en virgule flottante";
 
-namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
-
 char16_t KeyFilter(char16_t key, char16_t decimalSeparator) {
+    // A separator above code 255 (Arabic U+066B) is let through as itself: its low 8 bits
+    // would be some other character.
+    if (decimalSeparator > 255 && key == decimalSeparator)
+        return key;
     if (key > 255)
         return 0;
     const bool accepted = key == win::kBackspace || key == win::kCarriageReturn || key == u'+' ||
                           key == u'-' || (key >= u'0' && key <= u'9') ||
-                          key == (decimalSeparator & 0xFF);
+                          (decimalSeparator <= 255 && key == decimalSeparator);
     return accepted ? key : 0;
 }
 
@@ -37,45 +36,49 @@ std::u16string TrimToLastDigit(std::u16string_view text,
     return std::u16string(text);
 }
 
-std::optional<Extended> TryTextToNumber(std::u16string_view text, char16_t decimalSeparator) {
-    const std::string s = ToAnsiCodePage(text);
-    const char separator = static_cast<char>(decimalSeparator & 0xFF);
-    std::size_t i = 0;
-    const auto atEnd = [&]() { return i >= s.size(); };
+namespace {
 
-    while (!atEnd() && s[i] == ' ')
+// The syntax over the text's 8-bit code-page bytes (`at(i)`, 0 to 255) with the decimal
+// separator as the code `separator`.
+template <typename At>
+std::optional<Extended> readNumber(std::size_t size, const At& at, int separator) {
+    std::size_t i = 0;
+    const auto atEnd = [&]() { return i >= size; };
+    const auto isDigitAt = [&]() { return !atEnd() && at(i) >= '0' && at(i) <= '9'; };
+
+    while (!atEnd() && at(i) == ' ')
         ++i;
     bool negative = false;
-    if (!atEnd() && (s[i] == '+' || s[i] == '-'))
-        negative = s[i++] == '-';
+    if (!atEnd() && (at(i) == '+' || at(i) == '-'))
+        negative = at(i++) == '-';
 
     const Extended ten = Extended::fromInt(10);
     const unsigned savedFlags = Extended::flags();
     Extended::clearFlags();
     Extended mantissa;
     bool anyRead = false;
-    for (; !atEnd() && isDigit(s[i]); ++i, anyRead = true)
-        mantissa = mantissa * ten + Extended::fromInt(s[i] - '0');
+    for (; isDigitAt(); ++i, anyRead = true)
+        mantissa = mantissa * ten + Extended::fromInt(at(i) - '0');
     int fractionDigits = 0;
-    if (!atEnd() && s[i] == separator) {
+    if (!atEnd() && at(i) == separator) {
         anyRead = true;
-        for (++i; !atEnd() && isDigit(s[i]); ++i, ++fractionDigits)
-            mantissa = mantissa * ten + Extended::fromInt(s[i] - '0');
+        for (++i; isDigitAt(); ++i, ++fractionDigits)
+            mantissa = mantissa * ten + Extended::fromInt(at(i) - '0');
     }
     bool valid = anyRead;
     int exponent = 0;
-    if (valid && !atEnd() && (s[i] == 'E' || s[i] == 'e')) {
+    if (valid && !atEnd() && (at(i) == 'E' || at(i) == 'e')) {
         ++i;
         bool negativeExponent = false;
-        if (!atEnd() && (s[i] == '+' || s[i] == '-'))
-            negativeExponent = s[i++] == '-';
+        if (!atEnd() && (at(i) == '+' || at(i) == '-'))
+            negativeExponent = at(i++) == '-';
         // Digits are read only while the exponent is below 500; one left over is an error.
-        for (; !atEnd() && isDigit(s[i]) && exponent < 500; ++i)
-            exponent = exponent * 10 + (s[i] - '0');
+        for (; isDigitAt() && exponent < 500; ++i)
+            exponent = exponent * 10 + (at(i) - '0');
         if (negativeExponent)
             exponent = -exponent;
     }
-    while (valid && !atEnd() && s[i] == ' ')
+    while (valid && !atEnd() && at(i) == ' ')
         ++i;
     valid = valid && atEnd();
 
@@ -91,6 +94,33 @@ std::optional<Extended> TryTextToNumber(std::u16string_view text, char16_t decim
     if (!valid)
         return std::nullopt;
     return value;
+}
+
+} // namespace
+
+std::optional<Extended> TryTextToNumber(std::u16string_view text, char16_t decimalSeparator) {
+    if (decimalSeparator <= 255) {
+        const std::string bytes = ToAnsiCodePage(text);
+        return readNumber(
+            bytes.size(), [&](std::size_t i) { return int{static_cast<unsigned char>(bytes[i])}; },
+            decimalSeparator);
+    }
+    // A wider separator has no 8-bit form to match: it is found in the text itself and stands
+    // among the bytes of the pieces around it as a code no byte has.
+    constexpr int kWideSeparator = 256;
+    std::vector<int> codes;
+    codes.reserve(text.size());
+    for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(text.find(decimalSeparator, start), text.size());
+        for (const char byte : ToAnsiCodePage(text.substr(start, end - start)))
+            codes.push_back(static_cast<unsigned char>(byte));
+        if (end == text.size())
+            break;
+        codes.push_back(kWideSeparator);
+        start = end + 1;
+    }
+    return readNumber(
+        codes.size(), [&](std::size_t i) { return codes[i]; }, kWideSeparator);
 }
 
 std::string InvalidNumberMessage(std::u16string_view text) {

@@ -10,8 +10,8 @@
 namespace baritemp {
 
 // What a value field lets through: backspace, carriage return, "+", "-", the digits, and the
-// character whose code is the low 8 bits of the decimal separator's. Anything above code 255
-// is refused. Returns the key, or the null character when the key is to be discarded.
+// decimal separator (a separator above code 255 too). Anything else above code 255 is refused.
+// Returns the key, or the null character when the key is to be discarded.
 char16_t KeyFilter(char16_t key, char16_t decimalSeparator);
 
 // Hands the text, unchanged, to `log` (when given), then cuts it after its last ASCII digit.
@@ -21,7 +21,7 @@ std::u16string TrimToLastDigit(std::u16string_view text,
 
 // Reads a typed number into extended precision, or returns nothing when the text is not a
 // number or does not fit the extended range. The text goes through the 8-bit code page first;
-// the decimal separator is matched by the low 8 bits of its code.
+// the decimal separator is matched by the low 8 bits of its code, or, above code 255, as itself.
 std::optional<Extended> TryTextToNumber(std::u16string_view text, char16_t decimalSeparator);
 
 // As TryTextToNumber, but a text that is not a number throws ConversionError (InvalidNumber)

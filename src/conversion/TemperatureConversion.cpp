@@ -2,6 +2,7 @@
 
 #include "DecimalToExtended.h"
 #include "NumericEntry.h"
+#include "RegionalNumber.h"
 
 #include <stdexcept>
 
@@ -40,9 +41,9 @@ std::array<Extended, kTemperatureUnitCount> ConvertTemperature(int source, doubl
     }
 }
 
-std::optional<std::u16string> CelsiusFloorText(std::u16string_view text,
-                                               char16_t decimalSeparator) {
-    const auto value = TryTextToNumber(text, decimalSeparator);
+std::optional<std::u16string> CelsiusFloorText(std::u16string_view text, char16_t decimalSeparator,
+                                               char16_t thousandSeparator) {
+    const auto value = ReadRegionalNumber(text, decimalSeparator, thousandSeparator);
     if (!value || !(*value < -ZeroCelsiusInKelvin()))
         return std::nullopt;
     // A null separator would end the field's text right after "-273"; and a separator that

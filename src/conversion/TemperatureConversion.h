@@ -26,8 +26,10 @@ const Extended& ZeroCelsiusInKelvin();
 std::array<Extended, kTemperatureUnitCount> ConvertTemperature(int source, double value);
 
 // The Celsius field's floor: when `text` reads as a number strictly below -273.15 (compared in
-// extended, without rounding to a double), the text the field takes instead: "-273", the
-// decimal separator, "15". Anything else, numbers or not, is left alone.
-std::optional<std::u16string> CelsiusFloorText(std::u16string_view text, char16_t decimalSeparator);
+// extended, without rounding to a double; digit groups read as the entry cycle reads them), the
+// text the field takes instead: "-273", the decimal separator, "15". Anything else, numbers or
+// not, is left alone.
+std::optional<std::u16string> CelsiusFloorText(std::u16string_view text, char16_t decimalSeparator,
+                                               char16_t thousandSeparator = 0);
 
 } // namespace baritemp

@@ -14,6 +14,7 @@
 #include "Startup.h"
 #include "TJvImage.h"
 #include "TemperatureConversion.h"
+#include "U16Text.h"
 #include "ValueField.h"
 #include "WinCodes.h"
 #include "WindowFrame.h"
@@ -36,20 +37,6 @@
 #endif
 
 namespace baritemp {
-
-namespace {
-
-QString fromU16(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
-
-std::u16string toU16(const QString& text) {
-    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                          static_cast<std::size_t>(text.size()));
-}
-
-} // namespace
 
 // The placement record's view of the main window.
 class MainWindowPlacement : public PlacementTarget {
@@ -176,7 +163,7 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLS
         f->setGeometry(place.x, place.y, 129, 21);
         f->Group = place.group;
         f->Index = place.index;
-        f->setUnit(fromU16(GroupUnit(place.group, place.index)));
+        f->setUnit(QStringFromU16(GroupUnit(place.group, place.index)));
         f->setBackgroundColor(Qt::white);
         f->onEnter = [this](ValueField* sender) { ClearSelEdit(sender); };
         if (place.group == FieldGroup::Pressure)
@@ -369,11 +356,11 @@ void Tf_main::keyPress(ValueField* sender, char16_t& key) {
     if (sender->text().isEmpty() || key != win::kCarriageReturn)
         return;
     const EntryOutcome outcome =
-        RunEntryCycle(sender->Group, sender->Index, toU16(sender->text()),
+        RunEntryCycle(sender->Group, sender->Index, U16FromQString(sender->text()),
                       NumberFormat{DecimalSeparator, ThousandSeparator, AppState.myNbDec},
-                      [](std::u16string_view text) { DevLog(fromU16(text)); });
+                      [](std::u16string_view text) { DevLog(QStringFromU16(text)); });
     // The trimmed text stays in the field whatever follows.
-    sender->setText(fromU16(outcome.trimmedText));
+    sender->setText(QStringFromU16(outcome.trimmedText));
     if (!outcome.ok()) {
         // Not a number, or too large: the box, no conversion, the field keeps its text and the
         // focus, and Enter is not passed on.
@@ -412,8 +399,9 @@ void Tf_main::Ed_CelsiusKeyPress(ValueField* sender, char16_t& key) {
 
 void Tf_main::Ed_CelsiusChange(ValueField* sender) {
     try {
-        if (const auto floor = CelsiusFloorText(toU16(sender->text()), DecimalSeparator))
-            sender->setText(fromU16(*floor));
+        if (const auto floor = CelsiusFloorText(U16FromQString(sender->text()), DecimalSeparator,
+                                                ThousandSeparator))
+            sender->setText(QStringFromU16(*floor));
     } catch (...) {
         // The floor never shows a message.
     }
@@ -431,12 +419,12 @@ void Tf_main::ValueDisplay(FieldGroup group, int sourceIndex,
     try {
         ClearAllEdits();
         ValueField* source = field(group, sourceIndex);
-        source->setText(fromU16(texts.at(static_cast<std::size_t>(sourceIndex))));
+        source->setText(QStringFromU16(texts.at(static_cast<std::size_t>(sourceIndex))));
         source->setTextHint(source->text());
         source->selectAll();
         for (int i = 0; i < GroupSize(group); ++i) {
             if (i != sourceIndex)
-                field(group, i)->setTextHint(fromU16(texts.at(static_cast<std::size_t>(i))));
+                field(group, i)->setTextHint(QStringFromU16(texts.at(static_cast<std::size_t>(i))));
         }
     } catch (...) {
         // Displaying results never shows an error: what was updated stays.

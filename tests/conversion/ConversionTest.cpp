@@ -102,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         PressureCase{"TrailingSignTrimmed", Bar, "12-", 4, Bar, "12,0000 bar"},
         PressureCase{"TrailingSeparatorTrimmed", Bar, "1,5,", 4, Bar, "1,5000 bar"},
         PressureCase{"EnterAgainOnAResult", Bar, "1,0000 bar", 4, MBar, "1 000,0000 mbar"},
+        PressureCase{"EnterAgainOnAGroupedResult", Pa, "100 000,0000 Pa", 4, Bar, "1,0000 bar"},
         PressureCase{"UnderflowIsZero", Bar, "," + std::string(400, '0') + "1", 4, Pa,
                      "0,0000 Pa"}),
     [](const ::testing::TestParamInfo<PressureCase>& info) { return info.param.name; });
@@ -110,8 +111,8 @@ TEST(EntryCycle, ErrorsQuoteTheTrimmedText) {
     const std::pair<std::string, std::string> cases[] = {
         {"-", "error: '-' n'est pas une valeur en virgule flottante correcte"},
         {"1,2,3", "error: '1,2,3' n'est pas une valeur en virgule flottante correcte"},
-        {"100 000,0000 Pa",
-         "error: '100 000,0000' n'est pas une valeur en virgule flottante correcte"},
+        {"100 00,0000 Pa",
+         "error: '100 00,0000' n'est pas une valeur en virgule flottante correcte"},
         {std::string(310, '9'), "error: Débordement en virgule flottante"},
     };
     for (const auto& [text, expected] : cases) {

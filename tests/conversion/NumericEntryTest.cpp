@@ -49,9 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"NoBreakSpaceGroupSeparator", u'\u00A0', u',', false},
                       KeyCase{"CtrlA", u'\x01', u',', false},
                       KeyCase{"ArabicDigitAbove255", u'\u0661', u',', false},
-                      // Only the low 8 bits of the separator take part: U+012C ends in 0x2C.
-                      KeyCase{"LowByteOfWideSeparator", u',', u'\u012C', true},
-                      KeyCase{"WideSeparatorItselfIsAbove255", u'\u012C', u'\u012C', false}),
+                      // A separator above 255 is itself, not the character of its low 8 bits
+                      // (U+012C ends in 0x2C, ",").
+                      KeyCase{"LowByteOfWideSeparator", u',', u'\u012C', false},
+                      KeyCase{"WideSeparatorItself", u'\u012C', u'\u012C', true}),
     [](const ::testing::TestParamInfo<KeyCase>& info) { return info.param.name; });
 
 TEST(TrimToLastDigit, CutsAfterTheLastDigitAndLogsTheTextFirst) {
@@ -104,11 +105,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"2E+", u',', true, 2}, ReadCase{"1E0500", u',', true, INFINITY},
                       ReadCase{"1E-4999", u',', true,
                                0}, // below the extended range: zero, silently
-                      ReadCase{"1.5", u'.', true, 1.5}, ReadCase{"1,5", u'\u012C', true, 1.5},
-                      ReadCase{"", u',', false, 0}, ReadCase{" ", u',', false, 0},
-                      ReadCase{"-", u',', false, 0}, ReadCase{"+-1", u',', false, 0},
-                      ReadCase{"- 1", u',', false, 0}, ReadCase{"1,2,3", u',', false, 0},
-                      ReadCase{"1.5", u',', false, 0}, ReadCase{"100 000,0000", u',', false, 0},
+                      ReadCase{"1.5", u'.', true, 1.5}, ReadCase{"1\u012C5", u'\u012C', true, 1.5},
+                      ReadCase{"1,5", u'\u012C', false, 0}, ReadCase{"", u',', false, 0},
+                      ReadCase{" ", u',', false, 0}, ReadCase{"-", u',', false, 0},
+                      ReadCase{"+-1", u',', false, 0}, ReadCase{"- 1", u',', false, 0},
+                      ReadCase{"1,2,3", u',', false, 0}, ReadCase{"1.5", u',', false, 0},
+                      ReadCase{"100 000,0000", u',', false, 0},
                       ReadCase{"100\u00A0000", u',', false, 0}, ReadCase{"E5", u',', false, 0},
                       ReadCase{"12 bar", u',', false, 0}, ReadCase{"1\u0661", u',', false, 0},
                       ReadCase{"\uFF11", u',', false, 0}, // a full-width digit is no digit

@@ -1,8 +1,15 @@
 #include "ValueField.h"
 
-#include <QClipboard>
+#include "RegionalNumber.h"
+#include "RegionalSettings.h"
+#include "U16Text.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -54,9 +61,46 @@ void ValueField::setBackgroundColor(const QColor& color) {
     setPalette(p);
 }
 
+namespace {
+
+QString pastedText(const QString& text) {
+    return QStringFromU16(
+        PastedNumberText(U16FromQString(text), DecimalSeparator, ThousandSeparator));
+}
+
+} // namespace
+
+void ValueField::pasteNumber(QClipboard::Mode mode) {
+    const QString text = QGuiApplication::clipboard()->text(mode);
+    if (!isReadOnly() && (!text.isEmpty() || hasSelectedText()))
+        insert(pastedText(text)); // replaces the selection, and undoes as one step
+}
+
+// The editing shortcuts every text field has. Their control characters (Ctrl+A is U+0001 ...)
+// would otherwise meet the key filter, which refuses them.
+bool ValueField::editingShortcut(QKeyEvent* event) {
+    const auto pressed = [event](QKeyCombination combination) {
+        return event->keyCombination() == combination;
+    };
+    if (event->matches(QKeySequence::Paste))
+        pasteNumber(QClipboard::Clipboard);
+    else if (event->matches(QKeySequence::SelectAll))
+        selectAll();
+    else if (event->matches(QKeySequence::Cut))
+        cut();
+    else if (event->matches(QKeySequence::Undo))
+        undo();
+    else if (event->matches(QKeySequence::Redo) || pressed(Qt::CTRL | Qt::Key_Y) ||
+             pressed(Qt::CTRL | Qt::SHIFT | Qt::Key_Z))
+        redo();
+    else
+        return false;
+    event->accept();
+    return true;
+}
+
 void ValueField::keyPressEvent(QKeyEvent* event) {
-    // Copy: the selected text when there is one; else the result, whole, unit included (the
-    // key filter below would refuse its control character).
+    // Copy: the selected text when there is one; else the result, whole, unit included.
     if (event->matches(QKeySequence::Copy)) {
         if (hasSelectedText())
             QLineEdit::keyPressEvent(event);
@@ -65,6 +109,8 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (editingShortcut(event))
+        return;
     const QString text = event->text();
     // Keys that make a character (Enter, Backspace and Ctrl+letter included) go through the
     // callback first; Delete, arrows and the like make none and go straight to the field.
@@ -76,12 +122,70 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
     char16_t key = text.front().unicode();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         key = 13;
+    // French layouts give the keypad's decimal key ".", German ones ",": either way it means the
+    // decimal separator, as in spreadsheets and calculators. Its own character would be swallowed
+    // (or, typed in the wrong place, never read) and 2.5 would convert as 25.
+    const bool keypadDecimal = (event->modifiers() & Qt::KeypadModifier) &&
+                               (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
+    if (keypadDecimal)
+        key = DecimalSeparator;
     onKeyPress(this, key);
     if (key == 0) {
         event->accept(); // discarded: the field never sees it
         return;
     }
+    if (keypadDecimal) {
+        insert(QString(QChar(key)));
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void ValueField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    // The menu's Paste reads the clipboard as Ctrl+V does. Qt 6.4 names its actions by their
+    // (translated) text only; later versions also by object name.
+    const QString pasteText = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste") ||
+            action->text().startsWith(pasteText + u'\t') || action->text() == pasteText) {
+            action->disconnect(this);
+            connect(action, &QAction::triggered, this,
+                    [this] { pasteNumber(QClipboard::Clipboard); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void ValueField::mouseReleaseEvent(QMouseEvent* event) {
+    // Middle-click pastes the primary selection where the system has one (X11).
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteNumber(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void ValueField::dropEvent(QDropEvent* event) {
+    // A drag within the field moves its own text: that stays as it is.
+    const QMimeData* data = event->mimeData();
+    if (event->source() == this || data == nullptr || !data->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    QMimeData number;
+    number.setText(pastedText(data->text()));
+    QDropEvent drop(event->position(), event->possibleActions(), &number, event->buttons(),
+                    event->modifiers(), event->type());
+    drop.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&drop);
+    event->setDropAction(drop.dropAction());
+    event->setAccepted(drop.isAccepted());
 }
 
 void ValueField::focusInEvent(QFocusEvent* event) {

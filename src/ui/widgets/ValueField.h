@@ -2,6 +2,7 @@
 
 #include "EntryCycle.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 
 #include <functional>
@@ -17,7 +18,14 @@ namespace baritemp {
 //   the focus coming back with the window);
 // - a cue banner (`TextHint`) drawn in grey only while the field is empty and unfocused (Qt's
 //   own placeholder would also show in a focused field);
-// - Ctrl+C with nothing selected copies the field's result, whole.
+// - Ctrl+C with nothing selected copies the field's result, whole;
+// - the keypad's decimal key types the regional decimal separator, whatever the keyboard layout
+//   gives that key;
+// - text that arrives other than key by key (Ctrl+V, Shift+Insert, the context menu's Paste,
+//   middle-click, drag and drop) is read as the program writes numbers: the field receives the
+//   number alone ("1 013,25 mbar" gives "1013,25"), or the text unchanged when it is no number;
+// - select all, cut, undo and redo work as in any text field; their control characters never
+//   reach the key callback.
 class ValueField : public QLineEdit {
 public:
     explicit ValueField(QWidget* parent = nullptr);
@@ -49,12 +57,17 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void describe();
+    bool editingShortcut(QKeyEvent* event);
+    void pasteNumber(QClipboard::Mode mode);
 
     QString unit_;
     QString textHint_;

@@ -1,0 +1,107 @@
+#include "RegionalNumber.h"
+
+#include "NumericEntry.h"
+#include "PressureConversion.h"
+#include "TemperatureConversion.h"
+#include "TextCodec.h"
+
+namespace baritemp {
+
+namespace {
+
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool isGrouping(char16_t c, char16_t decimalSeparator, char16_t thousandSeparator) {
+    return c != decimalSeparator && c != 0 && (c == thousandSeparator || IsNumberBlank(c));
+}
+
+// Surrounding blanks, and the line ends a copied cell or line brings along.
+std::u16string_view trimmed(std::u16string_view text) {
+    const auto surrounding = [](char16_t c) {
+        return IsNumberBlank(c) || c == u'\t' || c == u'\r' || c == u'\n';
+    };
+    while (!text.empty() && surrounding(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && surrounding(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The text without a trailing unit of the window (and the blanks before it), when it ends with
+// one. The longest unit wins: "mbar" is not "m" and "bar".
+std::optional<std::u16string_view> withoutUnit(std::u16string_view text) {
+    std::size_t longest = 0;
+    const auto consider = [&](std::u16string_view unit) {
+        if (unit.size() > longest && unit.size() <= text.size() &&
+            EqualIgnoringAsciiCase(text.substr(text.size() - unit.size()), unit))
+            longest = unit.size();
+    };
+    for (const std::u16string_view unit : PressureUnits)
+        consider(unit);
+    for (const std::u16string_view unit : TemperatureUnits)
+        consider(unit);
+    if (longest == 0)
+        return std::nullopt;
+    return trimmed(text.substr(0, text.size() - longest));
+}
+
+} // namespace
+
+bool IsNumberBlank(char16_t c) {
+    return c == u' ' || c == u'\u00A0' || c == u'\u202F';
+}
+
+std::optional<std::u16string> UngroupedNumberText(std::u16string_view text,
+                                                  char16_t decimalSeparator,
+                                                  char16_t thousandSeparator) {
+    text = trimmed(text);
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    const std::size_t firstDigit = i;
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
+    std::u16string plain(text.substr(0, i));
+    const std::size_t firstGroup = i - firstDigit;
+    if (firstGroup >= 1 && firstGroup <= 3 && i + 1 < text.size() &&
+        isGrouping(text[i], decimalSeparator, thousandSeparator) && isDigit(text[i + 1])) {
+        // Groups of exactly three digits, each after the same grouping character.
+        const char16_t grouping = text[i];
+        while (i < text.size() && text[i] == grouping) {
+            std::size_t digits = 0;
+            for (++i; i < text.size() && isDigit(text[i]); ++i, ++digits)
+                plain += text[i];
+            if (digits != 3)
+                return std::nullopt;
+        }
+    }
+    plain.append(text.substr(i));
+    if (!TryTextToNumber(plain, decimalSeparator))
+        return std::nullopt;
+    return plain;
+}
+
+std::optional<Extended> ReadRegionalNumber(std::u16string_view text, char16_t decimalSeparator,
+                                           char16_t thousandSeparator) {
+    if (auto value = TryTextToNumber(text, decimalSeparator))
+        return value;
+    if (const auto plain = UngroupedNumberText(text, decimalSeparator, thousandSeparator))
+        return TryTextToNumber(*plain, decimalSeparator);
+    return std::nullopt;
+}
+
+std::u16string PastedNumberText(std::u16string_view text, char16_t decimalSeparator,
+                                char16_t thousandSeparator) {
+    const std::u16string_view number = trimmed(text);
+    if (const auto lessUnit = withoutUnit(number)) {
+        if (auto plain = UngroupedNumberText(*lessUnit, decimalSeparator, thousandSeparator))
+            return std::move(*plain);
+    }
+    if (auto plain = UngroupedNumberText(number, decimalSeparator, thousandSeparator))
+        return std::move(*plain);
+    return std::u16string(text);
+}
+
+} // namespace baritemp

@@ -1,0 +1,180 @@
+#include "RegionalNumber.h"
+#include "EntryCycle.h"
+#include "NumericEntry.h"
+#include "TemperatureConversion.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace baritemp {
+namespace {
+
+using test::u16;
+using test::u8;
+
+// The regional rules users have: decimal separator and digit-grouping symbol.
+struct Rules {
+    const char* name;
+    char16_t decimal;
+    char16_t thousand;
+};
+constexpr Rules French{"French", u',', u'\u202F'}; // Qt's and recent Windows' grouping
+constexpr Rules FrenchNoBreak{"FrenchNoBreak", u',', u'\u00A0'};
+constexpr Rules German{"German", u',', u'.'};
+constexpr Rules English{"English", u'.', u','};
+constexpr Rules Swiss{"Swiss", u'.', u'\''};
+constexpr Rules SwissQuote{"SwissQuote", u'.', u'\u2019'};
+constexpr Rules Arabic{"Arabic", u'\u066B', u'\u066C'};
+constexpr Rules NoGrouping{"NoGrouping", u',', 0};
+
+struct NumberCase {
+    const char* name;
+    Rules rules;
+    const char* text;
+    const char* number; // the ungrouped number, or nullptr when the text is no number
+};
+
+void PrintTo(const NumberCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UngroupedNumber : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(UngroupedNumber, ReadsDigitGroupsOnlyWhereTheyBelong) {
+    const NumberCase c = GetParam();
+    const auto plain = UngroupedNumberText(u16(c.text), c.rules.decimal, c.rules.thousand);
+    if (c.number == nullptr) {
+        EXPECT_FALSE(plain.has_value()) << (plain ? u8(*plain) : "");
+        EXPECT_FALSE(ReadRegionalNumber(u16(c.text), c.rules.decimal, c.rules.thousand));
+    } else {
+        ASSERT_TRUE(plain.has_value());
+        EXPECT_EQ(u8(*plain), c.number);
+        // The reader gives the same value as the ungrouped text typed key by key.
+        const auto value = ReadRegionalNumber(u16(c.text), c.rules.decimal, c.rules.thousand);
+        ASSERT_TRUE(value.has_value());
+        EXPECT_EQ(value->toDouble(), TryTextToNumber(*plain, c.rules.decimal)->toDouble());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, UngroupedNumber,
+    ::testing::Values(
+        NumberCase{"FrenchResult", French, "100\u202F000,0000", "100000,0000"},
+        NumberCase{"FrenchWithPlainBlanks", French, "1 013,25", "1013,25"},
+        NumberCase{"FrenchWithNoBreakSpace", French, "1\u00A0013,25", "1013,25"},
+        NumberCase{"FrenchMillions", FrenchNoBreak, "-1\u00A0234\u00A0567,891", "-1234567,891"},
+        NumberCase{"FrenchUngrouped", French, "2,5", "2,5"},
+        NumberCase{"FrenchPointIsNoSeparator", French, "2.5", nullptr},
+        NumberCase{"FrenchCommaIsDecimalNotGrouping", French, "1,000", "1,000"},
+        NumberCase{"FrenchGroupOfTwo", French, "1 00 000", nullptr},
+        NumberCase{"FrenchGroupOfFour", French, "1 0000", nullptr},
+        NumberCase{"FrenchFirstGroupOfFour", French, "1000 000", nullptr},
+        NumberCase{"FrenchMixedGrouping", French, "1 000\u00A0000", nullptr},
+        NumberCase{"FrenchGroupingInTheFraction", French, "0,000 1", nullptr},
+        NumberCase{"FrenchTrailingGrouping", French, "1 000 ", "1000"},
+        NumberCase{"FrenchBlankBeforeSeparator", French, "12 ,5", nullptr},
+        NumberCase{"FrenchSurroundingBlanks", French, " \u00A0 12,5\u202F ", "12,5"},
+        NumberCase{"FrenchExponentForm", French, "1,5E21", "1,5E21"},
+        NumberCase{"FrenchLoneSign", French, "-", nullptr},
+        NumberCase{"FrenchEmpty", French, "", nullptr},
+        NumberCase{"GermanResult", German, "1.013,25", "1013,25"},
+        NumberCase{"GermanMillions", German, "1.000.000", "1000000"},
+        NumberCase{"GermanPointAlone", German, "2.5", nullptr},
+        NumberCase{"GermanBlankGroupsToo", German, "1 013,25", "1013,25"},
+        NumberCase{"EnglishResult", English, "1,013.25", "1013.25"},
+        NumberCase{"EnglishCommaAsDecimal", English, "1,5", nullptr},
+        NumberCase{"EnglishNegative", English, "-12,345,678.9", "-12345678.9"},
+        NumberCase{"EnglishPlus", English, "+1,000", "+1000"},
+        NumberCase{"SwissApostrophe", Swiss, "1'013.25", "1013.25"},
+        NumberCase{"SwissRightQuote", SwissQuote, "1\u2019013.25", "1013.25"},
+        NumberCase{"SwissOtherApostrophe", SwissQuote, "1'013.25", nullptr},
+        NumberCase{"ArabicSeparators", Arabic, "1\u066C013\u066B25", "1013\u066B25"},
+        NumberCase{"ArabicPointIsNoSeparator", Arabic, "1.5", nullptr},
+        NumberCase{"NoRegionalGroupingBlanksStillGroup", NoGrouping, "1 000,5", "1000,5"}),
+    [](const ::testing::TestParamInfo<NumberCase>& info) { return info.param.name; });
+
+struct PasteCase {
+    const char* name;
+    Rules rules;
+    const char* pasted;
+    const char* received;
+};
+
+void PrintTo(const PasteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PastedNumber : public ::testing::TestWithParam<PasteCase> {};
+
+TEST_P(PastedNumber, IsTheNumberAloneOrTheTextUnchanged) {
+    const PasteCase c = GetParam();
+    EXPECT_EQ(u8(PastedNumberText(u16(c.pasted), c.rules.decimal, c.rules.thousand)), c.received);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, PastedNumber,
+    ::testing::Values(PasteCase{"DatasheetValue", French, "1 013,25 mbar", "1013,25"},
+                      PasteCase{"OwnResult", French, "14,5038 psi", "14,5038"},
+                      PasteCase{"OwnGroupedResult", French, "100\u202F000,0000 Pa", "100000,0000"},
+                      PasteCase{"UnitWithoutBlank", French, "2,5bar", "2,5"},
+                      PasteCase{"LongestUnitWins", French, "3 mbar", "3"},
+                      PasteCase{"UnitAnyAsciiCase", French, "3 MBAR", "3"},
+                      PasteCase{"UnitWithSuperscript", French, "1,0197 kg/cm\u00B2", "1,0197"},
+                      PasteCase{"TwoWordUnit", French, "29,5300 inch Hg", "29,5300"},
+                      PasteCase{"TemperatureUnit", French, "-40 \u00B0C", "-40"},
+                      PasteCase{"KelvinUnit", French, "310,15 K", "310,15"},
+                      PasteCase{"CopiedCellLineEnd", French, "12,5\r\n", "12,5"},
+                      PasteCase{"OtherRulesAreReportedNotGuessed", French, "2.5", "2.5"},
+                      PasteCase{"MisplacedGroupingUnchanged", French, "1 00 000 Pa", "1 00 000 Pa"},
+                      PasteCase{"UnknownUnitUnchanged", French, "12 atm", "12 atm"},
+                      PasteCase{"UnitAloneUnchanged", French, "bar", "bar"},
+                      PasteCase{"TwoNumbersUnchanged", French, "1 bar\n2 bar", "1 bar\n2 bar"},
+                      PasteCase{"WordsUnchanged", French, " hello ", " hello "},
+                      PasteCase{"GermanResult", German, "1.000,0000 mbar", "1000,0000"},
+                      PasteCase{"GermanPointIsGroupingNotDecimal", German, "2.5", "2.5"},
+                      PasteCase{"EnglishResult", English, "1,000.0000 mbar", "1000.0000"},
+                      PasteCase{"SwissResult", Swiss, "1'000.0000 mbar", "1000.0000"},
+                      PasteCase{"ExponentForm", English, "1.5E21 Pa", "1.5E21"}),
+    [](const ::testing::TestParamInfo<PasteCase>& info) { return info.param.name; });
+
+TEST(RegionalNumber, AWideDecimalSeparatorIsTypedAndReadAsItself) {
+    // U+066B ends in 0x6B, "k": that letter must not pass for the separator.
+    EXPECT_EQ(KeyFilter(u'\u066B', u'\u066B'), u'\u066B');
+    EXPECT_EQ(KeyFilter(u'k', u'\u066B'), char16_t{0});
+    EXPECT_EQ(KeyFilter(u'\u066C', u'\u066B'), char16_t{0});
+    EXPECT_EQ(TryTextToNumber(u"2\u066B5", u'\u066B')->toDouble(), 2.5);
+    EXPECT_EQ(TryTextToNumber(u"\u066B5", u'\u066B')->toDouble(), 0.5);
+    EXPECT_FALSE(TryTextToNumber(u"2k5", u'\u066B'));
+    EXPECT_FALSE(TryTextToNumber(u"2\u066B5\u066B", u'\u066B'));
+    EXPECT_FALSE(TryTextToNumber(u"2,5", u'\u066B'));
+}
+
+TEST(RegionalNumber, EnterOnAResultTheProgramWroteConvertsIt) {
+    const NumberFormat french{u',', u'\u202F', 4};
+    const EntryOutcome first =
+        RunEntryCycle(FieldGroup::Pressure, 4, u"100\u202F000,0000 Pa", french);
+    ASSERT_TRUE(first.ok()) << first.error;
+    EXPECT_EQ(u8(first.texts[0]), "1,0000 bar");
+    const EntryOutcome again = RunEntryCycle(FieldGroup::Pressure, 4, first.texts[4], french);
+    ASSERT_TRUE(again.ok()) << again.error;
+    EXPECT_EQ(again.texts, first.texts);
+    // Grouping in the wrong place is still reported, quoting the trimmed text.
+    const EntryOutcome wrong = RunEntryCycle(FieldGroup::Pressure, 4, u"1 00 000 Pa", french);
+    EXPECT_EQ(wrong.error, "'1 00 000' n'est pas une valeur en virgule flottante correcte");
+}
+
+TEST(RegionalNumber, TheCelsiusFloorReadsDigitGroupsToo) {
+    EXPECT_EQ(u8(*CelsiusFloorText(u"-1 000", u',', u'\u202F')), "-273,15");
+    EXPECT_EQ(u8(*CelsiusFloorText(u"-1.000", u',', u'.')), "-273,15");
+    EXPECT_FALSE(CelsiusFloorText(u"-1.000", u'.', u','));
+    const EntryOutcome outcome =
+        RunEntryCycle(FieldGroup::Temperature, 0, u"-1 000 °C", NumberFormat{u',', u' ', 2});
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(u8(outcome.texts[2]), "0,00 K");
+}
+
+} // namespace
+} // namespace baritemp

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Every way a number reaches a field of the real program, with real keys and the real X
+# clipboard, under a virtual display with a window manager:
+# - French, German and English regional settings, each with its own keyboard layout: keypad 2,
+#   the keypad's decimal key (NumLock on: "." on the French and English layouts, "," on the
+#   German one), keypad 5, Enter;
+# - French settings: a datasheet value pasted with Ctrl+V, "2.5" pasted and reported, a result
+#   copied with Ctrl+C and pasted back, Enter twice on a grouped result. (The error box's text
+#   is checked by the window tests: a Qt message box copies its text on Windows only.)
+# Field texts are read back through the clipboard: Ctrl+C copies a field's selection, or its
+# result when nothing is selected.
+set -uo pipefail
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cat >"$work/session.sh" <<SCRIPT
+set -u
+export HOME=$work XDG_RUNTIME_DIR=$work
+fail() { echo "FAIL: \$*"; kill \$pid 2>/dev/null; exit 1; }
+clipboard() { # the X clipboard, its narrow and plain no-break spaces as blanks
+    xclip -o -selection clipboard 2>/dev/null | sed 's/\xe2\x80\xaf/ /g; s/\xc2\xa0/ /g'
+}
+put() { printf '%s' "\$1" | xclip -i -selection clipboard; sleep 0.2; }
+wait_window() { # name pattern
+    local w=""
+    for _ in \$(seq 1 100); do
+        w=\$(xdotool search --onlyvisible --name "\$1" 2>/dev/null | head -1)
+        [ -n "\$w" ] && break
+        sleep 0.1
+    done
+    echo "\$w"
+}
+# Field centres in the main window.
+declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82" [pa]="84 118")
+click() { xdotool mousemove --window "\$w" \${at[\$1]} click 1; sleep 0.2; }
+copied() { # field: what Ctrl+C in it copies
+    put ""
+    click "\$1"
+    xdotool key ctrl+c
+    sleep 0.2
+    clipboard
+}
+expect() { # what got expected
+    echo "\$1: [\$2]"
+    [ "\$2" = "\$3" ] || fail "\$1: expected [\$3]"
+}
+start() { # LANG
+    mkdir -p "$work/Documents/Quorzen/CfgFiles"
+    rm -f "$work/Documents/Quorzen/CfgFiles/Baritemp.xml"
+    LANG=\$1 "$program" >/dev/null 2>&1 &
+    pid=\$!
+    w=\$(wait_window '^Baritemp v')
+    [ -n "\$w" ] || fail "no main window"
+    sleep 0.5
+}
+stop() {
+    kill -TERM \$pid
+    wait \$pid
+}
+
+openbox >/dev/null 2>&1 &
+sleep 0.5
+xdotool key Num_Lock # the keypad types digits
+
+for case in "fr fr_FR.UTF-8 2,5000 36,2594" "de de_DE.UTF-8 2,5000 36,2594" \
+            "us en_US.UTF-8 2.5000 36.2594"; do
+    set -- \$case
+    setxkbmap "\$1"
+    start "\$2"
+    click bar
+    # The physical keys by keycode (keypad 2, the decimal key, 5): named keysyms would let
+    # xdotool switch NumLock off and on to reach them.
+    xdotool key 88 91 84 Return
+    sleep 0.3
+    expect "\$2 keypad 2, decimal, 5: bar" "\$(copied bar)" "\$3 bar"
+    expect "\$2 keypad 2, decimal, 5: psi" "\$(copied psi)" "\$4 psi"
+    stop
+done
+
+setxkbmap fr
+start fr_FR.UTF-8
+put "1 013,25 mbar"
+click mbar
+xdotool key ctrl+v Return
+sleep 0.3
+expect "pasted 1 013,25 mbar, Enter" "\$(copied mbar)" "1 013,2500 mbar"
+
+put "2.5"
+click bar
+xdotool key ctrl+v Return
+box=\$(wait_window "^Quorzen.+ Convertisseur d'unit")
+[ -n "\$box" ] || fail "no error box for 2.5" # its text: the window tests read it
+echo "pasted 2.5, Enter: the error box"
+sleep 0.3
+xdotool key Return
+sleep 0.3
+xdotool key ctrl+a ctrl+c
+sleep 0.2
+expect "the field keeps" "\$(clipboard)" "2.5"
+
+click mbar # out of the bar field, and back: entering it empties it
+click bar
+xdotool type --delay 30 1
+xdotool key Return
+sleep 0.3
+expect "after 1 bar, Ctrl+C in psi" "\$(copied psi)" "14,5038 psi"
+click psi
+xdotool key ctrl+v Return
+sleep 0.3
+expect "pasted into psi, Enter: bar" "\$(copied bar)" "1,0000 bar"
+
+click pa
+xdotool type --delay 30 100000
+xdotool key Return
+sleep 0.3
+xdotool key Return Return
+sleep 0.5
+[ -z "\$(xdotool search --onlyvisible --name "^Quorzen.+ Convertisseur d'unit" 2>/dev/null)" ] ||
+    fail "Enter on 100 000,0000 Pa showed a box"
+expect "Enter twice on 100 000,0000 Pa: bar" "\$(copied bar)" "1,0000 bar"
+expect "and Pa" "\$(copied pa)" "100 000,0000 Pa"
+stop
+echo "every way in converts as expected"
+SCRIPT
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/session.sh"
