@@ -7,6 +7,7 @@
 #include "FileSystem.h"
 #include "JvAppXMLStorage.h"
 #include "JvFormConfig.h"
+#include "RegionalSettings.h"
 
 #include <exception>
 #include <vector>
@@ -64,10 +65,24 @@ void Settings::applyFirstRunDefaults() {
     AppState.myNbDec = SettingsDefaults::NbDec;
 }
 
+void Settings::openStore(const std::string& fileName) {
+    closeStore();
+    storage_ = std::make_unique<TJvAppXMLStorage>();
+    storage_->decimalSeparator = [] { return DecimalSeparator; };
+    section_ = std::make_unique<TJvFormConfig>(*storage_, "f_main");
+    storage_->setFileName(fileName);
+}
+
+void Settings::closeStore() {
+    section_.reset();
+    storage_.reset();
+}
+
 void Settings::load() {
-    if (store_ == nullptr)
+    if (!hasStore())
         return;
-    const TJvFormConfig& store = *store_;
+    storage_->Refresh();
+    const TJvFormConfig& store = *section_;
     DevLog(QStringLiteral("f_main.ReadCfg"));
     DevLog(QString(85, u'='));
     DevLog(QStringLiteral(":-:-:-: GlassMode :-:-:-:"));
@@ -109,10 +124,10 @@ QString notSaved(const std::string& fileName, const std::string& reason) {
 } // namespace
 
 std::optional<QString> Settings::save() {
-    if (store_ == nullptr)
+    if (!hasStore())
         return std::nullopt;
-    TJvFormConfig& store = *store_;
-    TJvAppXMLStorage& storage = store.storage();
+    TJvFormConfig& store = *section_;
+    TJvAppXMLStorage& storage = *storage_;
     const std::string fileName = storage.FileName();
     if (storage.ReadOnly())
         return QStringLiteral("Le fichier de configuration '%1' est en lecture seule : les "
@@ -134,13 +149,13 @@ std::optional<QString> Settings::save() {
                 .arg(QString::fromStdString(DisplayPath(configDir)),
                      QString::fromStdString(reason));
     }
-    storage.AllowWritesAfterReadError();
+    storage.BeginUpdate();
     store.WriteBoolean("AeroMode", AppState.myAeroMode);
     store.WriteString("Color1", ColorToText(AppState.myColor1));
     store.WriteString("Color2", ColorToText(AppState.myColor2));
     store.WriteString("Lang", AppState.myLang.toStdString());
     store.WriteInteger("Dec", AppState.myNbDec);
-    if (!storage.Flush())
+    if (!storage.EndUpdateAsSave())
         return notSaved(fileName, storage.LastWriteError());
     return std::nullopt;
 }

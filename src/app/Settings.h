@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
+#include <string>
 
 namespace baritemp {
 
+class TJvAppXMLStorage;
 class TJvFormConfig;
 
 // The five user settings' values at the first start and for every key the file lacks: the one
@@ -46,29 +49,38 @@ public:
     // on screen yet that shows them.
     void applyFirstRunDefaults();
 
-    // The store the settings live in: the main window's section of the configuration file.
-    void attachStore(TJvFormConfig* store) { store_ = store; }
-    TJvFormConfig* store() const { return store_; }
+    // The store the settings live in, made at start-up for the configuration file: its
+    // storage (which reads the file when there is one) and the main window's section of it
+    // ("f_main\"), where the placement record lives too. A file that cannot be read leaves this
+    // with its error, the store made (its values the defaults, the file left alone).
+    void openStore(const std::string& fileName);
+    void closeStore();
+    bool hasStore() const { return section_ != nullptr; }
+    TJvAppXMLStorage& storage() { return *storage_; }
+    TJvFormConfig& section() { return *section_; }
 
-    // Reads the five from the store, with the diagnostics lines, in the file's order; each
-    // key the store lacks takes its default. A colour text that is no colour throws
-    // ConversionError at once: what was read before it is kept, nothing is notified. Then
-    // notifies `All`.
+    // Reads the five from what the file holds now (read again when another program changed
+    // it), with the diagnostics lines, in the file's order; each key the store lacks takes its
+    // default. A colour text that is no colour throws ConversionError at once: what was read
+    // before it is kept, nothing is notified. Then notifies `All`.
     void load();
     // ReadConfig: load(), and when it fails, its error in the application error box. False
     // then (the first show skips its RefreshForm, the settings window stays open).
     bool readConfig();
     // The explicit save: the company and configuration folders when the configuration folder
-    // is missing (and the documents folder itself when the account has none), the five writes
-    // (glass mode, both colours, language, decimals), each of which writes the file, then one
-    // more write of the file. The user asked for it, so a failure is not silent: its message
-    // (French, naming the file and the reason) comes back; nothing when the file was written.
+    // is missing (and the documents folder itself when the account has none), then the five
+    // keys (glass mode, both colours, language, decimals) in one replace of the file, on top of
+    // what it holds now. It succeeds whole or changes nothing: the file stays byte for byte,
+    // and the store holds what the file holds, so that closing the window puts the stored
+    // values back. The user asked for it, so a failure is not silent: its message (French,
+    // naming the file and the reason) comes back; nothing when the file was written.
     std::optional<QString> save();
 
 private:
     void changed(Setting what);
 
-    TJvFormConfig* store_ = nullptr;
+    std::unique_ptr<TJvAppXMLStorage> storage_;
+    std::unique_ptr<TJvFormConfig> section_;
     std::map<int, Follower> followers_;
     int nextId_ = 1;
 };

@@ -6,6 +6,7 @@
 #include "XmlError.h"
 
 #include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace baritemp {
@@ -85,10 +86,9 @@ void TJvAppXMLStorage::setFileName(const std::string& fileName) {
     fileName_ = fileName;
     const FileSystem::Kind kind = files_.kind(fileName);
     readOnly_ = kind == FileSystem::Kind::RegularFile && files_.isReadOnly(fileName);
-    loaded_ = true;
-    keepUnreadableFile_ = false;
     notAFile_ = false;
-    document_.clearRoot();
+    fileBytes_.reset();
+    load(fileBytes_);
     if (kind == FileSystem::Kind::Missing)
         return;
     if (kind != FileSystem::Kind::RegularFile) {
@@ -104,14 +104,47 @@ void TJvAppXMLStorage::setFileName(const std::string& fileName) {
         keepUnreadableFile_ = true;
         throw ConfigFileError(unreadableMessage(fileName, reason));
     }
+    fileBytes_ = *bytes;
+    keepUnreadableFile_ = true; // until the reader has read it whole
+    document_.read(*bytes);
+    keepUnreadableFile_ = false;
+}
+
+void TJvAppXMLStorage::load(const std::optional<std::string>& bytes) {
+    document_ = XmlDocument();
+    document_.setRootName(FromUtf8(RootNodeName));
+    keepUnreadableFile_ = false;
+    if (!bytes)
+        return;
     try {
         document_.read(*bytes);
     } catch (const XmlError&) {
-        keepUnreadableFile_ = true;
-        throw;
+        keepUnreadableFile_ = true; // what the reader kept; the file stays as it is
     }
-    fileBytes_ = *bytes;
-    fileStamp_ = files_.stamp(fileName);
+}
+
+bool TJvAppXMLStorage::readAgain(std::optional<std::string>& current) {
+    switch (files_.kind(fileName_)) {
+    case FileSystem::Kind::Missing:
+        current.reset();
+        return true;
+    case FileSystem::Kind::RegularFile:
+        current = files_.readFile(fileName_);
+        return current.has_value();
+    default:
+        notAFile_ = true;
+        return false;
+    }
+}
+
+void TJvAppXMLStorage::Refresh() {
+    if (fileName_.empty() || notAFile_ || updateDepth_ > 0)
+        return;
+    std::optional<std::string> current;
+    if (readAgain(current) && current != fileBytes_) {
+        fileBytes_ = std::move(current);
+        load(fileBytes_);
+    }
 }
 
 XmlNode* TJvAppXMLStorage::find(const std::string& path) const {
@@ -160,9 +193,7 @@ bool TJvAppXMLStorage::ReadBoolean(const std::string& path, bool defaultValue) c
     return number && !number->isZero();
 }
 
-void TJvAppXMLStorage::write(const std::string& path, const std::string& text) {
-    if (readOnly_)
-        return; // nothing at all changes, and nothing is reported
+void TJvAppXMLStorage::apply(const std::string& path, const std::string& text) {
     const std::vector<std::u16string> parts = segments(path);
     XmlNode* node = &document_.root();
     std::size_t i = 0;
@@ -173,8 +204,16 @@ void TJvAppXMLStorage::write(const std::string& path, const std::string& text) {
         node = child != nullptr ? child : &node->findOrCreateChild(validName(parts[i]));
     }
     node->setValue(FromUtf8(text));
-    if (updateDepth_ == 0 && AutoFlush)
-        Flush();
+}
+
+void TJvAppXMLStorage::write(const std::string& path, const std::string& text) {
+    if (readOnly_)
+        return; // nothing at all changes, and nothing is reported
+    BeginUpdate();
+    apply(path, text);
+    pending_.emplace_back(path, text);
+    if (AutoFlush)
+        EndUpdate();
 }
 
 void TJvAppXMLStorage::WriteString(const std::string& path, const std::string& value) {
@@ -189,10 +228,23 @@ void TJvAppXMLStorage::WriteBoolean(const std::string& path, bool value) {
     write(path, value ? "TRUE" : "FALSE");
 }
 
+void TJvAppXMLStorage::BeginUpdate() {
+    ++updateDepth_;
+}
+
 void TJvAppXMLStorage::EndUpdate() {
     updateDepth_ = updateDepth_ > 0 ? updateDepth_ - 1 : 0;
     if (updateDepth_ == 0)
-        Flush();
+        commit(Writer::Program);
+}
+
+bool TJvAppXMLStorage::EndUpdateAsSave() {
+    updateDepth_ = updateDepth_ > 0 ? updateDepth_ - 1 : 0;
+    return updateDepth_ > 0 || commit(Writer::User);
+}
+
+bool TJvAppXMLStorage::Flush() {
+    return commit(Writer::User);
 }
 
 // Creates the folders above the file when needed. For the configuration file the folder part
@@ -211,27 +263,45 @@ void TJvAppXMLStorage::folderStep(const std::string& folder) {
     files_.createFolder(rest);
 }
 
-bool TJvAppXMLStorage::Flush() {
+bool TJvAppXMLStorage::commit(Writer writer) {
+    const auto writes = std::move(pending_);
+    pending_.clear();
     lastWriteError_.clear();
-    if (fileName_.empty() || readOnly_ || keepUnreadableFile_ || notAFile_)
+    if (fileName_.empty() || readOnly_)
         return false;
+    std::optional<std::string> current;
+    const bool readable = !notAFile_ && readAgain(current);
+    if (notAFile_) {
+        load(fileBytes_);
+        lastWriteError_ = std::make_error_code(std::errc::invalid_argument).message();
+        return false;
+    }
+    if (readable && current != fileBytes_) {
+        // Another program wrote the file since: these writes go into what it holds now.
+        fileBytes_ = current;
+        load(fileBytes_);
+        for (const auto& [path, text] : writes)
+            apply(path, text);
+    }
+    // The program's own writes never go over a file it cannot read: what it holds is unknown.
+    if (writer == Writer::Program && (!readable || keepUnreadableFile_)) {
+        load(fileBytes_);
+        return false;
+    }
     try {
         folderStep(folderPart(fileName_));
         std::string bytes = document_.write();
-        if (fileBytes_ && *fileBytes_ == bytes && fileStamp_ &&
-            files_.stamp(fileName_) == fileStamp_)
-            return true; // nothing would change
-        if (!files_.replaceFile(fileName_, bytes, &lastWriteError_))
-            return false;
-        fileBytes_ = std::move(bytes);
-        fileStamp_ = files_.stamp(fileName_);
-        return true;
+        if (readable && current == bytes)
+            return true; // nothing would change: the file, its time stamp too, stays
+        if (files_.replaceFile(fileName_, bytes, &lastWriteError_)) {
+            fileBytes_ = std::move(bytes);
+            keepUnreadableFile_ = false;
+            return true;
+        }
     } catch (const std::exception& e) {
-        // The values stay for this run.
         lastWriteError_ = e.what();
-    } catch (...) {
-        lastWriteError_ = "?";
     }
+    load(fileBytes_); // the document as the file holds it: nothing unwritten stays
     return false;
 }
 

@@ -8,6 +8,8 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace baritemp {
 
@@ -23,13 +25,20 @@ public:
 std::string DisplayPath(const std::string& fileName);
 
 // The configuration file's storage: the whole file as an XML document in memory, values read
-// from it by path ("Configuration\f_main\Lang"), every write outside an update block written
-// back to the file at once. Texts are UTF-8.
+// from it by path ("Configuration\f_main\Lang"). Texts are UTF-8.
+//
+// Writes reach the file as transactions: those of an update block (or one write outside any)
+// are made in one replace of the file, on top of what the file holds at that moment. When
+// another program, another running copy of this one among them, changed the file since this
+// store last read or wrote it, the file is read again first and only these writes are made in
+// what it now holds: two copies never undo each other's writes. A replace that fails leaves the
+// file as it was and the document as the file holds it: nothing written in vain stays behind to
+// be written later.
 class TJvAppXMLStorage {
 public:
     explicit TJvAppXMLStorage(FileSystem& files = FileSystem::current());
 
-    // Setting a different name keeps it, fixes the read-only flag and loads the file (once).
+    // Setting a different name keeps it, fixes the read-only flag and loads the file.
     // A file that cannot be read leaves this with its error, after the name is set: an
     // XmlError for what is not well-formed, a ConfigFileError for what the file system refused.
     // Either way the document stays as the reader left it and the file is left alone.
@@ -48,24 +57,30 @@ public:
     std::int32_t ReadInteger(const std::string& path, std::int32_t defaultValue) const;
     std::string ReadString(const std::string& path, const std::string& defaultValue) const;
 
+    // Each write outside an update block is a transaction of its own (AutoFlush).
     void WriteBoolean(const std::string& path, bool value);
     void WriteInteger(const std::string& path, std::int32_t value);
     void WriteString(const std::string& path, const std::string& value);
 
-    // Writes the file now. Writing fails silently for the program's automatic writes: the
-    // document keeps its content, the file stays as it was. The result and LastWriteError (the
-    // system's reason) are for the user's explicit save. When the bytes are those the file
-    // already holds, and nothing changed the file since it was read or written here, the file
-    // is left as it is (its time stamp too): that is the write done.
+    void BeginUpdate();
+    // Ends an update block; the end of the outermost one writes its writes, as the program's
+    // automatic writes do: silently, and never over a file that could not be read (the user saw
+    // the error and may still mend it by hand).
+    void EndUpdate();
+    // Ends the outermost update block of a save the user asked for: a file that could not be
+    // read is replaced too (something other than a regular file never is), and a failure is
+    // told: false, and LastWriteError (the system's reason).
+    bool EndUpdateAsSave();
+    // Writes the document now, as a save the user asked for with nothing to add. When the bytes
+    // are those the file holds, the file is left as it is (its time stamp too): that is the
+    // write done.
     bool Flush();
     const std::string& LastWriteError() const { return lastWriteError_; }
-    void BeginUpdate() { ++updateDepth_; }
-    void EndUpdate();
 
-    // After a file that could not be read, automatic writes leave the file alone (the user saw
-    // the error and may still mend it by hand) until an explicit save of the settings calls
-    // this. Something other than a regular file is never replaced, even then.
-    void AllowWritesAfterReadError() { keepUnreadableFile_ = false; }
+    // Reads the file again when it changed since this store last read or wrote it: the
+    // document is then what the file holds now. A file that no longer reads is left alone by
+    // automatic writes from then on, as one unreadable at start.
+    void Refresh();
 
     static constexpr const char* RootNodeName = "Configuration";
     // Every write outside an update block writes the file. (Destroying the storage writes
@@ -73,21 +88,30 @@ public:
     static constexpr bool AutoFlush = true;
 
 private:
+    enum class Writer { Program, User };
+
     XmlNode* find(const std::string& path) const;
     void write(const std::string& path, const std::string& text);
+    void apply(const std::string& path, const std::string& text);
     void folderStep(const std::string& folder);
+    // The document as the bytes hold it (no bytes: no file); what the reader kept when they are
+    // not well-formed.
+    void load(const std::optional<std::string>& bytes);
+    // What the file holds now: false when it cannot be read (this time).
+    bool readAgain(std::optional<std::string>& current);
+    bool commit(Writer writer);
 
     FileSystem& files_;
     XmlDocument document_;
     std::string fileName_;
     bool readOnly_ = false;
-    bool loaded_ = false;
     bool keepUnreadableFile_ = false;
-    // What the file holds as far as this store knows (read at loading, or written last) and
-    // its stamp then: a write of the same bytes to an unchanged file is skipped.
-    std::optional<std::string> fileBytes_;
-    std::optional<FileSystem::Stamp> fileStamp_;
     bool notAFile_ = false;
+    // What the file held when this store last read or wrote it (nothing: no file, or none that
+    // could be read). The document is always these bytes plus the writes of an open block.
+    std::optional<std::string> fileBytes_;
+    // The writes of the open update block, to make again on a file read anew.
+    std::vector<std::pair<std::string, std::string>> pending_;
     std::string lastWriteError_;
     int updateDepth_ = 0;
 };

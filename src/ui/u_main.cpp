@@ -6,6 +6,8 @@
 #include "BaritempApplication.h"
 #include "CommonUtils.h"
 #include "GlowLabel.h"
+#include "JvAppXMLStorage.h"
+#include "JvFormConfig.h"
 #include "NumericEntry.h"
 #include "Platform.h"
 #include "RegionalSettings.h"
@@ -64,9 +66,8 @@ QString Tf_main::MakerAddress() {
     return QStringLiteral("https://www.quorzen.example");
 }
 
-Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLStorage, "f_main") {
+Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame) {
     InstallAccessibility();
-    JvAppXMLStorage.decimalSeparator = [] { return DecimalSeparator; };
     setObjectName(QStringLiteral("f_main"));
     setFixedSize(360, 435);
     setFont(MakeFont("Tahoma", 11));
@@ -181,7 +182,6 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame), JvFormConfig(JvAppXMLS
     connect(copyAll, &QShortcut::activated, this, [this] { CopyAllResults(); });
 
     // This window shows what the settings window chooses, at once.
-    TheSettings().attachStore(&JvFormConfig);
     settingsFollower_ = TheSettings().follow([this](Setting what) { SettingChanged(what); });
 
     ReadRegionalSeparators();
@@ -204,23 +204,22 @@ void Tf_main::FormCreate() {
     AppState.ConfigDir = AppState.CompanyDir + separator + QStringLiteral("CfgFiles") + separator;
     // ConfigDir ends with a separator already: the doubled one is kept, the file system
     // resolves it. A file that cannot be read raises its error here: the banner is skipped.
-    JvAppXMLStorage.setFileName(
+    TheSettings().openStore(
         (AppState.ConfigDir + separator + QStringLiteral("Baritemp.xml")).toStdString());
     WriteStartupBanner();
 }
 
 Tf_main::~Tf_main() {
     TheSettings().unfollow(settingsFollower_);
-    if (TheSettings().store() == &JvFormConfig)
-        TheSettings().attachStore(nullptr);
-    if (!JvFormConfig.saved())
+    if (TheSettings().hasStore() && !TheSettings().section().saved())
         savePlacement();
 }
 
 void Tf_main::savePlacement() {
     try {
         MainWindowPlacement placement(this);
-        JvFormConfig.SaveFormPlacement(placement);
+        if (TheSettings().hasStore())
+            TheSettings().section().SaveFormPlacement(placement);
     } catch (const std::exception& e) {
         BaritempApplication::reportError(QString::fromUtf8(e.what()));
     }
@@ -268,7 +267,8 @@ void Tf_main::showEvent(QShowEvent* event) {
     // exists), then FormShow, whatever happened.
     try {
         MainWindowPlacement placement(this);
-        JvFormConfig.RestoreFormPlacement(placement);
+        if (TheSettings().hasStore())
+            TheSettings().section().RestoreFormPlacement(placement);
     } catch (const std::exception& e) {
         BaritempApplication::reportError(QString::fromUtf8(e.what()));
     }
@@ -277,8 +277,10 @@ void Tf_main::showEvent(QShowEvent* event) {
 
 void Tf_main::FormShow() {
     // A file that is there but could not be read counts as there: its defaults, no first run.
-    if (FileSystem::current().fileExists(JvAppXMLStorage.FileName()) ||
-        JvAppXMLStorage.Unreadable()) {
+    const bool stored = TheSettings().hasStore() &&
+                        (FileSystem::current().fileExists(TheSettings().storage().FileName()) ||
+                         TheSettings().storage().Unreadable());
+    if (stored) {
         if (!ReadConfig())
             return; // its error was shown; RefreshForm is skipped
     } else {

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "EntryCycle.h"
-#include "JvAppXMLStorage.h"
-#include "JvFormConfig.h"
 #include "Settings.h"
 
 #include <QList>
@@ -26,10 +24,6 @@ class Tf_main : public QWidget {
 public:
     Tf_main();
     ~Tf_main() override;
-
-    // The configuration store: the file's storage and this window's section of it.
-    TJvAppXMLStorage JvAppXMLStorage;
-    TJvFormConfig JvFormConfig;
 
     QLabel* ImageBackGround;
     Shape* Shape_Pression;

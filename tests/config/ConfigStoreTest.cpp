@@ -72,17 +72,20 @@ protected:
         void minimiseApplication() override { log.push_back("minimise app"); }
     };
 
-    void saveSettings(TJvFormConfig& config, TJvAppXMLStorage& storage) {
+    // The user's save, as the settings window makes it: the five keys in one transaction.
+    bool saveSettings(TJvFormConfig& config, TJvAppXMLStorage& storage,
+                      const std::string& lang = "FR") {
         if (!fs::exists(configDir)) {
             fs::create_directory(companyDir);
             fs::create_directory(configDir);
         }
+        storage.BeginUpdate();
         config.WriteBoolean("AeroMode", false);
         config.WriteString("Color1", ColorToText(0x000000));
         config.WriteString("Color2", ColorToText(0xFFFFFF));
-        config.WriteString("Lang", "FR");
+        config.WriteString("Lang", lang);
         config.WriteInteger("Dec", 4);
-        storage.Flush();
+        return storage.EndUpdateAsSave();
     }
 
     fs::path documents, companyDir, configDir;
@@ -208,6 +211,33 @@ TEST_F(ConfigStore, ReadOnlyFileIsNeverWritten) {
     EXPECT_EQ(fs::last_write_time(configDir / "Baritemp.xml"), before);
 }
 
+// The replacement takes the file's own permission bits, and its owner where the process may
+// give it (root saving a user's file): a private file stays private.
+TEST_F(ConfigStore, AReplacedFileKeepsItsPermissionsAndOwner) {
+    fs::create_directories(configDir);
+    const fs::path file = configDir / "Baritemp.xml";
+    for (const mode_t mode : {0600, 0640, 0604}) {
+        SCOPED_TRACE(mode);
+        spit(file, test::kFirstListing);
+        ASSERT_EQ(::chmod(file.c_str(), mode), 0);
+        const bool root = ::geteuid() == 0;
+        if (root) {
+            ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0); // nobody's
+        }
+        TJvAppXMLStorage storage;
+        TJvFormConfig config(storage, "f_main");
+        storage.setFileName(fileName);
+        ASSERT_TRUE(saveSettings(config, storage, "UK"));
+        struct stat info {};
+        ASSERT_EQ(::stat(file.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+        if (root) {
+            EXPECT_EQ(info.st_uid, 65534u);
+        }
+        EXPECT_NE(slurp(file).find("<Lang>UK</Lang>"), std::string::npos);
+    }
+}
+
 #endif
 
 TEST_F(ConfigStore, AnUnreadableFileIsReportedAndKeptUntilTheUserSaves) {
@@ -229,7 +259,6 @@ TEST_F(ConfigStore, AnUnreadableFileIsReportedAndKeptUntilTheUserSaves) {
     config.RestoreFormPlacement(window);
     config.SaveFormPlacement(window);
     EXPECT_EQ(slurp(configDir / "Baritemp.xml"), broken);
-    storage.AllowWritesAfterReadError();
     saveSettings(config, storage);
     EXPECT_NE(slurp(configDir / "Baritemp.xml").find("<Lang>FR</Lang>"), std::string::npos);
 }
@@ -260,7 +289,6 @@ TEST_F(ConfigStore, AFileTheSystemCannotReadIsReportedAndLeftAlone) {
     EXPECT_EQ(files.replaces, 0);
     EXPECT_EQ(slurp(configDir / "Baritemp.xml"), settings);
     // An explicit save may replace it.
-    storage.AllowWritesAfterReadError();
     saveSettings(config, storage);
     EXPECT_NE(slurp(configDir / "Baritemp.xml").find("<Lang>FR</Lang>"), std::string::npos);
 }
@@ -323,7 +351,7 @@ TEST_F(ConfigStore, AFolderOrAFifoInTheFilesPlaceIsNeverReplaced) {
         TJvFormConfig config(storage, "f_main");
         EXPECT_THROW(storage.setFileName(fileName), ConfigFileError);
         EXPECT_TRUE(storage.NotAFile());
-        storage.AllowWritesAfterReadError(); // even an explicit save leaves it
+        // Even an explicit save leaves it.
         config.WriteString("Lang", "UK");
         EXPECT_FALSE(storage.Flush());
         EXPECT_EQ(fs::symlink_status(configDir / "Baritemp.xml").type(),
@@ -336,8 +364,7 @@ TEST_F(ConfigStore, AFolderOrAFifoInTheFilesPlaceIsNeverReplaced) {
 }
 
 // Start-up writes the file back at the first show; when that would write the very bytes the
-// file holds, the file is left as it is, its time stamp too. A file another program changed
-// meanwhile is written, as before.
+// file holds, the file is left as it is, its time stamp too.
 TEST_F(ConfigStore, AnUnchangedFileIsNotRewritten) {
     fs::create_directories(configDir);
     const fs::path file = configDir / "Baritemp.xml";
@@ -357,12 +384,100 @@ TEST_F(ConfigStore, AnUnchangedFileIsNotRewritten) {
     config.WriteString("Lang", "UK");
     EXPECT_EQ(files.replaces, 1);
     EXPECT_NE(slurp(file).find("<Lang>UK</Lang>"), std::string::npos);
-    // Another program changes the file: the same bytes as ours are written over it.
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    spit(file, "<Configuration/>");
-    EXPECT_TRUE(storage.Flush());
-    EXPECT_EQ(files.replaces, 2);
+}
+
+// Two running copies of the program on one file: each write goes into what the file holds
+// when it is made, so neither copy's closing undoes the other's save, and the last save of a
+// key wins.
+TEST_F(ConfigStore, TwoCopiesNeverUndoEachOthersSaves) {
+    fs::create_directories(configDir);
+    spit(configDir / "Baritemp.xml", test::kFirstListing);
+    TJvAppXMLStorage storageA, storageB;
+    TJvFormConfig a(storageA, "f_main"), b(storageB, "f_main");
+    storageA.setFileName(fileName);
+    storageB.setFileName(fileName);
+    Window windowA, windowB;
+    a.RestoreFormPlacement(windowA);
+    b.RestoreFormPlacement(windowB);
+    ASSERT_TRUE(saveSettings(a, storageA, "UK"));
+    windowB.command = 3;
+    b.SaveFormPlacement(windowB); // B closes maximised, after A's save
+    std::string file = slurp(configDir / "Baritemp.xml");
+    EXPECT_NE(file.find("<Lang>UK</Lang>"), std::string::npos) << file;
+    EXPECT_NE(file.find("<ShowCmd>3</ShowCmd>"), std::string::npos) << file;
+    // B saves later: its own choices win, key by key; A's closing keeps them.
+    storageB.Refresh();
+    EXPECT_EQ(b.ReadString("Lang", "?"), "UK");
+    ASSERT_TRUE(saveSettings(b, storageB, "FR"));
+    a.SaveFormPlacement(windowA);
+    file = slurp(configDir / "Baritemp.xml");
+    EXPECT_NE(file.find("<Lang>FR</Lang>"), std::string::npos) << file;
+    EXPECT_NE(file.find("<ShowCmd>1</ShowCmd>"), std::string::npos) << file;
+    // The keys stay in the order they were first written.
+    EXPECT_EQ(file, test::kFirstListing);
+}
+
+// A save is one replace of the file. Whichever operation of it fails, the file holds exactly
+// its old bytes or exactly the new ones, and the store holds what the file holds: nothing of a
+// failed save is left to reach the file with a later write. (A read that fails does not stop
+// the user's save: the file is replaced, as one unreadable at start would be.)
+TEST_F(ConfigStore, ASaveIsAllOrNothingWhicheverStepFails) {
+    fs::create_directories(configDir);
+    const fs::path file = configDir / "Baritemp.xml";
+    std::string saved;
+    const auto save = [&](int failAt) {
+        spit(file, test::kFirstListing);
+        test::FaultyFileSystem files;
+        TJvAppXMLStorage storage(files);
+        TJvFormConfig config(storage, "f_main");
+        storage.setFileName(fileName);
+        files.operations.clear();
+        files.failAt = failAt;
+        const bool ok = saveSettings(config, storage, "UK");
+        const std::string after = slurp(file);
+        if (failAt == 0)
+            saved = after;
+        if (ok) {
+            EXPECT_EQ(after, saved);
+        } else {
+            EXPECT_EQ(storage.LastWriteError(), "No space left on device");
+            EXPECT_EQ(after, test::kFirstListing);
+            EXPECT_EQ(config.ReadString("Lang", "?"), "FR");
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(configDir), fs::directory_iterator()), 1)
+            << "a temporary file was left behind";
+        files.failAt = 0;
+        Window window;
+        config.SaveFormPlacement(window); // a later write that succeeds
+        EXPECT_NE(slurp(file).find(ok ? "<Lang>UK</Lang>" : "<Lang>FR</Lang>"), std::string::npos);
+        return files.operations.size();
+    };
+    const std::size_t operations = save(0);
+    EXPECT_NE(saved.find("<Lang>UK</Lang>"), std::string::npos);
+    for (std::size_t failAt = 1; failAt <= operations; ++failAt) {
+        SCOPED_TRACE("operation " + std::to_string(failAt));
+        save(static_cast<int>(failAt));
+    }
+}
+
+// Another program broke the file while this one ran: the program's own writes leave it alone,
+// as one unreadable at start; the user's save replaces it.
+TEST_F(ConfigStore, AFileBrokenWhileRunningIsLeftToTheUsersSave) {
+    fs::create_directories(configDir);
+    const fs::path file = configDir / "Baritemp.xml";
+    spit(file, test::kFirstListing);
+    TJvAppXMLStorage storage;
+    TJvFormConfig config(storage, "f_main");
+    storage.setFileName(fileName);
+    const std::string broken = "<Configuration><f_main><Lang>UK</lang>";
+    spit(file, broken);
+    Window window;
+    config.SaveFormPlacement(window);
+    EXPECT_EQ(slurp(file), broken);
+    EXPECT_TRUE(storage.Unreadable());
+    ASSERT_TRUE(saveSettings(config, storage, "UK"));
     EXPECT_NE(slurp(file).find("<Lang>UK</Lang>"), std::string::npos);
+    EXPECT_FALSE(storage.Unreadable());
 }
 
 TEST_F(ConfigStore, ShowCommandsMapToWindowStates) {

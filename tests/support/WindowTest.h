@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "FakePlatform.h"
+#include "Settings.h"
 #include "ValueField.h"
 #include "VersionResource.h"
 #include "u_main.h"
@@ -34,6 +35,7 @@ protected:
     void TearDown() override {
         settings.reset();
         window.reset();
+        TheSettings().closeStore();
         ResetAppState();
     }
 

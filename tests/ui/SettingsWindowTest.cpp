@@ -1,5 +1,7 @@
 #include "AppState.h"
 #include "GlowLabel.h"
+#include "JvFormConfig.h"
+#include "Settings.h"
 #include "Shape.h"
 #include "TJvImage.h"
 #include "TJvOfficeColorPanel.h"
@@ -171,7 +173,7 @@ TEST_F(SettingsWindow, DeletingTheDigitKeepsTheDecimalsALetterIsRefused) {
 
 TEST_F(SettingsWindow, ABadColourTextKeepsTheWindowOpenUntilSave) {
     makeConfigDir();
-    window->JvFormConfig.WriteString("Color1", "bleu");
+    TheSettings().section().WriteString("Color1", "bleu");
     settings->ACancelExecute();
     EXPECT_TRUE(settings->isVisible());
     ASSERT_FALSE(platform.errorBoxes.isEmpty());

@@ -4,9 +4,15 @@
 //   wine_probe listing first  the configuration file of a first start saved unchanged, then
 //                             closed: the reference listing, byte for byte
 //   wine_probe listing second the file the first show writes into an empty configuration folder
+//   wine_probe hold FILE MS   holds FILE open for MS milliseconds as an antivirus or a sync
+//                             client does (reading, sharing neither delete nor rename); prints
+//                             "held" once it has it (Windows only)
+//   wine_probe hide FILE      gives FILE the hidden attribute (Windows only)
+//   wine_probe attributes FILE  "hidden" or "visible" (Windows only)
 #include "ConfigListings.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -61,6 +67,51 @@ int listing(const char* which) {
     return 0;
 }
 
+#ifdef _WIN32
+std::u16string wideName(const char* utf8) {
+    return baritemp::FromUtf8(utf8);
+}
+const wchar_t* w(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+#endif
+
+int hold(const char* file, const char* milliseconds) {
+#ifdef _WIN32
+    const HANDLE handle =
+        CreateFileW(w(wideName(file)), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(std::atoi(milliseconds)));
+    CloseHandle(handle);
+    return 0;
+#else
+    (void)file;
+    (void)milliseconds;
+    return 1;
+#endif
+}
+
+int attributes(const char* file, bool hide) {
+#ifdef _WIN32
+    const std::u16string name = wideName(file);
+    const DWORD attributes = GetFileAttributesW(w(name));
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return 1;
+    if (hide)
+        return SetFileAttributesW(w(name), attributes | FILE_ATTRIBUTE_HIDDEN) ? 0 : 1;
+    std::printf("%s\n", (attributes & FILE_ATTRIBUTE_HIDDEN) ? "hidden" : "visible");
+    return 0;
+#else
+    (void)file;
+    (void)hide;
+    return 1;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +121,15 @@ int main(int argc, char** argv) {
         return composition();
     if (argc == 3 && std::strcmp(argv[1], "listing") == 0)
         return listing(argv[2]);
-    std::fprintf(stderr, "usage: %s documents | composition | listing first|second\n", argv[0]);
+    if (argc == 4 && std::strcmp(argv[1], "hold") == 0)
+        return hold(argv[2], argv[3]);
+    if (argc == 3 && std::strcmp(argv[1], "hide") == 0)
+        return attributes(argv[2], true);
+    if (argc == 3 && std::strcmp(argv[1], "attributes") == 0)
+        return attributes(argv[2], false);
+    std::fprintf(stderr,
+                 "usage: %s documents | composition | listing first|second | hold FILE MS | "
+                 "hide FILE | attributes FILE\n",
+                 argv[0]);
     return 2;
 }

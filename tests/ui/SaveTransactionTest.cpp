@@ -1,0 +1,238 @@
+#include "AppState.h"
+#include "ColorText.h"
+#include "ConfigListings.h"
+#include "FaultyFileSystem.h"
+#include "GlowLabel.h"
+#include "JvAppXMLStorage.h"
+#include "JvFormConfig.h"
+#include "RegionalSettings.h"
+#include "WinCodes.h"
+#include "WindowTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+
+namespace baritemp {
+namespace {
+
+// What a user saves through the real windows, with a file system that fails where the test
+// says: the file holds the old bytes or the new ones, never a mix; the windows show what the
+// file holds whenever the settings window closes; and nothing the user cancelled reaches the
+// file later.
+class SaveTransaction : public test::WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        settings = std::make_unique<Tf_settings>();
+        AppState.f_settings = settings.get();
+        platform.confirmAnswer = win::kIdYes;
+    }
+
+    // Shows the main window; `onSettings` runs in the settings window when it opens by itself,
+    // which is then cancelled unless it closed.
+    void start(const std::function<void()>& onSettings = {}) {
+        window = std::make_unique<Tf_main>();
+        AppState.f_main = window.get();
+        QTimer::singleShot(0, settings.get(), [this, onSettings] {
+            if (!settings->isVisible())
+                return;
+            if (onSettings)
+                onSettings();
+            if (settings->isVisible())
+                settings->reject();
+        });
+        window->show();
+        QCoreApplication::processEvents(); // the check above, when nothing opened by itself
+    }
+    // The user's choice in the settings window: English, 7 decimals, then Save and "Oui".
+    void chooseEnglishAndSave() {
+        settings->Label_UKClick();
+        settings->Ed_NbDec->setText(QStringLiteral("7"));
+        settings->ASaveExecute();
+    }
+    // Opens the settings window as the tools icon does, and runs `inside` in it; cancelled
+    // when still open afterwards.
+    void inSettings(const std::function<void()>& inside) {
+        QTimer::singleShot(0, settings.get(), [this, inside] {
+            inside();
+            if (settings->isVisible())
+                settings->reject();
+        });
+        window->JvImg_ToolsClick();
+    }
+    // After the settings window closed: the windows show the language and decimals the file
+    // holds (the defaults when it holds none).
+    void expectWindowsShowTheFile() {
+        const QByteArray held = readFile();
+        const bool english = held.contains("<Lang>UK</Lang>");
+        EXPECT_EQ(AppState.myLang, english ? QStringLiteral("UK") : QStringLiteral("FR"));
+        EXPECT_EQ(window->Label_TitlePression->text(),
+                  english ? QStringLiteral("Pressure") : QStringLiteral("Pression"));
+        EXPECT_EQ(AppState.myNbDec, held.contains("<Dec>7</Dec>") ? 7 : 4);
+    }
+};
+
+// The first report, step by step: Save fails (the folder is not writable), the box says so,
+// Cancel; the main window is back to the stored values, and once the folder is writable again
+// the closing stores the placement, never the cancelled choices.
+TEST_F(SaveTransaction, CancelAfterAFailedSaveShowsTheStoredValues) {
+    writeFile(test::kFirstListing);
+    test::FaultyFileSystem files;
+    start();
+    files.replaceFails = "Permission denied";
+    inSettings([this] {
+        chooseEnglishAndSave();
+        ASSERT_EQ(platform.errorBoxes.size(), 1);
+        EXPECT_TRUE(settings->isVisible());
+        EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pressure")); // chosen
+        settings->ACancelExecute();
+    });
+    EXPECT_EQ(AppState.myLang, QStringLiteral("FR"));
+    EXPECT_EQ(AppState.myNbDec, 4);
+    EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pression"));
+    DecimalSeparator = u',';
+    ThousandSeparator = u' ';
+    type(window->Ed_Bar, QStringLiteral("1"));
+    enter(window->Ed_Bar);
+    EXPECT_EQ(window->Ed_Bar->text(), QStringLiteral("1,0000 bar"));
+    files.replaceFails.clear();
+    window->close();
+    EXPECT_EQ(readFile(), QByteArray(test::kFirstListing));
+}
+
+// Another running copy saves while this one runs: closing this one keeps that save, and this
+// one's settings window shows it when it closes.
+TEST_F(SaveTransaction, AnotherCopysSaveSurvivesThisOnesClosing) {
+    writeFile(test::kFirstListing);
+    start();
+    {
+        TJvAppXMLStorage other;
+        TJvFormConfig otherSection(other, "f_main");
+        other.setFileName(file().toStdString());
+        other.BeginUpdate();
+        otherSection.WriteString("Lang", "UK");
+        ASSERT_TRUE(other.EndUpdateAsSave());
+    }
+    inSettings([] {});
+    expectWindowsShowTheFile();
+    EXPECT_EQ(AppState.myLang, QStringLiteral("UK"));
+    window->showMaximized();
+    window->close();
+    const QByteArray held = readFile();
+    EXPECT_TRUE(held.contains("<Lang>UK</Lang>")) << held.toStdString();
+    EXPECT_TRUE(held.contains("<ShowCmd>3</ShowCmd>")) << held.toStdString();
+}
+
+// This copy saves while another runs: the other's closing keeps the save.
+TEST_F(SaveTransaction, ThisCopysSaveSurvivesAnothersClosing) {
+    writeFile(test::kFirstListing);
+    TJvAppXMLStorage other;
+    TJvFormConfig otherSection(other, "f_main");
+    other.setFileName(file().toStdString());
+    start();
+    inSettings([this] { chooseEnglishAndSave(); });
+    struct Normal : PlacementTarget {
+        int showCommand() override { return win::kSwShowNormal; }
+        bool applicationMinimised() override { return false; }
+        void setState(State) override {}
+        void minimiseApplication() override {}
+    } otherWindow;
+    otherSection.SaveFormPlacement(otherWindow);
+    const QByteArray held = readFile();
+    EXPECT_TRUE(held.contains("<Lang>UK</Lang>")) << held.toStdString();
+    EXPECT_TRUE(held.contains("<Dec>7</Dec>")) << held.toStdString();
+}
+
+enum class Flow { FirstStart, Save, Closing };
+
+struct FlowCase {
+    const char* name;
+    Flow flow;
+};
+
+void PrintTo(const FlowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class EveryFailure : public SaveTransaction, public ::testing::WithParamInterface<FlowCase> {
+protected:
+    // The flow from the start of the program to its end, with the N-th file operation failing
+    // (0: none). Returns the number of operations the flow asked for.
+    int run(int failAt) {
+        const Flow flow = GetParam().flow;
+        settings = std::make_unique<Tf_settings>(); // a new run of the program
+        AppState.f_settings = settings.get();
+        if (flow != Flow::FirstStart)
+            writeFile(test::kFirstListing);
+        const QByteArray old = readFile();
+        test::FaultyFileSystem files;
+        files.failAt = failAt;
+        bool saved = false;
+        qsizetype boxesBeforeSave = 0;
+        const auto save = [&] {
+            boxesBeforeSave = platform.errorBoxes.size();
+            chooseEnglishAndSave();
+            saved = !settings->isVisible();
+            if (!saved)
+                settings->ACancelExecute();
+        };
+        if (flow == Flow::FirstStart)
+            start(save);
+        else
+            start();
+        if (flow == Flow::Save)
+            inSettings(save);
+        if (flow != Flow::Closing)
+            expectWindowsShowTheFile();
+        const QByteArray afterSave = readFile();
+        window->close();
+        window.reset();
+        const QByteArray held = readFile();
+        // Old bytes or new ones, nothing in between: every file the flow leaves reads whole.
+        for (const QByteArray& bytes : {afterSave, held}) {
+            if (bytes != old) {
+                EXPECT_TRUE(bytes.startsWith("<?xml ") && bytes.endsWith("</Configuration>\r\n"))
+                    << bytes.toStdString();
+            }
+        }
+        // What the user saw fail, and cancelled, never reaches the file.
+        EXPECT_EQ(held.contains("<Lang>UK</Lang>"), saved) << held.toStdString();
+        EXPECT_EQ(afterSave.contains("<Lang>UK</Lang>"), saved);
+        if (flow != Flow::Closing) { // a failed save, and only that, says so
+            EXPECT_EQ(platform.errorBoxes.size() - boxesBeforeSave, saved ? 0 : 1);
+        }
+        const QStringList left = QDir(configDir()).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_TRUE(left.isEmpty() || left == QStringList{QStringLiteral("Baritemp.xml")})
+            << left.join(u' ').toStdString();
+        QDir(documents.path()).removeRecursively();
+        QDir().mkpath(documents.path());
+        platform.errorBoxes.clear();
+        return static_cast<int>(files.operations.size());
+    }
+};
+
+TEST_P(EveryFailure, LeavesTheOldFileOrTheNewOne) {
+    const int operations = run(0);
+    ASSERT_GT(operations, 0);
+    for (int failAt = 1; failAt <= operations; ++failAt) {
+        SCOPED_TRACE("operation " + std::to_string(failAt) + " of " + std::to_string(operations));
+        run(failAt);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Flows, EveryFailure,
+                         ::testing::Values(FlowCase{"FirstStart", Flow::FirstStart},
+                                           FlowCase{"Save", Flow::Save},
+                                           FlowCase{"Closing", Flow::Closing}),
+                         [](const ::testing::TestParamInfo<FlowCase>& info) {
+                             return info.param.name;
+                         });
+
+} // namespace
+} // namespace baritemp
