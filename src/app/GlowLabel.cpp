@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QtMath>
 
 #include <vector>
 
@@ -136,6 +137,31 @@ void GlowLabel::setTextColor(const QColor& color) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, color);
     setPalette(p);
+}
+
+QSize GlowLabel::sizeHint() const {
+    const QSize hint = QLabel::sizeHint();
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0 || font().pixelSize() <= 0 || text().isEmpty())
+        return hint;
+    QFont device = font();
+    device.setPixelSize(qCeil(font().pixelSize() * ratio));
+    const QFontMetricsF metrics(device);
+    const QMargins margins = contentsMargins();
+    const QSize needed(qCeil(metrics.horizontalAdvance(text()) / ratio) + margins.left() +
+                           margins.right() + 2 * margin(),
+                       qCeil(metrics.height() / ratio) + margins.top() + margins.bottom() +
+                           2 * margin());
+    return hint.expandedTo(needed);
+}
+
+void GlowLabel::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    if (devicePixelRatioF() == 1.0)
+        return; // the layout's own sizes
+    const int needed = sizeHint().height();
+    if (height() < needed)
+        resize(width(), needed);
 }
 
 void GlowLabel::paintEvent(QPaintEvent* event) {

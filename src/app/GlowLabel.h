@@ -20,7 +20,16 @@ public:
 
     void setTextColor(const QColor& color);
 
+    // Sized to its text as the screen draws it: at a fractional scale the font is made at a
+    // whole number of device pixels, which may need a device row or column more than the
+    // logical metrics say (a descender cut off at 125 %).
+    QSize sizeHint() const override;
+
 protected:
+    // Above or below 100 %, a label of fixed size grows downwards, when shown, to the height its
+    // text needs at that scale.
+    void showEvent(QShowEvent* event) override;
+
     void paintEvent(QPaintEvent* event) override;
 
 private:

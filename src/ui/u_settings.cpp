@@ -121,6 +121,9 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     JvColorPanel2 = new TJvOfficeColorPanel(this, kDefaultColor, SettingsDefaults::Color2);
     JvColorPanel2->setObjectName(QStringLiteral("JvColorPanel2"));
     JvColorPanel2->move(180, 112);
+    // The second grid ends at the frame's inner side; at 125 % its size rounds one device pixel
+    // onto the frame's edge. The frame has no fill and takes no input: it goes in front.
+    Shape_Colors->raise();
 
     Shape_Options = shape("Shape_Options", {12, 239, 323, 58});
     Label_Dec = label("Label_Dec", {20, 244, 150, 13}, "Nombre de décimales");

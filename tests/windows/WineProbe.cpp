@@ -9,6 +9,8 @@
 //                             "held" once it has it (Windows only)
 //   wine_probe hide FILE      gives FILE the hidden attribute (Windows only)
 //   wine_probe attributes FILE  "hidden" or "visible" (Windows only)
+//   wine_probe settingchange  tells every window the regional settings changed, as the
+//                             Control Panel does: WM_SETTINGCHANGE with "intl" (Windows only)
 #include "ConfigListings.h"
 
 #include <cstdio>
@@ -112,6 +114,35 @@ int attributes(const char* file, bool hide) {
 #endif
 }
 
+// The user's decimal symbol as GetLocaleInfoW gives it, now and again after `wait` ms.
+int decimalSymbol(int wait) {
+#ifdef _WIN32
+    for (int i = 0; i < 2; ++i) {
+        wchar_t symbol[8] = {};
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, symbol, 8);
+        std::printf("%s\n", baritemp::ToUtf8(reinterpret_cast<const char16_t*>(symbol)).c_str());
+        std::fflush(stdout);
+        if (i == 0)
+            Sleep(static_cast<DWORD>(wait));
+    }
+    return 0;
+#else
+    (void)wait;
+    return 1;
+#endif
+}
+
+int settingChange() {
+#ifdef _WIN32
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"),
+                        SMTO_ABORTIFHUNG, 5000, &result);
+    return 0;
+#else
+    return 1;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -127,9 +158,13 @@ int main(int argc, char** argv) {
         return attributes(argv[2], true);
     if (argc == 3 && std::strcmp(argv[1], "attributes") == 0)
         return attributes(argv[2], false);
+    if (argc == 3 && std::strcmp(argv[1], "decimal") == 0)
+        return decimalSymbol(std::atoi(argv[2]));
+    if (argc == 2 && std::strcmp(argv[1], "settingchange") == 0)
+        return settingChange();
     std::fprintf(stderr,
                  "usage: %s documents | composition | listing first|second | hold FILE MS | "
-                 "hide FILE | attributes FILE\n",
+                 "hide FILE | attributes FILE | settingchange\n",
                  argv[0]);
     return 2;
 }

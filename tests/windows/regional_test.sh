@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# The real baritemp.exe under Wine with French, German and English regional settings (Wine
+# The real baritemp.exe under Wine with French, German, Swiss and English regional settings (Wine
 # takes the user's locale from the Unix one), each with its keyboard layout:
 #   - keypad 2, the keypad's decimal key (NumLock on: "." on the French and English layouts,
 #     "," on the German one), keypad 5, Enter: 2,5 bar, whatever the key printed;
 #   - 1 bar: the psi and mbar results with the locale's separators and grouping character;
-#   - a value pasted from the X clipboard with Ctrl+V (through Wine's clipboard).
-# Results are read back through the clipboard: Ctrl+C in a field copies its result.
+#   - a value pasted from the X clipboard with Ctrl+V (through Wine's clipboard);
+#   - French: the decimal symbol changed in the registry while the program runs, and
+#     WM_SETTINGCHANGE sent as the Control Panel does: the next conversion uses the new symbol.
+# Results are read back through the clipboard: Ctrl+C in a field copies its result (a grouping
+# apostrophe, straight or curly, shown as "Q").
 #   regional_test.sh WINDOWS_BUILD
 set -uo pipefail
 export WINDOWS_BUILD=$1
@@ -13,6 +16,7 @@ source "$(dirname "$0")/wine.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 program=$WINDOWS_BUILD/deploy/baritemp.exe
+probe=$WINDOWS_BUILD/tests/windows/wine_probe.exe
 
 cat >"$work/session.sh" <<SCRIPT
 source "$(dirname "$0")/wine.sh"
@@ -22,7 +26,8 @@ documents=\$(documents_folder) || fail "the shell gives no documents folder"
 declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82")
 click() { xdotool mousemove --window "\$main" \${at[\$1]} click 1; sleep 0.3; }
 clipboard() { # the clipboard, its narrow and plain no-break spaces as "_"
-    xclip -o -selection clipboard 2>/dev/null | sed 's/\xe2\x80\xaf/_/g; s/\xc2\xa0/_/g'
+    xclip -o -selection clipboard 2>/dev/null |
+        sed "s/\xe2\x80\xaf/_/g; s/\xc2\xa0/_/g; s/\xe2\x80\x99/Q/g; s/'/Q/g"
 }
 copied() { # field: its result, as Ctrl+C in it copies it
     printf '' | xclip -i -selection clipboard
@@ -39,6 +44,7 @@ expect() { # what got expected
 # locale layout bar(2,5) psi(2,5) psi(1) mbar(1) bar(1)
 for case in "fr_FR.UTF-8 fr 2,5000 36,2594 14,5038 1_000,0000 1,0000" \\
             "de_DE.UTF-8 de 2,5000 36,2594 14,5038 1.000,0000 1,0000" \\
+            "de_CH.UTF-8 ch 2.5000 36.2594 14.5038 1Q000.0000 1.0000" \\
             "en_US.UTF-8 us 2.5000 36.2594 14.5038 1,000.0000 1.0000"; do
     set -- \$case
     setxkbmap "\$2"
@@ -65,6 +71,19 @@ for case in "fr_FR.UTF-8 fr 2,5000 36,2594 14,5038 1_000,0000 1,0000" \\
     xdotool key ctrl+v Return
     sleep 0.5
     expect "\$1 mbar result pasted into mbar: bar" "\$(copied bar)" "\$7 bar"
+    if [ "\$1" = fr_FR.UTF-8 ]; then
+        international='HKCU\\Control Panel\\International'
+        "\$wine" reg add "\$international" /v sDecimal /d / /f >/dev/null 2>&1
+        "\$wine" "$probe" settingchange >/dev/null 2>&1
+        sleep 0.5
+        click bar
+        xdotool type --delay 50 1
+        xdotool key Return
+        sleep 0.5
+        expect "\$1 decimal symbol changed to / while running: psi" "\$(copied psi)" "14/5038 psi"
+        "\$wine" reg add "\$international" /v sDecimal /d , /f >/dev/null 2>&1
+        "\$wine" "$probe" settingchange >/dev/null 2>&1
+    fi
     close_program \$pid "\$1"
 done
 stop_wine
