@@ -17,6 +17,17 @@ start_window_manager
 drive_c="\$WINEPREFIX/drive_c"
 folder="\$drive_c/Program Files/Baritemp"
 shortcut="\$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Baritemp/Baritemp.lnk"
+# What an earlier run that stopped half-way left installed goes first: the installer would ask
+# whether to remove it, even when silent.
+if [ -f "\$folder/Uninstall.exe" ]; then
+    "\$wine" "\$folder/Uninstall.exe" /S >/dev/null 2>&1
+    for _ in \$(seq 1 100); do [ -e "\$folder/baritemp.exe" ] || break; sleep 0.1; done
+fi
+for root in HKLM HKCU; do
+    "\$wine" reg query "\$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" 2>/dev/null |
+        tr -d '\r' | grep -i 'baritemp' >"$work/keys" || true
+    while read -r key; do "\$wine" reg delete "\$key" /f >/dev/null 2>&1; done <"$work/keys"
+done
 rm -rf "\$folder"
 "\$wine" "$installer" /S >"$work/install.log" 2>&1
 code=\$?
