@@ -118,7 +118,7 @@ QString GetOSServicePackText() {
 }
 
 bool IsOSVersion6OrLater() {
-    return Platform::current().osVersion().major > 5;
+    return Platform::current().glassEra(); // Windows: a major version above 5
 }
 
 QString LocalComputerName() {

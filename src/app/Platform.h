@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace baritemp {
@@ -39,6 +41,16 @@ public:
     // Switches the glass frame of a window on or off; true when glass is now shown (only where
     // desktop composition offers it).
     virtual bool setGlass(QWidget* window, bool on) = 0;
+    // Whether this system is of the glass era (the splash's and the main window's glass look):
+    // on Windows, a major version above 5; elsewhere always, whatever the kernel's version.
+    virtual bool glassEra() = 0;
+    // Calls `changed` whenever the system announces changed settings (or a re-created task
+    // bar), for as long as `window` lives. Nothing is announced where the system has no such
+    // message.
+    virtual void followSettingsChanges(QWidget* window, std::function<void()> changed) = 0;
+    // A request from the system to end the program (the end of a desktop session) closes
+    // `mainWindow` as the user would, so that the program ends normally.
+    virtual void endOnTerminationRequest(QWidget* mainWindow) = 0;
     // The platform's mouse-driven move of a window: it follows the pointer while the left
     // button is held.
     virtual void startWindowMove(QWidget* window) = 0;

@@ -4,8 +4,10 @@
 
 namespace baritemp {
 
-// The real platform: Qt's message boxes, the standard error stream (OutputDebugStringW on
-// Windows) for diagnostics, the OS release file and kernel numbers off Windows.
+// The real platform: Qt's message boxes and the desktop's services in QtPlatform.cpp; what
+// differs by system in QtPlatform_win.cpp (the debug stream, the shell, the registry, desktop
+// composition, window messages) and QtPlatform_posix.cpp (standard error, the OS release file,
+// the kernel's numbers, signals).
 class QtPlatform : public Platform {
 public:
     void showErrorBox(const QString& caption, const QString& text) override;
@@ -19,6 +21,9 @@ public:
     QString computerName() override;
     bool openUrl(const QString& url) override;
     bool setGlass(QWidget* window, bool on) override;
+    bool glassEra() override;
+    void followSettingsChanges(QWidget* window, std::function<void()> changed) override;
+    void endOnTerminationRequest(QWidget* mainWindow) override;
     void startWindowMove(QWidget* window) override;
     void sleepMs(int milliseconds) override;
 };

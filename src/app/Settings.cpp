@@ -10,6 +10,7 @@
 #include "RegionalSettings.h"
 
 #include <exception>
+#include <tuple>
 #include <vector>
 
 namespace baritemp {
@@ -83,6 +84,8 @@ void Settings::load() {
         return;
     storage_->Refresh();
     const TJvFormConfig& store = *section_;
+    const auto before = std::make_tuple(AppState.myAeroMode, AppState.myColor1, AppState.myColor2,
+                                        AppState.myLang, AppState.myNbDec);
     DevLog(QStringLiteral("f_main.ReadCfg"));
     DevLog(QString(85, u'='));
     DevLog(QStringLiteral(":-:-:-: GlassMode :-:-:-:"));
@@ -101,6 +104,9 @@ void Settings::load() {
     AppState.myLang = QString::fromStdString(store.ReadString("Lang", SettingsDefaults::Lang));
     DevLogFmt(QStringLiteral("Language         = %s"), {AppState.myLang});
     AppState.myNbDec = store.ReadInteger("Dec", SettingsDefaults::NbDec); // no range check
+    lastLoad_ = {AppState.myAeroMode != std::get<0>(before),
+                 AppState.myColor1 != std::get<1>(before), AppState.myColor2 != std::get<2>(before),
+                 AppState.myLang != std::get<3>(before), AppState.myNbDec != std::get<4>(before)};
     changed(Setting::All);
 }
 
@@ -167,6 +173,10 @@ Settings& TheSettings() {
 
 bool InterfaceIsFrench() {
     return AppState.myLang == QLatin1String("FR");
+}
+
+QString LanguageCode(bool french) {
+    return french ? QStringLiteral("FR") : QStringLiteral("UK");
 }
 
 } // namespace baritemp

@@ -24,8 +24,18 @@ struct SettingsDefaults {
     static constexpr std::int32_t NbDec = 4;
 };
 
-// Which setting changed; `All` after the five were read from the store.
+// Which setting changed; `All` after the five were read from the store (which of them that
+// read changed: Settings::lastLoad).
 enum class Setting { AeroMode, Color1, Color2, Lang, NbDec, All };
+
+// The settings a read from the store changed.
+struct SettingsChanges {
+    bool aeroMode = false;
+    bool color1 = false;
+    bool color2 = false;
+    bool lang = false;
+    bool nbDec = false;
+};
 
 // The user's settings: AppState's myAeroMode, myColor1, myColor2, myLang and myNbDec, written
 // only through here, read from and written to the configuration store, and one notification
@@ -64,6 +74,7 @@ public:
     // default. A colour text that is no colour throws ConversionError at once: what was read
     // before it is kept, nothing is notified. Then notifies `All`.
     void load();
+    const SettingsChanges& lastLoad() const { return lastLoad_; }
     // ReadConfig: load(), and when it fails, its error in the application error box. False
     // then (the first show skips its RefreshForm, the settings window stays open).
     bool readConfig();
@@ -79,6 +90,7 @@ public:
 private:
     void changed(Setting what);
 
+    SettingsChanges lastLoad_;
     std::unique_ptr<TJvAppXMLStorage> storage_;
     std::unique_ptr<TJvFormConfig> section_;
     std::map<int, Follower> followers_;
@@ -90,5 +102,7 @@ Settings& TheSettings();
 
 // The interface language is French: exactly "FR"; any other value gives the English texts.
 bool InterfaceIsFrench();
+// The code the settings store for French ("FR") or English ("UK").
+QString LanguageCode(bool french);
 
 } // namespace baritemp

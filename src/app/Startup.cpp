@@ -2,12 +2,19 @@
 
 #include "AppState.h"
 #include "BaritempApplication.h"
+#include "CommonUtils.h"
+#include "FileSystem.h"
 #include "GlowLabel.h"
+#include "InterfaceTexts.h"
 #include "JclFileVersionInfo.h"
+#include "JvAppXMLStorage.h"
 #include "Platform.h"
+#include "Settings.h"
 #include "VersionResource.h"
+#include "WinCodes.h"
 #include "u_SplashFormv2011.h"
 
+#include <QDir>
 #include <QIcon>
 #include <QPointer>
 #include <QTimer>
@@ -32,7 +39,7 @@ QString SplashVersionLine(const QString& executablePath, const QString& withoutR
 QString MainCaption(const QString& executablePath) {
     const std::string path = executablePath.toStdString();
     if (!HasVersionResource(path))
-        return QStringLiteral("No Filversion");
+        return Text(UiText::NoVersionRecord, true);
     const TJclFileVersionInfo info(path);
     return QStringLiteral("%1 v%2").arg(QString::fromStdString(info.InternalName()),
                                         QString::fromStdString(info.FileVersion()));
@@ -47,6 +54,26 @@ QIcon ApplicationIcon() {
     for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/images/icon_%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+void OpenConfiguration() {
+    const QString separator = QDir::separator();
+    AppState.DocumentsDir = GetSpecialFolderPath(win::kCsidlPersonal);
+    AppState.CompanyDir = AppState.DocumentsDir + separator + QStringLiteral("Quorzen");
+    AppState.ConfigDir = AppState.CompanyDir + separator + QStringLiteral("CfgFiles") + separator;
+    // ConfigDir ends with a separator already: the doubled one is kept, the file system
+    // resolves it. A file that cannot be read raises its error here: the banner is skipped.
+    TheSettings().openStore(
+        (AppState.ConfigDir + separator + QStringLiteral("Baritemp.xml")).toStdString());
+    WriteStartupBanner();
+}
+
+bool IsFirstRun() {
+    // A file that is there but could not be read counts as there: its defaults, no first run.
+    Settings& settings = TheSettings();
+    return !settings.hasStore() ||
+           (!FileSystem::current().fileExists(settings.storage().FileName()) &&
+            !settings.storage().Unreadable());
 }
 
 int RunStartupSequence(const char* programName, const StartupWindows& windows,
@@ -67,7 +94,8 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
                                       ? QString::fromStdString(RunningExecutablePath())
                                       : options.executablePath;
         // The splash window's version line.
-        AppState.SplashVersionText = SplashVersionLine(AppState.ExecutablePath);
+        AppState.SplashVersionText =
+            SplashVersionLine(AppState.ExecutablePath, Text(UiText::SplashNoVersionRecord, true));
         trace(QStringLiteral("2 version line: [%1]").arg(AppState.SplashVersionText));
         // The application object, its title and icon.
         ensureApplication();
@@ -78,7 +106,7 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
         // The splash window. The user may close it (Esc) whenever events are processed:
         // what writes to it below applies only while it exists.
         QPointer<TSplashFormv2011> splash =
-            TSplashFormv2011::Execute(QStringLiteral("Chargement en cours..."), 40, true);
+            TSplashFormv2011::Execute(Text(UiText::Loading, true), 40, true);
         AppState.SplashFormv2011 = splash;
         const auto splashState = [&]() {
             if (splash.isNull())
@@ -111,7 +139,7 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
         // pause, then the window released.
         platform.sleepMs(100);
         if (splash) {
-            splash->LabelError->setText(QStringLiteral("Chargement terminé..."));
+            splash->LabelError->setText(Text(UiText::LoadingDone, true));
             splash->LabelError->setVisible(true);
         }
         trace(QStringLiteral("8 splash: ") + splashState());

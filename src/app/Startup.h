@@ -31,12 +31,20 @@ int RunStartupSequence(const char* programName, const StartupWindows& windows,
 
 // Format("%s® %s v%s ", CompanyName, InternalName, FileVersion), or `withoutRecord` (the splash
 // line says "No FileVersion", the main window's version label "No Filversion").
-QString SplashVersionLine(const QString& executablePath,
-                          const QString& withoutRecord = QStringLiteral("No FileVersion"));
+QString SplashVersionLine(const QString& executablePath, const QString& withoutRecord);
 // The application icon for the windows: 16, 32 and 48 pixels (each read when first asked for).
 QIcon ApplicationIcon();
 
 // Format("%s v%s", InternalName, FileVersion), or "No Filversion".
 QString MainCaption(const QString& executablePath);
+
+// The main window's creation, after its captions: the folders of AppState from the user's
+// documents folder (DocumentsDir, CompanyDir, ConfigDir), the settings' store opened on the
+// file there, then the start-up banner. A file that cannot be read leaves this with its error,
+// before the banner.
+void OpenConfiguration();
+// At the main window's first show: no configuration is stored yet (no file, and nothing
+// unreadable in its place), so the first-run defaults apply and the settings window opens.
+bool IsFirstRun();
 
 } // namespace baritemp

@@ -4,6 +4,7 @@
 #include "Artwork.h"
 #include "CommonUtils.h"
 #include "GlowLabel.h"
+#include "InterfaceTexts.h"
 #include "JclFileVersionInfo.h"
 #include "Platform.h"
 #include "VersionResource.h"
@@ -19,12 +20,12 @@ namespace baritemp {
 
 namespace {
 
-GlowLabel* label(QWidget* parent, const char* name, QRect geometry, const char* text,
+GlowLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& text,
                  const QFont& f, std::uint32_t colour, Qt::Alignment alignment, int glow) {
     auto* l = new GlowLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(geometry);
-    l->setText(QString::fromUtf8(text));
+    l->setText(text);
     l->setFont(f);
     l->setTextColor(ColorFromBgr(colour));
     l->setAlignment(alignment);
@@ -59,18 +60,17 @@ TSplashFormv2011::TSplashFormv2011()
     ImageBackgr->setAlignment(Qt::AlignCenter);
     ImageBackgr->setPixmap(ArtworkPicture("splash"));
 
-    LabelMiddle =
-        label(this, "LabelMiddle", {0, 40, 399, 17}, "Chargement en cours. Veuillez patienter ...",
-              MakeFont("Tahoma", 11, true), kNavy, Qt::AlignCenter, 7);
-    LabelError = label(this, "LabelError", {0, 56, 399, 21}, "erreur(s)", MakeFont("Calibri", 13),
-                       kMaroon, Qt::AlignCenter, 5);
+    LabelMiddle = label(this, "LabelMiddle", {0, 40, 399, 17}, Text(UiText::SplashWaiting, true),
+                        MakeFont("Tahoma", 11, true), kNavy, Qt::AlignCenter, 7);
+    LabelError = label(this, "LabelError", {0, 56, 399, 21}, Text(UiText::SplashErrors, true),
+                       MakeFont("Calibri", 13), kMaroon, Qt::AlignCenter, 5);
     LabelError->hide();
     LabelVersion =
-        label(this, "LabelVersion", {0, 5, 400, 23}, "LabelVersion",
+        label(this, "LabelVersion", {0, 5, 400, 23}, QStringLiteral("LabelVersion"),
               MakeFont("Calibri", 11, false, true), kBlack, Qt::AlignRight | Qt::AlignVCenter, 5);
     LabelVersion->hide();
-    Labeltop = label(this, "Labeltop", {0, 0, 400, 5}, " ", MakeFont("MS Sans Serif", 11), kWhite,
-                     Qt::AlignLeft | Qt::AlignTop, 0);
+    Labeltop = label(this, "Labeltop", {0, 0, 400, 5}, QStringLiteral(" "),
+                     MakeFont("MS Sans Serif", 11), kWhite, Qt::AlignLeft | Qt::AlignTop, 0);
 }
 
 TSplashFormv2011* TSplashFormv2011::Execute(const QString& labelSplash, int MyTop, bool GlassMode) {

@@ -3,10 +3,10 @@
 #include "Charsets.h"
 #include "CodePageCodec.h"
 #include "TextCodec.h"
+#include "XmlCharStream.h"
 #include "XmlError.h"
 #include "XmlText.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,102 +19,8 @@ using xmltext::isLetter;
 using xmltext::isNameChar;
 using xmltext::isWhiteSpace;
 
-constexpr int kEnd = -1;
-
-// Characters decoded on demand, so that the code page can change right after the declaration.
-class CharStream {
-public:
-    explicit CharStream(std::string_view bytes) : bytes_(bytes) {
-        if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-            bytePos_ = 3;
-            use(XmlEncoding::Utf8, kCodePageUtf8);
-        } else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE") {
-            bytePos_ = 2;
-            use(XmlEncoding::Utf16, kCodePageUtf16);
-        } else {
-            use(XmlEncoding::CodePage, 0);
-        }
-    }
-
-    int peek(std::size_t ahead = 0) {
-        if (!fill(ahead + 1))
-            return kEnd;
-        return buffer_[head_ + ahead];
-    }
-
-    int get() {
-        const int c = peek();
-        if (c != kEnd) {
-            ++head_;
-            ++position_;
-        }
-        return c;
-    }
-
-    // Characters consumed so far: the position of the last one read.
-    std::size_t position() const { return position_; }
-
-    bool lookingAt(std::u16string_view text) {
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (peek(i) != text[i])
-                return false;
-        }
-        return true;
-    }
-
-    // Decodes the rest of the data, from the next unread character on, in another code page.
-    void switchTo(XmlEncoding encoding, int codePage) {
-        if (head_ < buffer_.size())
-            bytePos_ = offsets_[head_];
-        buffer_.clear();
-        offsets_.clear();
-        head_ = 0;
-        use(encoding, codePage);
-    }
-
-    XmlEncoding encoding() const { return encoding_; }
-    int codePage() const { return codePage_; }
-
-private:
-    void use(XmlEncoding encoding, int codePage) {
-        encoding_ = encoding;
-        codePage_ = codePage;
-        decoder_ = CodePageDecoder::create(codePage);
-    }
-
-    bool fill(std::size_t count) {
-        if (buffer_.size() - head_ >= count)
-            return true;
-        if (head_ > 4096) { // drop what was consumed, keeping the buffer small
-            buffer_.erase(0, head_);
-            offsets_.erase(offsets_.begin(), offsets_.begin() + static_cast<std::ptrdiff_t>(head_));
-            head_ = 0;
-        }
-        while (buffer_.size() - head_ < count + 256 && bytePos_ < bytes_.size()) {
-            char16_t units[2];
-            int n = 0;
-            const std::size_t used =
-                decoder_->decode(reinterpret_cast<const unsigned char*>(bytes_.data()) + bytePos_,
-                                 bytes_.size() - bytePos_, units, n);
-            for (int i = 0; i < n; ++i) {
-                buffer_ += units[i];
-                offsets_.push_back(bytePos_);
-            }
-            bytePos_ += used;
-        }
-        return buffer_.size() - head_ >= count;
-    }
-
-    std::string_view bytes_;
-    std::size_t bytePos_ = 0;
-    std::unique_ptr<CodePageDecoder> decoder_;
-    XmlEncoding encoding_ = XmlEncoding::CodePage;
-    int codePage_ = 0;
-    std::u16string buffer_;
-    std::vector<std::size_t> offsets_; // byte offset of each buffered character
-    std::size_t head_ = 0;
-    std::size_t position_ = 0;
-};
+constexpr int kEnd = XmlCharStream::kEnd;
+using CharStream = XmlCharStream;
 
 // Thrown when the data ends inside an element: reading stops without an error.
 struct EndOfData {};

@@ -6,8 +6,7 @@
 #include "BaritempApplication.h"
 #include "CommonUtils.h"
 #include "GlowLabel.h"
-#include "JvAppXMLStorage.h"
-#include "JvFormConfig.h"
+#include "InterfaceTexts.h"
 #include "NumericEntry.h"
 #include "Platform.h"
 #include "RegionalSettings.h"
@@ -20,47 +19,20 @@
 #include "ValueField.h"
 #include "WinCodes.h"
 #include "WindowFrame.h"
+#include "WindowPlacement.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
-#include <QTimer>
 
 #include <exception>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace baritemp {
-
-// The placement record's view of the main window.
-class MainWindowPlacement : public PlacementTarget {
-public:
-    explicit MainWindowPlacement(QWidget* window) : window_(window) {}
-    int showCommand() override {
-        if (window_->isMinimized())
-            return win::kSwShowMinimized;
-        return window_->isMaximized() ? win::kSwShowMaximized : win::kSwShowNormal;
-    }
-    bool applicationMinimised() override { return window_->isMinimized(); }
-    void setState(State state) override {
-        window_->setWindowState(state == State::Maximised ? Qt::WindowMaximized
-                                                          : Qt::WindowNoState);
-    }
-    void minimiseApplication() override {
-        QTimer::singleShot(0, window_, [w = window_] { w->showMinimized(); });
-    }
-
-private:
-    QWidget* window_;
-};
 
 QString Tf_main::MakerAddress() {
     return QStringLiteral("https://www.quorzen.example");
@@ -184,7 +156,9 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame) {
     // This window shows what the settings window chooses, at once.
     settingsFollower_ = TheSettings().follow([this](Setting what) { SettingChanged(what); });
 
+    // The regional separators, now and whenever the system announces changed settings.
     ReadRegionalSeparators();
+    Platform::current().followSettingsChanges(this, [] { ReadRegionalSeparators(); });
     try {
         FormCreate();
     } catch (const std::exception& e) {
@@ -196,37 +170,19 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame) {
 void Tf_main::FormCreate() {
     AppState.AppCaption = MainCaption(AppState.ExecutablePath);
     Label_Version->setText(
-        SplashVersionLine(AppState.ExecutablePath, QStringLiteral("No Filversion")));
+        SplashVersionLine(AppState.ExecutablePath, Text(UiText::NoVersionRecord, true)));
     setWindowTitle(AppState.AppCaption);
-    const QString separator = QDir::separator();
-    AppState.DocumentsDir = GetSpecialFolderPath(win::kCsidlPersonal);
-    AppState.CompanyDir = AppState.DocumentsDir + separator + QStringLiteral("Quorzen");
-    AppState.ConfigDir = AppState.CompanyDir + separator + QStringLiteral("CfgFiles") + separator;
-    // ConfigDir ends with a separator already: the doubled one is kept, the file system
-    // resolves it. A file that cannot be read raises its error here: the banner is skipped.
-    TheSettings().openStore(
-        (AppState.ConfigDir + separator + QStringLiteral("Baritemp.xml")).toStdString());
-    WriteStartupBanner();
+    OpenConfiguration();
 }
 
 Tf_main::~Tf_main() {
     TheSettings().unfollow(settingsFollower_);
-    if (TheSettings().hasStore() && !TheSettings().section().saved())
-        savePlacement();
-}
-
-void Tf_main::savePlacement() {
-    try {
-        MainWindowPlacement placement(this);
-        if (TheSettings().hasStore())
-            TheSettings().section().SaveFormPlacement(placement);
-    } catch (const std::exception& e) {
-        BaritempApplication::reportError(QString::fromUtf8(e.what()));
-    }
+    if (!WindowPlacementSaved())
+        SaveWindowPlacement(this);
 }
 
 void Tf_main::closeEvent(QCloseEvent* event) {
-    savePlacement();
+    SaveWindowPlacement(this);
     QWidget::closeEvent(event);
 }
 
@@ -250,8 +206,25 @@ void Tf_main::SettingChanged(Setting what) {
     case Setting::Color2:
         SetFieldsColor(AppState.myColor2);
         break;
+    case Setting::All: {
+        // What the settings window's reactions to the values read would bring, once: a
+        // language option becomes selected only for "FR" and "UK".
+        const SettingsChanges& read = TheSettings().lastLoad();
+        const bool language =
+            read.lang && (InterfaceIsFrench() || AppState.myLang == LanguageCode(false));
+        if (read.aeroMode)
+            Platform::current().setGlass(this, AppState.myAeroMode);
+        if (read.aeroMode || language) {
+            RefreshForm();
+            break;
+        }
+        if (read.color1)
+            SetLabelsColor(AppState.myColor1);
+        if (read.color2)
+            SetFieldsColor(AppState.myColor2);
+        break;
+    }
     case Setting::NbDec: // shown from the next conversion on
-    case Setting::All:   // the settings window's controls bring the rest
         break;
     }
 }
@@ -265,29 +238,19 @@ void Tf_main::showEvent(QShowEvent* event) {
         move(screen->availableGeometry().center() - rect().center());
     // The placement record first (its closing update block writes the file when the folder
     // exists), then FormShow, whatever happened.
-    try {
-        MainWindowPlacement placement(this);
-        if (TheSettings().hasStore())
-            TheSettings().section().RestoreFormPlacement(placement);
-    } catch (const std::exception& e) {
-        BaritempApplication::reportError(QString::fromUtf8(e.what()));
-    }
+    RestoreWindowPlacement(this);
     FormShow();
 }
 
 void Tf_main::FormShow() {
-    // A file that is there but could not be read counts as there: its defaults, no first run.
-    const bool stored = TheSettings().hasStore() &&
-                        (FileSystem::current().fileExists(TheSettings().storage().FileName()) ||
-                         TheSettings().storage().Unreadable());
-    if (stored) {
+    if (!IsFirstRun()) {
         if (!ReadConfig())
             return; // its error was shown; RefreshForm is skipped
     } else {
         // No configuration file: the first-run defaults, then the settings window.
         TheSettings().applyFirstRunDefaults();
         if (auto* settings = qobject_cast<QDialog*>(AppState.f_settings)) {
-            settings->setWindowTitle(QStringLiteral("Configuration"));
+            settings->setWindowTitle(Text(UiText::SettingsCaption));
             settings->exec();
         }
     }
@@ -306,19 +269,15 @@ void Tf_main::RefreshForm() {
 
     if (AppState.myLang.isEmpty())
         AppState.myLang = QStringLiteral("FR");
-    const bool french = InterfaceIsFrench();
-    Label_TitlePression->setText(french ? QStringLiteral("Pression") : QStringLiteral("Pressure"));
-    Label_TitleTemperature->setText(french ? QStringLiteral("Température")
-                                           : QStringLiteral("Temperature"));
+    Label_TitlePression->setText(Text(UiText::PressureTitle));
+    Label_TitleTemperature->setText(Text(UiText::TemperatureTitle));
     Label_TitlePression->adjustSize();
     Label_TitleTemperature->adjustSize();
-    JvImg_Tools->setToolTip(french ? QStringLiteral("Configuration") : QStringLiteral("Settings"));
+    JvImg_Tools->setToolTip(Text(UiText::SettingsCaption));
     JvImg_Tools->setAccessibleName(JvImg_Tools->toolTip()); // a screen reader's button name
     if (AppState.f_settings != nullptr)
-        AppState.f_settings->setWindowTitle(french ? QStringLiteral("Configuration")
-                                                   : QStringLiteral("Settings"));
-    AppState.myEditHint = french ? QStringLiteral("Pressez [Entrée] pour convertir...")
-                                 : QStringLiteral("Press [Enter] to convert...");
+        AppState.f_settings->setWindowTitle(Text(UiText::SettingsCaption));
+    AppState.myEditHint = Text(UiText::EnterToConvert);
 
     for (GlowLabel* label :
          {Label_TitlePression, Label_TitleTemperature, Label_Version, Label_quorzen}) {
@@ -488,19 +447,6 @@ void Tf_main::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange)
         ReadRegionalSeparators();
     QWidget::changeEvent(event);
-}
-
-bool Tf_main::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-#ifdef Q_OS_WIN
-    // The system announces changed settings, or a re-created taskbar: the regional separators
-    // are read again.
-    static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    const auto* msg = static_cast<const MSG*>(message);
-    if (eventType == "windows_generic_MSG" &&
-        (msg->message == WM_SETTINGCHANGE || msg->message == taskbarCreated))
-        ReadRegionalSeparators();
-#endif
-    return QWidget::nativeEvent(eventType, message, result);
 }
 
 } // namespace baritemp

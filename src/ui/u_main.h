@@ -77,7 +77,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,8 +85,6 @@ private:
     // The key filter, then on Enter the entry cycle of the field's group.
     void keyPress(ValueField* sender, char16_t& key);
     ValueField* field(FieldGroup group, int index) const;
-
-    void savePlacement();
 
     QList<ValueField*> fields_;
     int settingsFollower_ = 0;

@@ -5,6 +5,7 @@
 #include "BaritempApplication.h"
 #include "CommonUtils.h"
 #include "GlowLabel.h"
+#include "InterfaceTexts.h"
 #include "Platform.h"
 #include "Settings.h"
 #include "Shape.h"
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+
+#include <utility>
 
 namespace baritemp {
 
@@ -57,7 +60,7 @@ void givePictures(TJvImage* b, const char* pictures, bool clicked) {
 
 Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     setObjectName(QStringLiteral("f_settings"));
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(Text(UiText::SettingsCaption, true));
     setFixedSize(345, 341);
     setModal(true);
     setFont(MakeFont("Tahoma", 11));
@@ -66,11 +69,12 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
 
-    const auto label = [this](const char* name, QRect geometry, const char* text) {
+    // At creation the window is in French.
+    const auto label = [this](const char* name, QRect geometry, UiText text) {
         auto* l = new GlowLabel(this);
         l->setObjectName(QString::fromLatin1(name));
         l->setGeometry(geometry);
-        l->setText(QString::fromUtf8(text));
+        l->setText(Text(text, true));
         l->setWordWrap(geometry.height() > 20);
         l->setTextColor(Qt::black);
         return l;
@@ -81,24 +85,24 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
         s->setGeometry(geometry);
         return s;
     };
-    Label_TitleLanguage = label("Label_TitleLanguage", {12, 8, 60, 13}, "Langue");
+    Label_TitleLanguage = label("Label_TitleLanguage", {12, 8, 60, 13}, UiText::LanguageTitle);
     Shape_Language = shape("Shape_Language", {12, 27, 323, 42});
     RadioBtn_FR = new QRadioButton(this);
     RadioBtn_FR->setObjectName(QStringLiteral("RadioBtn_FR"));
     PlaceIndicator(RadioBtn_FR, {20, 40, 13, 13});
     RadioBtn_FR->setAutoExclusive(false); // exclusivity is ours: see selectLanguageOption
     RadioBtn_FR->setChecked(true);
-    Label_FR = label("Label_FR", {44, 40, 60, 13}, "Français");
+    Label_FR = label("Label_FR", {44, 40, 60, 13}, UiText::French);
     // The flags are pictures that click: buttons "Français" and "English" to a screen reader.
     ImgFR = new TJvImage(this);
     ImgFR->setObjectName(QStringLiteral("ImgFR"));
     ImgFR->setGeometry(120, 40, 16, 16);
-    ImgFR->setAccessibleName(QStringLiteral("Français"));
+    ImgFR->setAccessibleName(Text(UiText::French));
     Img_UK = new TJvImage(this);
     Img_UK->setObjectName(QStringLiteral("Img_UK"));
     Img_UK->setGeometry(200, 40, 16, 16);
-    Img_UK->setAccessibleName(QStringLiteral("English"));
-    Label_UK = label("Label_UK", {224, 40, 60, 13}, "English");
+    Img_UK->setAccessibleName(Text(UiText::English));
+    Label_UK = label("Label_UK", {224, 40, 60, 13}, UiText::English);
     RadioBtn_UK = new QRadioButton(this);
     RadioBtn_UK->setObjectName(QStringLiteral("RadioBtn_UK"));
     PlaceIndicator(RadioBtn_UK, {300, 40, 13, 13});
@@ -108,8 +112,8 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
         w->setCursor(Qt::PointingHandCursor);
 
     Shape_Colors = shape("Shape_Colors", {12, 83, 323, 142});
-    Label_Color1 = label("Label_Color1", {24, 93, 150, 27}, "Couleur des titres");
-    Label_Color2 = label("Label_Color2", {182, 93, 150, 27}, "Couleur zone de texte");
+    Label_Color1 = label("Label_Color1", {24, 93, 150, 27}, UiText::TitlesColour);
+    Label_Color2 = label("Label_Color2", {182, 93, 150, 27}, UiText::FieldsColour);
     Label_Color1->setWordWrap(false);
     Label_Color2->setWordWrap(false);
     Label_Color1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -126,7 +130,7 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     Shape_Colors->raise();
 
     Shape_Options = shape("Shape_Options", {12, 239, 323, 58});
-    Label_Dec = label("Label_Dec", {20, 244, 150, 13}, "Nombre de décimales");
+    Label_Dec = label("Label_Dec", {20, 244, 150, 13}, UiText::Decimals);
     Ed_NbDec = new QLineEdit(this);
     Ed_NbDec->setObjectName(QStringLiteral("Ed_NbDec"));
     Ed_NbDec->setGeometry(20, 263, 129, 21);
@@ -136,12 +140,12 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     Ed_NbDec->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), Ed_NbDec));
     Ed_NbDec->setText(QString::number(SettingsDefaults::NbDec));
-    Ed_NbDec->setToolTip(QStringLiteral("max 9 décimales"));
+    Ed_NbDec->setToolTip(Text(UiText::DecimalsTooltip, true));
     JvCheckBoxAero = new QCheckBox(this);
     JvCheckBoxAero->setObjectName(QStringLiteral("JvCheckBoxAero"));
     PlaceIndicator(JvCheckBoxAero, {176, 267, 13, 13});
     JvCheckBoxAero->setCursor(Qt::PointingHandCursor);
-    Label_CheckAero = label("Label_CheckAero", {195, 266, 145, 13}, "Activer le mode Aero Glass");
+    Label_CheckAero = label("Label_CheckAero", {195, 266, 145, 13}, UiText::GlassMode);
     Label_CheckAero->setCursor(Qt::PointingHandCursor);
 
     JvImg_SaveFR = pictureButton(this, "JvImg_SaveFR", 59, true);
@@ -149,10 +153,10 @@ Tf_settings::Tf_settings() : QDialog(nullptr, kFixedDialogFrame) {
     JvImg_SaveUK = pictureButton(this, "JvImg_SaveUK", 59, false);
     JvImg_CancelUK = pictureButton(this, "JvImg_CancelUK", 195, false);
     // What a screen reader calls them: the word each picture shows.
-    JvImg_SaveFR->setAccessibleName(QStringLiteral("Enregistrer"));
-    JvImg_CancelFR->setAccessibleName(QStringLiteral("Annuler"));
-    JvImg_SaveUK->setAccessibleName(QStringLiteral("Save"));
-    JvImg_CancelUK->setAccessibleName(QStringLiteral("Cancel"));
+    JvImg_SaveFR->setAccessibleName(Text(UiText::SaveFrench));
+    JvImg_CancelFR->setAccessibleName(Text(UiText::CancelFrench));
+    JvImg_SaveUK->setAccessibleName(Text(UiText::SaveEnglish));
+    JvImg_CancelUK->setAccessibleName(Text(UiText::CancelEnglish));
     RadioBtn_FR->setAccessibleName(Label_FR->text());
     RadioBtn_UK->setAccessibleName(Label_UK->text());
     Ed_NbDec->setAccessibleName(Label_Dec->text());
@@ -237,35 +241,30 @@ void Tf_settings::selectLanguageOption(QRadioButton* option) {
 }
 
 void Tf_settings::applyLanguageTexts(bool french) {
-    Label_TitleLanguage->setText(french ? QStringLiteral("Langue") : QStringLiteral("Language"));
-    Label_Color1->setText(french ? QStringLiteral("Couleur des titres")
-                                 : QStringLiteral("Titles color"));
-    Label_Color2->setText(french ? QStringLiteral("Couleur zone de texte")
-                                 : QStringLiteral("Background text color"));
-    Label_CheckAero->setText(french ? QStringLiteral("Activer le mode Aero Glass")
-                                    : QStringLiteral("Enable Glass mode"));
-    Label_Dec->setText(french ? QStringLiteral("Nombre de décimales")
-                              : QStringLiteral("Number of decimals"));
-    Ed_NbDec->setToolTip(french ? QStringLiteral("max 9 décimales")
-                                : QStringLiteral("max 9 decimales"));
+    Label_TitleLanguage->setText(Text(UiText::LanguageTitle, french));
+    Label_Color1->setText(Text(UiText::TitlesColour, french));
+    Label_Color2->setText(Text(UiText::FieldsColour, french));
+    Label_CheckAero->setText(Text(UiText::GlassMode, french));
+    Label_Dec->setText(Text(UiText::Decimals, french));
+    Ed_NbDec->setToolTip(Text(UiText::DecimalsTooltip, french));
     // A screen reader names the field and the check box by their labels.
     Ed_NbDec->setAccessibleName(Label_Dec->text());
     JvCheckBoxAero->setAccessibleName(Label_CheckAero->text());
-    TJvImage* show[2] = {french ? JvImg_SaveFR : JvImg_SaveUK,
-                         french ? JvImg_CancelFR : JvImg_CancelUK};
-    TJvImage* hide[2] = {french ? JvImg_SaveUK : JvImg_SaveFR,
-                         french ? JvImg_CancelUK : JvImg_CancelFR};
-    for (TJvImage* b : show)
-        b->setVisible(true);
-    for (TJvImage* b : hide)
-        b->setVisible(false);
+    showPictureButtons(french);
+}
+
+void Tf_settings::showPictureButtons(bool french) {
+    JvImg_SaveFR->setVisible(french);
+    JvImg_CancelFR->setVisible(french);
+    JvImg_SaveUK->setVisible(!french);
+    JvImg_CancelUK->setVisible(!french);
 }
 
 void Tf_settings::RadioBtn_FRClick() {
     const bool french = RadioBtn_FR->isChecked();
     applyLanguageTexts(french);
     // The main window follows with its RefreshForm, which also sets this window's caption.
-    TheSettings().setLang(french ? QStringLiteral("FR") : QStringLiteral("UK"));
+    TheSettings().setLang(LanguageCode(french));
     update();
 }
 
@@ -281,6 +280,12 @@ void Tf_settings::Label_UKClick() {
 
 void Tf_settings::JvCheckBoxAeroClick() {
     const bool on = JvCheckBoxAero->isChecked();
+    applyGlassLook(on);
+    // The main window follows: its glass frame, then its RefreshForm.
+    TheSettings().setAeroMode(on);
+}
+
+void Tf_settings::applyGlassLook(bool on) {
     Platform::current().setGlass(this, on); // no system test here
     QPalette p = palette();
     p.setColor(QPalette::Window, on ? Qt::black : Qt::white);
@@ -298,8 +303,6 @@ void Tf_settings::JvCheckBoxAeroClick() {
     }
     for (TJvImage* b : {JvImg_SaveFR, JvImg_CancelFR, JvImg_SaveUK, JvImg_CancelUK})
         b->setGlowSize(on ? 7 : 0); // the pictures' dark words too
-    // The main window follows: its glass frame, then its RefreshForm.
-    TheSettings().setAeroMode(on);
 }
 
 void Tf_settings::Label_CheckAeroClick() {
@@ -322,10 +325,7 @@ void Tf_settings::Ed_NbDecChange() {
 }
 
 void Tf_settings::ASaveExecute() {
-    const QString question = InterfaceIsFrench()
-                                 ? QStringLiteral("Confirmez-vous la modification des paramètres ?")
-                                 : QStringLiteral("Save settings ?");
-    if (ConfirmDialog(question) != win::kIdYes)
+    if (ConfirmDialog(Text(UiText::SaveQuestion)) != win::kIdYes)
         return;
     if (const auto failure = TheSettings().save()) {
         // Nothing reached the file: the window stays open with the values chosen.
@@ -356,30 +356,38 @@ bool Tf_settings::FormClose() {
 }
 
 void Tf_settings::SetControlsFromAppState() {
-    JvCheckBoxAero->setChecked(AppState.myAeroMode);
-    JvColorPanel1->setSelectedColor(AppState.myColor1);
-    JvColorPanel2->setSelectedColor(AppState.myColor2);
+    // The controls show the values read, with their reactions quiet: the main window answers
+    // the same notification by itself. This window's own look follows what changed here.
+    const bool glassBefore = JvCheckBoxAero->isChecked();
+    const bool frenchBefore = RadioBtn_FR->isChecked(), englishBefore = RadioBtn_UK->isChecked();
     // A language other than "FR" and "UK" checks neither option.
     const bool french = InterfaceIsFrench();
-    const bool english = AppState.myLang == QStringLiteral("UK");
-    if (french) {
-        RadioBtn_FR->setChecked(true);
-    } else {
-        const QSignalBlocker quiet(RadioBtn_FR);
-        RadioBtn_FR->setChecked(false);
+    const bool english = AppState.myLang == LanguageCode(false);
+    {
+        const QSignalBlocker quietCheckBox(JvCheckBoxAero), quietFrench(RadioBtn_FR),
+            quietEnglish(RadioBtn_UK), quietDecimals(Ed_NbDec);
+        const auto reactions = std::make_pair(std::exchange(JvColorPanel1->OnColorChange, {}),
+                                              std::exchange(JvColorPanel2->OnColorChange, {}));
+        JvCheckBoxAero->setChecked(AppState.myAeroMode);
+        JvColorPanel1->setSelectedColor(AppState.myColor1);
+        JvColorPanel2->setSelectedColor(AppState.myColor2);
+        RadioBtn_FR->setChecked(french);
+        RadioBtn_UK->setChecked(english);
+        Ed_NbDec->setText(QString::number(AppState.myNbDec));
+        JvColorPanel1->OnColorChange = reactions.first;
+        JvColorPanel2->OnColorChange = reactions.second;
     }
-    if (english) {
-        RadioBtn_UK->setChecked(true);
-    } else {
-        const QSignalBlocker quiet(RadioBtn_UK);
-        RadioBtn_UK->setChecked(false);
+    if (AppState.myAeroMode != glassBefore)
+        applyGlassLook(AppState.myAeroMode);
+    if ((french && !frenchBefore) || (english && !englishBefore)) {
+        applyLanguageTexts(french);
+        update();
     }
-    selectLanguageOption(french ? RadioBtn_FR : RadioBtn_UK);
-    JvImg_SaveFR->setVisible(french);
-    JvImg_CancelFR->setVisible(french);
-    JvImg_SaveUK->setVisible(!JvImg_SaveFR->isVisibleTo(this));
-    JvImg_CancelUK->setVisible(!JvImg_CancelFR->isVisibleTo(this));
-    Ed_NbDec->setText(QString::number(AppState.myNbDec));
+    if (french)
+        selectLanguageOption(RadioBtn_FR);
+    else
+        selectLanguageOption(RadioBtn_UK);
+    showPictureButtons(french);
 }
 
 void Tf_settings::reject() {

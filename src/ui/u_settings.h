@@ -60,8 +60,8 @@ public:
     // Every closing: ReadConfig. False (and the window stays) when it failed.
     bool FormClose();
 
-    // ReadConfig's last step: the controls from AppState, in this order, each running its own
-    // reaction when its value changes.
+    // ReadConfig's last step: the controls from AppState, their reactions quiet, and this
+    // window's look for what changed (the main window follows the same notification).
     void SetControlsFromAppState();
 
     // Selecting an option clears the other without running its reaction.
@@ -81,6 +81,10 @@ protected:
 
 private:
     void applyLanguageTexts(bool french);
+    // Glass mode's look of this window: black, white frames, glowing labels and pictures.
+    void applyGlassLook(bool on);
+    // The French or the English Save and Cancel pictures.
+    void showPictureButtons(bool french);
     QList<GlowLabel*> labels() const;
 
     int settingsFollower_ = 0;

@@ -65,6 +65,14 @@ public:
         return true;
     }
     bool setGlass(QWidget*, bool on) override { return glassAvailable && on; }
+    // As Windows answers it: the version says.
+    bool glassEra() override { return version.major > 5; }
+    void followSettingsChanges(QWidget*, std::function<void()> changed) override {
+        settingsChanged = std::move(changed);
+    }
+    void endOnTerminationRequest(QWidget*) override {}
+    // What the program does when the system announces changed settings.
+    std::function<void()> settingsChanged;
     void startWindowMove(QWidget*) override { ++windowMoves; }
     void sleepMs(int milliseconds) override { sleeps << milliseconds; }
     int windowMoves = 0;
