@@ -1,4 +1,5 @@
-# The Windows program with everything it needs beside it, in one folder: baritemp.exe, Qt's
+# The Windows program with everything it needs beside it, in one folder: baritemp.exe, the
+# console command baritemp-convert.exe, Qt's
 # libraries, the platforms/, styles/ and imageformats/ plugins and the MinGW runtime, all
 # stripped. `cpack` makes the zip (baritemp-<version>-win64.zip) and the NSIS installer from it.
 
@@ -12,7 +13,8 @@ set(deploy_commands
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${deploy}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${deploy}/platforms ${deploy}/styles
             ${deploy}/imageformats
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:baritemp> ${deploy}/)
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:baritemp> $<TARGET_FILE:baritemp-convert>
+            ${deploy}/)
 foreach(library Qt6::Core Qt6::Gui Qt6::Widgets)
     list(APPEND deploy_commands COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${library}>
          ${deploy}/)
@@ -34,7 +36,7 @@ endforeach()
 add_custom_target(windows_deploy ALL
     ${deploy_commands}
     COMMAND sh -c "cd '${deploy}' && ${strip} --strip-unneeded *.exe *.dll */*.dll"
-    DEPENDS baritemp
+    DEPENDS baritemp baritemp-convert
     COMMENT "The program and what it needs, stripped, in deploy/"
     VERBATIM)
 

@@ -11,7 +11,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-xkb-utils openbox imagemagick xclip fonts-crosextra-carlito
     locales
     at-spi2-core python3-pyatspi dbus
-    appstream desktop-file-utils
+    appstream desktop-file-utils units
     g++-mingw-w64-x86-64-posix wine64 fonts-wine nsis
     g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user g++-mingw-w64-i686-posix
 )

@@ -1,14 +1,15 @@
 #include "RegionalSettings.h"
 
+#include "RegionalNumber.h"
+#include "U16Text.h"
+
 namespace baritemp {
 
 char16_t DecimalSeparator = u'.';
 char16_t ThousandSeparator = u',';
 
 char16_t SeparatorFromSymbol(const QString& symbol, char16_t fallback) {
-    if (symbol.isEmpty())
-        return 0;
-    return symbol.size() == 1 ? symbol.front().unicode() : fallback;
+    return SeparatorFromSymbol(U16FromQString(symbol), fallback);
 }
 
 void ReadRegionalSeparators() {

@@ -6,6 +6,7 @@
 #include "WinCodes.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace baritemp {
@@ -55,16 +56,34 @@ std::optional<Extended> readNumber(std::size_t size, const At& at, int separator
     const Extended ten = Extended::fromInt(10);
     const unsigned savedFlags = Extended::flags();
     Extended::clearFlags();
+    // mantissa * 10 + digit, each step rounded to extended. While the digits read fit 64 bits
+    // every step is exact (an extended number holds any 64-bit integer), so they are gathered
+    // as an integer first: the same bits, without the arithmetic.
+    std::uint64_t whole = 0;
+    bool inWhole = true;
     Extended mantissa;
+    const auto take = [&](int digit) {
+        if (inWhole && whole <= (UINT64_MAX - static_cast<unsigned>(digit)) / 10) {
+            whole = whole * 10 + static_cast<unsigned>(digit);
+            return;
+        }
+        if (inWhole) {
+            mantissa = Extended::fromUInt(whole);
+            inWhole = false;
+        }
+        mantissa = mantissa * ten + Extended::fromInt(digit);
+    };
     bool anyRead = false;
     for (; isDigitAt(); ++i, anyRead = true)
-        mantissa = mantissa * ten + Extended::fromInt(at(i) - '0');
+        take(at(i) - '0');
     int fractionDigits = 0;
     if (!atEnd() && at(i) == separator) {
         anyRead = true;
         for (++i; isDigitAt(); ++i, ++fractionDigits)
-            mantissa = mantissa * ten + Extended::fromInt(at(i) - '0');
+            take(at(i) - '0');
     }
+    if (inWhole)
+        mantissa = Extended::fromUInt(whole);
     bool valid = anyRead;
     int exponent = 0;
     if (valid && !atEnd() && (at(i) == 'E' || at(i) == 'e')) {

@@ -49,6 +49,12 @@ std::optional<std::u16string_view> withoutUnit(std::u16string_view text) {
 
 } // namespace
 
+char16_t SeparatorFromSymbol(std::u16string_view symbol, char16_t fallback) {
+    if (symbol.empty())
+        return 0;
+    return symbol.size() == 1 ? symbol.front() : fallback;
+}
+
 bool IsNumberBlank(char16_t c) {
     return c == u' ' || c == u'\u00A0' || c == u'\u202F';
 }

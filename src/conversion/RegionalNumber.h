@@ -17,6 +17,10 @@ namespace baritemp {
 // first group of one to three; one grouping character throughout. A grouping character equal to
 // the decimal separator never groups.
 
+// A regional symbol as a separator: the symbol when it is one character, the null character
+// when it is empty (no separator at all), `fallback` when it is longer.
+char16_t SeparatorFromSymbol(std::u16string_view symbol, char16_t fallback);
+
 // The blanks a number may be surrounded with, and grouped by, whatever the regional settings.
 bool IsNumberBlank(char16_t c);
 

@@ -97,3 +97,49 @@ TEST(FormatResult, AppendsOneBlankAndTheUnit) {
 
 } // namespace
 } // namespace baritemp
+
+#include "DecimalToExtended.h"
+#include "ExactDecimal.h"
+
+#include <random>
+
+namespace baritemp {
+namespace {
+
+TEST(ExtendedToScientific, WritesTheExactValueRounded) {
+    const std::pair<Extended, const char*> cases[] = {
+        {Extended::fromInt(1), "1.00000000000000000000e+0"},
+        {Extended::fromInt(-40), "-4.00000000000000000000e+1"},
+        {Extended(), "0.00000000000000000000e+0"},
+        {-Extended(), "-0.00000000000000000000e+0"},
+        // The extended value nearest to 0.1 is 0.100000000000000000001355252715...
+        {ExtendedFromDecimal("0.1"), "1.00000000000000000001e-1"},
+        // 2^-1 and 2^64: exact.
+        {ExtendedFromDecimal("0.5"), "5.00000000000000000000e-1"},
+        {ExtendedFromDecimal("18446744073709551616"), "1.84467440737095516160e+19"},
+        // The smallest subnormal, 2^-16445.
+        {Extended::fromBits(0, 1), "3.64519953188247460253e-4951"},
+        // The largest finite value.
+        {Extended::fromBits(0x7FFE, ~std::uint64_t{0}), "1.18973149535723176502e+4932"},
+    };
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(ExtendedToScientific(value, 21), expected);
+    EXPECT_EQ(ExtendedToScientific(ExtendedFromDecimal("0.125"), 2), "1.2e-1"); // a tie, to even
+    EXPECT_EQ(ExtendedToScientific(ExtendedFromDecimal("0.375"), 2), "3.8e-1");
+    EXPECT_EQ(ExtendedToScientific(ExtendedFromDecimal("9.96"), 2), "1.0e+1");
+}
+
+// 21 significant digits read back to the very bits, over the whole range.
+TEST(ExtendedToScientific, TwentyOneDigitsReadBackExactly) {
+    std::mt19937_64 random(2026);
+    for (int i = 0; i < 20000; ++i) {
+        const auto exponent = static_cast<std::uint16_t>(1 + random() % 0x7FFD);
+        const Extended x =
+            Extended::fromBits(exponent | (i % 2 ? 0x8000 : 0), random() | (1ull << 63));
+        const std::string text = ExtendedToScientific(x, 21);
+        ASSERT_TRUE(ExtendedFromDecimal(text).identicalTo(x)) << text;
+    }
+}
+
+} // namespace
+} // namespace baritemp

@@ -163,3 +163,37 @@ TEST(RoundToDouble, OverflowsOnlyPastTheLargestDouble) {
 
 } // namespace
 } // namespace baritemp
+
+#include "ScaleByPowerOfTen.h"
+
+namespace baritemp {
+namespace {
+
+// The reading's definition, digit by digit in extended arithmetic: the quicker integer path
+// must give the very same bits, however many digits, across the 64-bit boundary.
+TEST(TextToNumber, LongDigitStringsReadAsDigitByDigit) {
+    const auto byDefinition = [](const std::string& digits, int fractionDigits) {
+        Extended m;
+        for (const char c : digits)
+            m = m * Extended::fromInt(10) + Extended::fromInt(c - '0');
+        return ScaleByPowerOfTen(m, -fractionDigits);
+    };
+    const std::string cases[] = {
+        "18446744073709551615", "18446744073709551616",  "18446744073709551619",
+        "99999999999999999999", "184467440737095516150", "123456789012345678901234567890",
+        "1844674407370955161",  "9999999999999999999",   "100000000000000000001",
+    };
+    for (const std::string& digits : cases) {
+        for (const int fraction : {0, 3, 19}) {
+            std::string text = digits;
+            if (fraction > 0)
+                text.insert(text.size() - static_cast<std::size_t>(fraction), ",");
+            const auto read = TryTextToNumber(u16(text), u',');
+            ASSERT_TRUE(read.has_value()) << text;
+            EXPECT_TRUE(read->identicalTo(byDefinition(digits, fraction))) << text;
+        }
+    }
+}
+
+} // namespace
+} // namespace baritemp

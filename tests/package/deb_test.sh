@@ -16,11 +16,16 @@ info=$(dpkg-deb --info "$deb")
 grep -q 'Depends:.*libqt6widgets6' <<<"$info" || fail "Qt runtime not among the dependencies"
 
 dpkg -i "$deb" >/dev/null || fail "dpkg -i"
-for f in /usr/bin/baritemp /usr/share/applications/example.quorzen.Baritemp.desktop \
+for f in /usr/bin/baritemp /usr/bin/baritemp-convert /usr/share/man/man1/baritemp-convert.1.gz \
+         /usr/share/applications/example.quorzen.Baritemp.desktop \
          /usr/share/metainfo/example.quorzen.Baritemp.metainfo.xml \
          /usr/share/icons/hicolor/16x16/apps/baritemp.png /usr/share/icons/hicolor/256x256/apps/baritemp.png; do
     [ -f "$f" ] || fail "missing $f"
 done
+
+got=$(HOME=/nonexistent /usr/bin/baritemp-convert 1 bar --to psi --locale fr_FR)
+[ "$got" = "14,5038 psi" ] || fail "the installed command printed [$got]"
+zcat /usr/share/man/man1/baritemp-convert.1.gz | grep -q '^.SH EXAMPLES' || fail "no manual page"
 
 home=$(mktemp -d)
 HOME=$home XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=offscreen /usr/bin/baritemp >"$home/out" 2>&1 &

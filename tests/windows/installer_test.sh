@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows installer under Wine: a silent install (/S), the Start-menu shortcut "Baritemp",
-# the installed program started and closed (exit code 0), then the silent uninstall, which
+# the installed command run once, the installed program started and closed (exit code 0), then the silent uninstall, which
 # removes the program, its folder and its shortcut.
 #   installer_test.sh WINDOWS_BUILD
 set -uo pipefail
@@ -34,6 +34,10 @@ code=\$?
 [ "\$code" -eq 0 ] || fail "install: exit code \$code"
 [ -f "\$folder/baritemp.exe" ] || fail "nothing installed in \$folder"
 [ -f "\$folder/platforms/qwindows.dll" ] || fail "no platform plugin installed"
+"\$wine" "\$folder/baritemp-convert.exe" 1 bar --to psi --locale fr_FR >"$work/command.out" 2>&1
+[ "\$(cat "$work/command.out")" = "14,5038 psi" ] ||
+    fail "the installed command printed \$(cat "$work/command.out")"
+echo "the installed command: \$(cat "$work/command.out")"
 [ -f "\$shortcut" ] || fail "no Start-menu shortcut \$shortcut"
 echo "installed: \$(ls "\$folder" | tr '\n' ' ')"
 echo "shortcut: Start Menu/Programs/Baritemp/Baritemp.lnk"

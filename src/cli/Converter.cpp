@@ -1,0 +1,94 @@
+#include "Converter.h"
+
+#include "ConversionError.h"
+#include "NumericEntry.h"
+#include "PressureConversion.h"
+#include "RegionalNumber.h"
+#include "TemperatureConversion.h"
+
+namespace baritemp::cli {
+
+namespace {
+
+bool celsius(const Unit& unit) {
+    return unit.group == FieldGroup::Temperature && unit.index == 0;
+}
+
+} // namespace
+
+bool Converter::read(const Unit& from, std::u16string_view text, Conversion& out) const {
+    const char16_t decimal = format_.decimalSeparator, thousand = format_.thousandSeparator;
+    std::optional<Extended> number;
+    // A number as typed reads the same by the paste rule and after the cut at its last digit;
+    // it needs neither (the quick way for columns of plain numbers).
+    if (!(number = TryTextToNumber(text, decimal)) ||
+        (celsius(from) && *number < -ZeroCelsiusInKelvin())) {
+        const std::u16string pasted = PastedNumberText(text, decimal, thousand);
+        if (pasted.empty()) {
+            out.status = Conversion::Status::Empty; // Enter in an empty field does nothing
+            return false;
+        }
+        std::u16string trimmed = TrimToLastDigit(pasted);
+        if (celsius(from)) {
+            if (auto floor = CelsiusFloorText(trimmed, decimal, thousand)) {
+                trimmed = std::move(*floor);
+                out.floored = true;
+            }
+        }
+        number = ReadRegionalNumber(trimmed, decimal, thousand);
+        if (!number) {
+            out.status = Conversion::Status::Failed;
+            out.error = InvalidNumberMessage(trimmed);
+            return false;
+        }
+    }
+    try {
+        out.input = RoundToDouble(*number);
+    } catch (const ConversionError& e) {
+        out.status = Conversion::Status::Failed;
+        out.error = e.what();
+        return false;
+    }
+    out.status = Conversion::Status::Converted;
+    return true;
+}
+
+Conversion Converter::all(const Unit& from, std::u16string_view text) const {
+    Conversion out;
+    if (!read(from, text, out))
+        return out;
+    const int count = UnitCount(from.group);
+    if (from.group == FieldGroup::Pressure) {
+        const auto results = ConvertPressure(from.index, out.input);
+        out.results.assign(results.begin(), results.end());
+    } else {
+        const auto results = ConvertTemperature(from.index, out.input);
+        out.results.assign(results.begin(), results.end());
+    }
+    for (int i = 0; i < count; ++i)
+        out.texts.push_back(FormatResult(out.results[static_cast<std::size_t>(i)],
+                                         UnitName({from.group, i}), format_));
+    return out;
+}
+
+Conversion Converter::one(const Unit& from, const Unit& to, std::u16string_view text,
+                          bool withUnit) const {
+    Conversion out;
+    if (!read(from, text, out))
+        return out;
+    // The very cell the window computes: the double exactly, times the table's factor, once.
+    Extended result;
+    if (from.group == FieldGroup::Pressure) {
+        const Extended x = Extended::fromDouble(out.input);
+        result = from.index == to.index ? x : x * PressureFactor(from.index, to.index);
+    } else {
+        result = ConvertTemperature(from.index, out.input)[static_cast<std::size_t>(to.index)];
+    }
+    out.results.push_back(result);
+    out.texts.push_back(withUnit ? FormatResult(result, UnitName(to), format_)
+                                 : NumberToText(result, format_.decimals, format_.decimalSeparator,
+                                                format_.thousandSeparator));
+    return out;
+}
+
+} // namespace baritemp::cli

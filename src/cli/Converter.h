@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Extended.h"
+#include "NumberToText.h"
+#include "Units.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace baritemp::cli {
+
+// One value converted as the window converts what is pasted into a field and entered: the text
+// read by the paste rule (surrounding blanks, digit groups and a trailing unit dropped, nothing
+// guessed), then the entry cycle (cut after the last digit, the Celsius floor, read, rounded to a
+// double), then the table or the formulas, and the results written as the window writes them.
+struct Conversion {
+    enum class Status { Converted, Empty, Failed };
+    Status status = Status::Empty;
+    std::string error;    // Failed: the window's own message (UTF-8), without the final stop
+    bool floored = false; // below absolute zero in °C: converted as -273.15 °C
+    double input = 0;     // the value read, as the conversion received it
+    // Converted: one entry per unit asked for.
+    std::vector<Extended> results;
+    std::vector<std::u16string> texts;
+};
+
+class Converter {
+public:
+    explicit Converter(const NumberFormat& format) : format_(format) {}
+    const NumberFormat& format() const { return format_; }
+
+    // Every unit of the group, in the window's order: exactly the window's texts.
+    Conversion all(const Unit& from, std::u16string_view text) const;
+    // One unit only, its text with the unit or (withUnit false) the number alone. Quicker for
+    // many values: the other units are neither computed nor written.
+    Conversion one(const Unit& from, const Unit& to, std::u16string_view text,
+                   bool withUnit = true) const;
+
+private:
+    // The value read from `text` as a double, or the reason it cannot be (status Failed or
+    // Empty in `out`).
+    bool read(const Unit& from, std::u16string_view text, Conversion& out) const;
+
+    NumberFormat format_;
+};
+
+} // namespace baritemp::cli

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Converter.h"
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+namespace baritemp::cli {
+
+// What a stream's conversion met.
+struct StreamReport {
+    long values = 0; // converted
+    long failed = 0; // did not read (passed through unchanged)
+};
+
+// Where a line's trouble is told: its number (from 1) and the message.
+using LineReport = std::function<void(long line, const std::string& message)>;
+
+struct StreamJob {
+    Unit from;
+    Unit to;
+    bool withUnit = true;
+    LineReport failed;  // a value that does not read, or is out of range
+    LineReport floored; // a Celsius value below absolute zero, converted as -273.15 °C
+};
+
+// One value per line of `in`, each written as one line of `out` in the unit asked for: the
+// window's text, or with `withUnit` false the number alone. A line whose value does not read
+// is written unchanged. Blank lines stay blank. Line ends are kept (LF or CR LF). Reads and
+// writes one line at a time.
+StreamReport ConvertLines(std::istream& in, std::ostream& out, const Converter& converter,
+                          const StreamJob& job);
+
+struct CsvColumn {
+    std::string name;   // the column by its header, or
+    int number = 0;     // by its place, from 1
+    char delimiter = 0; // 0: "," or ";", whichever the first line holds more of (outside quotes)
+    bool header = true; // the first record names the columns
+};
+
+// A file whose `delimiter`-separated column holds values: the column converted, every other
+// field written byte for byte, quoted fields (delimiters, quotes and line ends inside them)
+// respected, line ends kept. The header's cell of the column gets " (unit)" after its name. A
+// record whose value does not read is written unchanged. Throws std::invalid_argument when the
+// column is not there.
+StreamReport ConvertCsv(std::istream& in, std::ostream& out, const Converter& converter,
+                        const StreamJob& job, const CsvColumn& column);
+
+} // namespace baritemp::cli

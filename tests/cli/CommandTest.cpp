@@ -1,0 +1,287 @@
+#include "Command.h"
+#include "DecimalToExtended.h"
+#include "EntryCycle.h"
+#include "PublishedResults.h"
+#include "RegionalNumber.h"
+#include "TestText.h"
+#include "Units.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <ostream>
+#include <sstream>
+
+namespace baritemp::cli {
+namespace {
+
+using test::u16;
+using test::u8;
+
+// The system as a test sets it: French regional settings with a plain blank for grouping (as
+// the window's tests write it), nothing saved.
+class FakeEnvironment : public Environment {
+public:
+    Separators user{u',', u' '};
+    std::map<std::string, Separators> regions{{"fr_FR", {u',', u'\u202F'}},
+                                              {"de_DE", {u',', u'.'}},
+                                              {"de_CH", {u'.', u'\u2019'}},
+                                              {"en_US", {u'.', u','}}};
+    std::optional<int> decimals;
+    std::optional<std::string> language;
+
+    Separators userSeparators() override { return user; }
+    std::optional<Separators> localeSeparators(const std::string& name) override {
+        const auto found = regions.find(name);
+        return found == regions.end() ? std::nullopt : std::optional(found->second);
+    }
+    std::optional<int> savedDecimals() override { return decimals; }
+    std::optional<std::string> savedLanguage() override { return language; }
+};
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome run(const std::vector<std::string>& arguments, const std::string& input = {},
+            FakeEnvironment environment = {}) {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = RunCommand(arguments, in, out, err, environment);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+struct Rules {
+    const char* name;
+    const char* locale;
+    NumberFormat format; // decimals set per case
+    std::vector<const char*> inputs;
+};
+
+void PrintTo(const Rules& r, std::ostream* os) {
+    *os << r.name;
+}
+
+// What the window shows after the text is pasted into the field of `from` and entered.
+std::vector<std::string> window(const NumberFormat& format, const Unit& from, const char* input) {
+    const std::u16string pasted =
+        PastedNumberText(u16(input), format.decimalSeparator, format.thousandSeparator);
+    const EntryOutcome outcome = RunEntryCycle(from.group, from.index, pasted, format);
+    if (!outcome.ok())
+        return {outcome.error + "."};
+    std::vector<std::string> texts;
+    for (const std::u16string& t : outcome.texts)
+        texts.push_back(u8(t));
+    return texts;
+}
+
+class SameTextsAsTheWindow : public ::testing::TestWithParam<Rules> {};
+
+// Every unit as source, values from the window's own tests, decimals 0, 4, 9 and 18: the
+// command prints exactly the window's texts, for one value and for a stream of them.
+TEST_P(SameTextsAsTheWindow, ForOneValueAndForStreams) {
+    const Rules rules = GetParam();
+    for (const int decimals : {0, 4, 9, 18}) {
+        NumberFormat format = rules.format;
+        format.decimals = decimals;
+        const std::string d = std::to_string(decimals);
+        for (const FieldGroup group : {FieldGroup::Pressure, FieldGroup::Temperature}) {
+            for (int source = 0; source < UnitCount(group); ++source) {
+                const Unit from{group, source};
+                const std::string unit = u8(UnitName(from));
+                std::string stream;
+                std::vector<std::vector<std::string>> expected;
+                for (const char* input : rules.inputs) {
+                    SCOPED_TRACE(std::string(input) + " " + unit + ", " + d + " decimals");
+                    expected.push_back(window(format, from, input));
+                    const Outcome one =
+                        run({input, unit, "--locale", rules.locale, "--decimals", d});
+                    if (expected.back().size() == 1) { // the window's error box
+                        EXPECT_EQ(one.status, 1);
+                        EXPECT_EQ(one.err, expected.back().front() + "\n");
+                    } else {
+                        EXPECT_EQ(one.status, 0) << one.err;
+                        EXPECT_EQ(lines(one.out), expected.back());
+                    }
+                    stream += std::string(input) + "\n";
+                }
+                for (int target = 0; target < UnitCount(group); ++target) {
+                    const Outcome many = run({"--from", unit, "--to", u8(UnitName({group, target})),
+                                              "--locale", rules.locale, "--decimals", d},
+                                             stream);
+                    const std::vector<std::string> got = lines(many.out);
+                    ASSERT_EQ(got.size(), rules.inputs.size());
+                    for (std::size_t i = 0; i < got.size(); ++i) {
+                        const bool failed = expected[i].size() == 1;
+                        EXPECT_EQ(got[i], failed ? std::string(rules.inputs[i])
+                                                 : expected[i][static_cast<std::size_t>(target)])
+                            << rules.inputs[i] << " " << unit << " to " << target;
+                    }
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Regions, SameTextsAsTheWindow,
+    ::testing::Values(Rules{"French",
+                            "fr_FR",
+                            {u',', u'\u202F', 4},
+                            {"1", "0,1", "-273,15", "1234567,891", "1E15", "0,00005", ",", "-2,5",
+                             "-274", "100\u202F000,0000", "1 013,25 mbar", "2.5", "12 bar", "1,2,3",
+                             "1E5000", "-"}},
+                      Rules{"German",
+                            "de_DE",
+                            {u',', u'.', 4},
+                            {"1", "0,1", "-273,15", "1.234.567,891", "1E15", "0,00005", "-2,5",
+                             "2.5", "1.013,25 mbar", "1,2,3"}},
+                      Rules{"English",
+                            "en_US",
+                            {u'.', u',', 4},
+                            {"1", "0.1", "-273.15", "1,234,567.891", "1E15", "0.00005", "-2.5",
+                             "2,5", "1,013.25 mbar", "1.2.3"}}),
+    [](const ::testing::TestParamInfo<Rules>& info) { return info.param.name; });
+
+TEST(Command, OneInEachUnitShowsThePublishedResults) {
+    for (const test::OneIn& row : test::kOneInEachUnit) {
+        const Outcome r = run({"1", row.unit});
+        ASSERT_EQ(r.status, 0) << row.unit << r.err;
+        EXPECT_EQ(lines(r.out), std::vector<std::string>(row.shown.begin(), row.shown.end()))
+            << row.unit;
+    }
+}
+
+TEST(Command, UnitsByTheirNamesAndEasierOnes) {
+    const std::pair<const char*, const char*> names[] = {
+        {"kg/cm²", "kg/cm²"}, {"kg/cm2", "kg/cm²"}, {"inch Hg", "inch Hg"}, {"inchHg", "inch Hg"},
+        {"inHg", "inch Hg"},  {"inCE", "inch CE"},  {"°C", "°C"},           {"C", "°C"},
+        {"degF", "°F"},       {"K", "K"},           {"torr", "Torr"},       {"PSI", "psi"},
+    };
+    for (const auto& [typed, unit] : names) {
+        const auto found = FindUnit(typed);
+        ASSERT_TRUE(found) << typed;
+        EXPECT_EQ(u8(UnitName(*found)), unit) << typed;
+    }
+    // A thousand million apart: mPa (millipascal) is no MPa.
+    for (const char* other : {"mPa", "MBAR", "Mbar", "atm", "", "k", "bars"})
+        EXPECT_FALSE(FindUnit(other)) << other;
+}
+
+TEST(Command, ValueAndUnitTogetherOrApartAndTheFirstUnitsOnly) {
+    EXPECT_EQ(run({"2,5 bar", "--to", "psi"}).out, "36,2594 psi\n");
+    EXPECT_EQ(run({"2,5", "bar", "--to", "psi"}).out, "36,2594 psi\n");
+    EXPECT_EQ(run({"2,5", "--from", "bar", "--to", "psi"}).out, "36,2594 psi\n");
+    EXPECT_EQ(run({"-40", "°C", "--to", "°F", "--to", "K"}).out, "-40,0000 °F\n233,1500 K\n");
+    EXPECT_EQ(run({"1", "bar", "--to", "psi", "--no-unit"}).out, "14,5038\n");
+    // Settings: the window's saved decimals, or the option; outright separators.
+    FakeEnvironment saved;
+    saved.decimals = 2;
+    EXPECT_EQ(run({"1", "bar", "--to", "psi"}, {}, saved).out, "14,50 psi\n");
+    EXPECT_EQ(run({"1", "bar", "--to", "psi", "--decimals", "0"}, {}, saved).out, "15 psi\n");
+    EXPECT_EQ(run({"10000", "bar", "--to", "mbar", "--decimal-separator", ".",
+                   "--thousands-separator", ""})
+                  .out,
+              "10000000.0000 mbar\n");
+    EXPECT_EQ(run({"1", "bar", "--to", "mbar", "--locale", "de_CH"}).out, "1\u2019000.0000 mbar\n");
+}
+
+TEST(Command, ExitStatusAndMessages) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string input;
+        int status;
+        const char* message; // the start of standard error
+    };
+    const Case cases[] = {
+        {{"1", "bar"}, "", 0, ""},
+        {{"abc", "bar"}, "", 1, "'abc' n'est pas une valeur en virgule flottante correcte."},
+        {{std::string(310, '9'), "Pa"}, "", 1, "Débordement en virgule flottante."},
+        {{"1", "xyz"}, "", 2, "unité inconnue : xyz"},
+        {{"1"}, "", 2, "il manque l'unité de la valeur"},
+        {{"1", "bar", "--to", "K"}, "", 2, "K et bar ne mesurent pas la même grandeur"},
+        {{"1", "bar", "--decimals", "19"}, "", 2, "--decimals attend un nombre de 0 à 18"},
+        {{"1", "bar", "--locale", "xx_YY"}, "", 2, "région inconnue : xx_YY"},
+        {{"1", "bar", "--bogus"}, "", 2, "option inconnue : --bogus"},
+        {{"1", "bar", "--to"}, "", 2, "l'option --to attend une valeur"},
+        {{"--from", "bar"}, "1\n", 2, "une conversion ligne par ligne attend une seule unité --to"},
+        {{"--from", "bar", "--to", "psi"}, "1\n2\n", 0, ""},
+        {{"--from", "bar", "--to", "psi"},
+         "1\nx\n2\n",
+         1,
+         "ligne 2 : 'x' n'est pas une valeur en virgule flottante correcte."},
+        {{"--from", "°C", "--to", "K"}, "-300\n", 0, "ligne 1 : en dessous du zéro absolu"},
+        {{"--lang", "UK", "1", "xyz"}, "", 2, "unknown unit: xyz"},
+        {{"--help"}, "", 0, ""},
+    };
+    for (const Case& c : cases) {
+        std::string shown;
+        for (const std::string& a : c.arguments)
+            shown += a.substr(0, 20) + " ";
+        SCOPED_TRACE(shown);
+        const Outcome r = run(c.arguments, c.input);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.err.substr(0, std::string(c.message).size()), c.message);
+    }
+    // The language of the window's saved settings, unless --lang says otherwise.
+    FakeEnvironment english;
+    english.language = "UK";
+    EXPECT_EQ(run({"1", "xyz"}, {}, english).err.substr(0, 18), "unknown unit: xyz\n");
+    EXPECT_EQ(run({"--help"}, {}, english).out.substr(0, 6), "Usage:");
+    EXPECT_EQ(run({"--help", "--lang", "FR"}, {}, english).out.substr(0, 7), "Usage :");
+}
+
+// A file as loggers and spreadsheets write them: a header, quoted fields with the delimiter
+// and quotes inside, a value that does not read, CR LF line ends, no final line end.
+TEST(Command, CsvColumnConvertedTheRestByteForByte) {
+    const std::string file = "time;\"pressure\";note\r\n"
+                             "10:00;\"1 013,25\";\"a; b\"\r\n"
+                             "10:01;2,5;\"said \"\"ok\"\"\"\r\n"
+                             "10:02;n/a;broken\r\n"
+                             "10:03;;empty\r\n"
+                             "10:04;1E2";
+    const Outcome r = run({"--csv", "pressure", "--from", "mbar", "--to", "psi"}, file);
+    EXPECT_EQ(r.out, "time;\"pressure (psi)\";note\r\n"
+                     "10:00;\"14,6959 psi\";\"a; b\"\r\n"
+                     "10:01;0,0363 psi;\"said \"\"ok\"\"\"\r\n"
+                     "10:02;n/a;broken\r\n"
+                     "10:03;;empty\r\n"
+                     "10:04;1,4504 psi");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "ligne 4 : 'n/a' n'est pas une valeur en virgule flottante correcte.\n");
+    // By its place, with a comma: a result holding the delimiter is quoted.
+    const Outcome byPlace = run({"--csv", "2", "--from", "bar", "--to", "mbar", "--no-header"},
+                                "a,1\nb,\"2,5\"\nc,\"line\nbreak\",x\n");
+    EXPECT_EQ(byPlace.out, "a,\"1 000,0000 mbar\"\nb,\"2 500,0000 mbar\"\nc,\"line\nbreak\",x\n");
+    EXPECT_EQ(byPlace.status, 1);
+    EXPECT_EQ(byPlace.err,
+              "ligne 3 : 'line\nbreak' n'est pas une valeur en virgule flottante correcte.\n");
+    EXPECT_EQ(run({"--csv", "flow", "--from", "bar", "--to", "psi"}, "pressure\n1\n").status, 2);
+}
+
+TEST(Command, JsonGivesTheValueReadAndFullPrecision) {
+    const Outcome r = run({"0,1", "bar", "--to", "mbar", "--to", "psi", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"input\":0.1,\"unit\":\"bar\",\"results\":[\n"
+                     "{\"unit\":\"mbar\",\"text\":\"100,0000 mbar\","
+                     "\"value\":1.00000000000000005551e+2,\"double\":100},\n"
+                     "{\"unit\":\"psi\",\"text\":\"1,4504 psi\","
+                     "\"value\":1.45037737590000008047e+0,\"double\":1.4503773759}\n"
+                     "]}\n");
+    // Both checked with exact rational arithmetic: the double 0.1 times the extended value
+    // nearest to 14.503773759, rounded to 64 significant bits. It reads back to those bits.
+    const Extended psi = ExtendedFromDecimal("1.45037737590000008047e+0");
+    EXPECT_TRUE(psi.identicalTo(Extended::fromDouble(0.1) * ExtendedFromDecimal("14.503773759")));
+}
+
+} // namespace
+} // namespace baritemp::cli

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The real baritemp-convert: the user's regional settings from LANG, the window's saved decimals
+# and language from the settings file in the documents folder, a stream on standard input, a
+# CSV file by name, exit statuses.
+set -uo pipefail
+command=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+expect() { # what got expected
+    echo "$1: [$2]"
+    [ "$2" = "$3" ] || fail "$1: expected [$3]"
+}
+export HOME=$work XDG_RUNTIME_DIR=$work
+unset LC_ALL LC_NUMERIC
+
+expect "LANG=de_DE" "$(LANG=de_DE.UTF-8 "$command" 1 bar --to mbar)" "1.000,0000 mbar"
+expect "LANG=en_US" "$(LANG=en_US.UTF-8 "$command" 1 bar --to mbar)" "1,000.0000 mbar"
+expect "LANG=fr_FR" "$(LANG=fr_FR.UTF-8 "$command" 1 bar --to mbar | sed 's/\xe2\x80\xaf/_/')" \
+    "1_000,0000 mbar"
+expect "LC_NUMERIC over LANG" "$(LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8 "$command" 2,5 bar --to psi)" \
+    "36,2594 psi"
+
+# What the window saved: 2 decimals, English.
+mkdir -p "$work/Documents/Quorzen/CfgFiles"
+printf '<Configuration><f_main><Lang>UK</Lang><Dec>2</Dec></f_main></Configuration>' \
+    >"$work/Documents/Quorzen/CfgFiles/Baritemp.xml"
+expect "saved decimals" "$(LANG=en_US.UTF-8 "$command" 1 bar --to psi)" "14.50 psi"
+LANG=en_US.UTF-8 "$command" 1 parsec 2>"$work/err"
+expect "exit status of a usage error" "$?" 2
+expect "saved language" "$(head -1 "$work/err")" "unknown unit: parsec"
+
+printf '1\r\n2.5\r\nx\r\n' | LANG=en_US.UTF-8 "$command" --from bar --to psi --no-unit \
+    >"$work/out" 2>"$work/err"
+expect "exit status of a stream with a bad line" "$?" 1
+expect "stream" "$(od -An -c "$work/out" | tr -s ' ' | tr -d '\n')" \
+    " 1 4 . 5 0 \r \n 3 6 . 2 6 \r \n x \r \n"
+expect "stream's report" "$(cat "$work/err")" \
+    "line 3: 'x' n'est pas une valeur en virgule flottante correcte."
+
+printf 'when,psi\n1,14.5\n2,29\n' >"$work/log.csv"
+LANG=en_US.UTF-8 "$command" --csv psi --from psi --to bar "$work/log.csv" >"$work/out"
+expect "exit status of a clean CSV" "$?" 0
+expect "CSV" "$(cat "$work/out")" "$(printf 'when,psi (bar)\n1,1.00 bar\n2,2.00 bar')"
+"$command" --csv psi --from psi --to bar "$work/missing.csv" 2>/dev/null
+expect "exit status of a missing file" "$?" 2
+echo "the command as expected"
