@@ -25,7 +25,7 @@ public:
         }
         if (!std::getline(in_, line))
             return false;
-        end = in_.eof() ? "" : "\n";
+        end.assign(in_.eof() ? 0 : 1, '\n');
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
             end.insert(0, 1, '\r');

@@ -185,9 +185,9 @@ TEST(TextToNumber, LongDigitStringsReadAsDigitByDigit) {
     };
     for (const std::string& digits : cases) {
         for (const int fraction : {0, 3, 19}) {
-            std::string text = digits;
-            if (fraction > 0)
-                text.insert(text.size() - static_cast<std::size_t>(fraction), ",");
+            const std::size_t point = digits.size() - static_cast<std::size_t>(fraction);
+            const std::string text =
+                fraction > 0 ? digits.substr(0, point) + ',' + digits.substr(point) : digits;
             const auto read = TryTextToNumber(u16(text), u',');
             ASSERT_TRUE(read.has_value()) << text;
             EXPECT_TRUE(read->identicalTo(byDefinition(digits, fraction))) << text;
