@@ -168,7 +168,7 @@ int oneValue(const Options& o, const Converter& converter, bool french, std::ost
         targets.push_back(u);
     }
     if (targets.empty()) {
-        for (int i = 0; i < UnitCount(from.group); ++i)
+        for (int i = 0; i < GroupSize(from.group); ++i)
             targets.push_back({from.group, i});
     }
     const Conversion c = converter.all(from, FromUtf8(text));
@@ -179,7 +179,7 @@ int oneValue(const Options& o, const Converter& converter, bool french, std::ost
         err << message << ".\n";
         return 1;
     }
-    if (c.floored) {
+    if (!c.floorText.empty()) {
         err << Text(CliText::BelowAbsoluteZero, french,
                     ToUtf8(c.texts[static_cast<std::size_t>(from.index)]))
             << '\n';
@@ -222,11 +222,9 @@ int stream(const Options& o, const Converter& converter, bool french, std::istre
     job.failed = [&](long line, const std::string& message) {
         err << Text(CliText::Line, french, std::to_string(line), message + ".") << '\n';
     };
-    job.floored = [&](long line, const std::string&) {
-        const std::u16string floor =
-            u"-273" + std::u16string(1, converter.format().decimalSeparator) + u"15 \u00B0C";
+    job.floored = [&](long line, const std::string& converted) {
         err << Text(CliText::Line, french, std::to_string(line),
-                    Text(CliText::BelowAbsoluteZero, french, ToUtf8(floor)))
+                    Text(CliText::BelowAbsoluteZero, french, converted))
             << '\n';
     };
     StreamReport report;

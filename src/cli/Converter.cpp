@@ -17,38 +17,34 @@ bool celsius(const Unit& unit) {
 } // namespace
 
 bool Converter::read(const Unit& from, std::u16string_view text, Conversion& out) const {
-    const char16_t decimal = format_.decimalSeparator, thousand = format_.thousandSeparator;
-    std::optional<Extended> number;
+    const char16_t decimal = format_.decimalSeparator;
+    out.status = Conversion::Status::Failed;
     // A number as typed reads the same by the paste rule and after the cut at its last digit;
     // it needs neither (the quick way for columns of plain numbers).
-    if (!(number = TryTextToNumber(text, decimal)) ||
-        (celsius(from) && *number < -ZeroCelsiusInKelvin())) {
-        const std::u16string pasted = PastedNumberText(text, decimal, thousand);
-        if (pasted.empty()) {
-            out.status = Conversion::Status::Empty; // Enter in an empty field does nothing
+    if (const auto number = TryTextToNumber(text, decimal);
+        number && !(celsius(from) && *number < -ZeroCelsiusInKelvin())) {
+        try {
+            out.input = RoundToDouble(*number);
+        } catch (const ConversionError& e) {
+            out.error = e.what();
             return false;
         }
-        std::u16string trimmed = TrimToLastDigit(pasted);
-        if (celsius(from)) {
-            if (auto floor = CelsiusFloorText(trimmed, decimal, thousand)) {
-                trimmed = std::move(*floor);
-                out.floored = true;
-            }
-        }
-        number = ReadRegionalNumber(trimmed, decimal, thousand);
-        if (!number) {
-            out.status = Conversion::Status::Failed;
-            out.error = InvalidNumberMessage(trimmed);
-            return false;
-        }
+        out.status = Conversion::Status::Converted;
+        return true;
     }
-    try {
-        out.input = RoundToDouble(*number);
-    } catch (const ConversionError& e) {
-        out.status = Conversion::Status::Failed;
-        out.error = e.what();
+    const std::u16string pasted = PastedNumberText(text, decimal, format_.thousandSeparator);
+    if (pasted.empty()) {
+        out.status = Conversion::Status::Empty; // Enter in an empty field does nothing
         return false;
     }
+    EnteredValue entered = ReadEnteredValue(from.group, from.index, pasted, format_);
+    if (entered.floored)
+        out.floorText = entered.text;
+    if (!entered.ok()) {
+        out.error = std::move(entered.error);
+        return false;
+    }
+    out.input = entered.value;
     out.status = Conversion::Status::Converted;
     return true;
 }
@@ -57,7 +53,7 @@ Conversion Converter::all(const Unit& from, std::u16string_view text) const {
     Conversion out;
     if (!read(from, text, out))
         return out;
-    const int count = UnitCount(from.group);
+    const int count = GroupSize(from.group);
     if (from.group == FieldGroup::Pressure) {
         const auto results = ConvertPressure(from.index, out.input);
         out.results.assign(results.begin(), results.end());
@@ -77,13 +73,10 @@ Conversion Converter::one(const Unit& from, const Unit& to, std::u16string_view 
     if (!read(from, text, out))
         return out;
     // The very cell the window computes: the double exactly, times the table's factor, once.
-    Extended result;
-    if (from.group == FieldGroup::Pressure) {
-        const Extended x = Extended::fromDouble(out.input);
-        result = from.index == to.index ? x : x * PressureFactor(from.index, to.index);
-    } else {
-        result = ConvertTemperature(from.index, out.input)[static_cast<std::size_t>(to.index)];
-    }
+    const Extended result =
+        from.group == FieldGroup::Pressure
+            ? ConvertPressureTo(from.index, to.index, out.input)
+            : ConvertTemperature(from.index, out.input)[static_cast<std::size_t>(to.index)];
     out.results.push_back(result);
     out.texts.push_back(withUnit ? FormatResult(result, UnitName(to), format_)
                                  : NumberToText(result, format_.decimals, format_.decimalSeparator,

@@ -17,9 +17,10 @@ namespace baritemp::cli {
 struct Conversion {
     enum class Status { Converted, Empty, Failed };
     Status status = Status::Empty;
-    std::string error;    // Failed: the window's own message (UTF-8), without the final stop
-    bool floored = false; // below absolute zero in °C: converted as -273.15 °C
-    double input = 0;     // the value read, as the conversion received it
+    std::string error; // Failed: the window's own message (UTF-8), without the final stop
+    // Below absolute zero in °C: the text converted instead ("-273,15"); empty otherwise.
+    std::u16string floorText;
+    double input = 0; // the value read, as the conversion received it
     // Converted: one entry per unit asked for.
     std::vector<Extended> results;
     std::vector<std::u16string> texts;

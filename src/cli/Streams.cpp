@@ -56,8 +56,11 @@ bool convertValue(const Converter& converter, const StreamJob& job, long lineNum
     }
     if (c.status == Conversion::Status::Empty)
         return false;
-    if (c.floored && job.floored)
-        job.floored(lineNumber, {});
+    if (!c.floorText.empty() && job.floored) {
+        std::u16string converted = c.floorText + u' ';
+        converted += UnitName(job.from);
+        job.floored(lineNumber, ToUtf8(converted));
+    }
     ++report.values;
     converted = ToUtf8(c.texts.front());
     return true;

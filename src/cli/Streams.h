@@ -22,7 +22,7 @@ struct StreamJob {
     Unit to;
     bool withUnit = true;
     LineReport failed;  // a value that does not read, or is out of range
-    LineReport floored; // a Celsius value below absolute zero, converted as -273.15 °C
+    LineReport floored; // a Celsius value below absolute zero: what was converted ("-273,15 °C")
 };
 
 // One value per line of `in`, each written as one line of `out` in the unit asked for: the

@@ -37,10 +37,6 @@ constexpr Alias kAliases[] = {
 
 } // namespace
 
-int UnitCount(FieldGroup group) {
-    return GroupSize(group);
-}
-
 std::u16string_view UnitName(const Unit& unit) {
     return GroupUnit(unit.group, unit.index);
 }

@@ -23,7 +23,4 @@ std::optional<Unit> FindUnit(std::string_view name);
 // The name the window writes after a number of that unit.
 std::u16string_view UnitName(const Unit& unit);
 
-// The units of a group, in the window's order.
-int UnitCount(FieldGroup group);
-
 } // namespace baritemp::cli

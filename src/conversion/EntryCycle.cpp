@@ -36,15 +36,30 @@ std::u16string_view GroupUnit(FieldGroup group, int index) {
     return group == FieldGroup::Pressure ? PressureUnits[i] : TemperatureUnits[i];
 }
 
-std::vector<std::u16string> ConvertFieldText(FieldGroup group, int sourceIndex,
-                                             std::u16string_view text, const NumberFormat& format) {
-    const auto number = ReadRegionalNumber(text, format.decimalSeparator, format.thousandSeparator);
-    if (!number)
-        throw ConversionError(ConversionError::Kind::InvalidNumber, InvalidNumberMessage(text));
-    const double value = RoundToDouble(*number);
-    if (group == FieldGroup::Pressure)
-        return formatAll(ConvertPressure(sourceIndex, value), PressureUnits, format);
-    return formatAll(ConvertTemperature(sourceIndex, value), TemperatureUnits, format);
+EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
+                              const NumberFormat& format,
+                              const std::function<void(std::u16string_view)>& log) {
+    EnteredValue entered;
+    entered.text = TrimToLastDigit(fieldText, log);
+    if (group == FieldGroup::Temperature && sourceIndex == 0) {
+        if (auto floor =
+                CelsiusFloorText(entered.text, format.decimalSeparator, format.thousandSeparator)) {
+            entered.text = std::move(*floor);
+            entered.floored = true;
+        }
+    }
+    const auto number =
+        ReadRegionalNumber(entered.text, format.decimalSeparator, format.thousandSeparator);
+    if (!number) {
+        entered.error = InvalidNumberMessage(entered.text);
+        return entered;
+    }
+    try {
+        entered.value = RoundToDouble(*number);
+    } catch (const ConversionError& e) {
+        entered.error = e.what();
+    }
+    return entered;
 }
 
 EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
@@ -53,17 +68,16 @@ EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_vie
     EntryOutcome outcome;
     if (fieldText.empty())
         return outcome; // Enter in an empty field does nothing
-    outcome.trimmedText = TrimToLastDigit(fieldText, log);
-    if (group == FieldGroup::Temperature && sourceIndex == 0) {
-        if (auto floor = CelsiusFloorText(outcome.trimmedText, format.decimalSeparator,
-                                          format.thousandSeparator))
-            outcome.trimmedText = std::move(*floor);
-    }
-    try {
-        outcome.texts = ConvertFieldText(group, sourceIndex, outcome.trimmedText, format);
-    } catch (const ConversionError& e) {
-        outcome.error = e.what();
-    }
+    EnteredValue entered = ReadEnteredValue(group, sourceIndex, fieldText, format, log);
+    outcome.trimmedText = std::move(entered.text);
+    if (!entered.ok())
+        outcome.error = std::move(entered.error);
+    else if (group == FieldGroup::Pressure)
+        outcome.texts =
+            formatAll(ConvertPressure(sourceIndex, entered.value), PressureUnits, format);
+    else
+        outcome.texts =
+            formatAll(ConvertTemperature(sourceIndex, entered.value), TemperatureUnits, format);
     return outcome;
 }
 

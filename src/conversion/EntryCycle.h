@@ -29,17 +29,32 @@ struct EntryOutcome {
     bool ok() const { return error.empty(); }
 };
 
-// The rest of the entry cycle once Enter reached a non-empty field: read the (trimmed) text as
-// typed or as the program writes numbers (digit groups), round it to a double, convert it and
-// format every field of the group. Throws ConversionError when the text is not a number or is
-// beyond the double range.
-std::vector<std::u16string> ConvertFieldText(FieldGroup group, int sourceIndex,
-                                             std::u16string_view text, const NumberFormat& format);
+// A field's text read as the conversion receives it.
+struct EnteredValue {
+    // The text after trimming (and, for the Celsius field, after its floor).
+    std::u16string text;
+    // The Celsius floor replaced the text: it read below absolute zero.
+    bool floored = false;
+    // The number read, rounded to a double.
+    double value = 0;
+    // Why there is no value (UTF-8, without the final full stop): the text is not a number
+    // (read as typed or as the program writes numbers, digit groups), or it is beyond the
+    // double range.
+    std::string error;
 
-// The whole entry cycle once Enter reached a field: log and trim the text, apply the Celsius
-// floor to the Celsius field, then ConvertFieldText. Errors come back in the outcome instead of
-// being thrown, so that a window handler never has an exception to let through. An empty text
-// does nothing: no texts, no error.
+    bool ok() const { return error.empty(); }
+};
+
+// The reading half of the entry cycle: trim the text after its last digit (logging what was
+// cut), apply the Celsius floor to the Celsius field, read the number and round it to a double.
+EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
+                              const NumberFormat& format,
+                              const std::function<void(std::u16string_view)>& log = {});
+
+// The whole entry cycle once Enter reached a field: ReadEnteredValue, then the conversion and
+// every field of the group formatted. Errors come back in the outcome instead of being thrown,
+// so that a window handler never has an exception to let through. An empty text does nothing:
+// no texts, no error.
 EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
                            const NumberFormat& format,
                            const std::function<void(std::u16string_view)>& log = {});

@@ -106,13 +106,21 @@ const Extended& PressureFactor(int source, int target) {
     return table.cells[source][target];
 }
 
+Extended ConvertPressureTo(int source, int target, double value) {
+    const Extended x = Extended::fromDouble(value);
+    if (target != source)
+        return x * PressureFactor(source, target); // checks both indexes
+    if (source < 0 || source >= kPressureUnitCount)
+        throw std::out_of_range("no pressure unit with this index");
+    return x;
+}
+
 std::array<Extended, kPressureUnitCount> ConvertPressure(int source, double value) {
     if (source < 0 || source >= kPressureUnitCount)
         throw std::out_of_range("no pressure unit with this index");
-    const Extended x = Extended::fromDouble(value);
     std::array<Extended, kPressureUnitCount> results;
     for (int t = 0; t < kPressureUnitCount; ++t)
-        results[static_cast<std::size_t>(t)] = t == source ? x : x * PressureFactor(source, t);
+        results[static_cast<std::size_t>(t)] = ConvertPressureTo(source, t, value);
     return results;
 }
 

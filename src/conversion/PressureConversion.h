@@ -20,8 +20,11 @@ const Extended& PressureFactor(int source, int target);
 // The decimal text of a cell, as the table holds it; empty on the diagonal.
 std::string_view PressureFactorLiteral(int source, int target);
 
-// The value in every unit of the group: the double itself at `source`, elsewhere the double
+// The value in unit `target`: the double itself when target is source, otherwise the double
 // taken exactly times the cell's factor, rounded once.
+Extended ConvertPressureTo(int source, int target, double value);
+
+// The value in every unit of the group, each as ConvertPressureTo gives it.
 std::array<Extended, kPressureUnitCount> ConvertPressure(int source, double value);
 
 } // namespace baritemp

@@ -95,7 +95,7 @@ TEST_P(SameTextsAsTheWindow, ForOneValueAndForStreams) {
         format.decimals = decimals;
         const std::string d = std::to_string(decimals);
         for (const FieldGroup group : {FieldGroup::Pressure, FieldGroup::Temperature}) {
-            for (int source = 0; source < UnitCount(group); ++source) {
+            for (int source = 0; source < GroupSize(group); ++source) {
                 const Unit from{group, source};
                 const std::string unit = u8(UnitName(from));
                 std::string stream;
@@ -114,7 +114,7 @@ TEST_P(SameTextsAsTheWindow, ForOneValueAndForStreams) {
                     }
                     stream += std::string(input) + "\n";
                 }
-                for (int target = 0; target < UnitCount(group); ++target) {
+                for (int target = 0; target < GroupSize(group); ++target) {
                     const Outcome many = run({"--from", unit, "--to", u8(UnitName({group, target})),
                                               "--locale", rules.locale, "--decimals", d},
                                              stream);
@@ -219,7 +219,11 @@ TEST(Command, ExitStatusAndMessages) {
          "1\nx\n2\n",
          1,
          "ligne 2 : 'x' n'est pas une valeur en virgule flottante correcte."},
-        {{"--from", "°C", "--to", "K"}, "-300\n", 0, "ligne 1 : en dessous du zéro absolu"},
+        {{"--from", "°C", "--to", "K"},
+         "-300\n",
+         0,
+         "ligne 1 : en dessous du zéro absolu, converti à -273,15 °C\n"},
+        {{"-300", "°C"}, "", 0, "en dessous du zéro absolu, converti à -273,1500 °C\n"},
         {{"--lang", "UK", "1", "xyz"}, "", 2, "unknown unit: xyz"},
         {{"--help"}, "", 0, ""},
     };

@@ -12,16 +12,10 @@ mkdir -p "$work/Documents/Quorzen/CfgFiles"
 cat >"$work/session.sh" <<SCRIPT
 export HOME=$work XDG_RUNTIME_DIR=$work LANG=fr_FR.UTF-8
 fail() { echo "FAIL: \$*"; kill \$pid 2>/dev/null; exit 1; }
-clipboard() { # the X clipboard, its narrow and plain no-break spaces as blanks
-    xclip -o -selection clipboard 2>/dev/null | sed 's/\xe2\x80\xaf/ /g; s/\xc2\xa0/ /g'
-}
+source "$(dirname "$0")/x11.sh"
 "$program" >/dev/null 2>&1 &
 pid=\$!
-for _ in \$(seq 1 100); do
-    w=\$(xdotool search --onlyvisible --name '^Baritemp v' 2>/dev/null | head -1)
-    [ -n "\$w" ] && break
-    sleep 0.1
-done
+w=\$(wait_window --name '^Baritemp v')
 [ -n "\$w" ] || fail "no main window"
 sleep 0.5
 xdotool mousemove --window "\$w" 84 46 click 1 # the bar field

@@ -18,19 +18,8 @@ cat >"$work/session.sh" <<SCRIPT
 set -u
 export HOME=$work XDG_RUNTIME_DIR=$work
 fail() { echo "FAIL: \$*"; kill \$pid 2>/dev/null; exit 1; }
-clipboard() { # the X clipboard, its narrow and plain no-break spaces as blanks
-    xclip -o -selection clipboard 2>/dev/null | sed 's/\xe2\x80\xaf/ /g; s/\xc2\xa0/ /g'
-}
+source "$(dirname "$0")/x11.sh"
 put() { printf '%s' "\$1" | xclip -i -selection clipboard; sleep 0.2; }
-wait_window() { # name pattern
-    local w=""
-    for _ in \$(seq 1 100); do
-        w=\$(xdotool search --onlyvisible --name "\$1" 2>/dev/null | head -1)
-        [ -n "\$w" ] && break
-        sleep 0.1
-    done
-    echo "\$w"
-}
 # Field centres in the main window.
 declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82" [pa]="84 118")
 click() { xdotool mousemove --window "\$w" \${at[\$1]} click 1; sleep 0.2; }
@@ -50,7 +39,7 @@ start() { # LANG
     rm -f "$work/Documents/Quorzen/CfgFiles/Baritemp.xml"
     LANG=\$1 "$program" >/dev/null 2>&1 &
     pid=\$!
-    w=\$(wait_window '^Baritemp v')
+    w=\$(wait_window --name '^Baritemp v')
     [ -n "\$w" ] || fail "no main window"
     sleep 0.5
 }
@@ -89,7 +78,7 @@ expect "pasted 1 013,25 mbar, Enter" "\$(copied mbar)" "1 013,2500 mbar"
 put "2.5"
 click bar
 xdotool key ctrl+v Return
-box=\$(wait_window "^Quorzen.+ Convertisseur d'unit")
+box=\$(wait_window --name "^Quorzen.+ Convertisseur d'unit")
 [ -n "\$box" ] || fail "no error box for 2.5" # its text: the window tests read it
 echo "pasted 2.5, Enter: the error box"
 sleep 0.3

@@ -11,35 +11,22 @@ file=$work/Documents/Quorzen/CfgFiles/Baritemp.xml
 cat >"$work/session.sh" <<SCRIPT
 export HOME=$work XDG_RUNTIME_DIR=$work LANG=fr_FR.UTF-8
 fail() { echo "FAIL: \$*"; kill \$first \$second 2>/dev/null; exit 1; }
-window_of() { # pid
-    local w=""
-    for _ in \$(seq 1 100); do
-        w=\$(xdotool search --all --onlyvisible --pid "\$1" --name '^Baritemp v' 2>/dev/null | head -1)
-        [ -n "\$w" ] && break
-        sleep 0.1
-    done
-    echo "\$w"
-}
+source "$(dirname "$0")/x11.sh"
 openbox >/dev/null 2>&1 &
 sleep 0.5
 "$program" >/dev/null 2>&1 &
 first=\$!
-one=\$(window_of \$first)
+one=\$(wait_window --all --pid \$first --name '^Baritemp v')
 "$program" >/dev/null 2>&1 &
 second=\$!
-two=\$(window_of \$second)
+two=\$(wait_window --all --pid \$second --name '^Baritemp v')
 [ -n "\$one" ] && [ -n "\$two" ] || fail "two main windows expected"
 sleep 0.5
 xdotool windowmove "\$one" 20 20 windowmove "\$two" 520 20 # side by side
 sleep 0.3
 xdotool windowactivate --sync "\$one"
 xdotool mousemove --window "\$one" 21 412 click 1 # the tools icon
-settings=""
-for _ in \$(seq 1 50); do
-    settings=\$(xdotool search --all --onlyvisible --pid \$first --name '^Configuration\$' 2>/dev/null | head -1)
-    [ -n "\$settings" ] && break
-    sleep 0.1
-done
+settings=\$(wait_window --all --pid \$first --name '^Configuration\$')
 [ -n "\$settings" ] || fail "no settings window in the first copy"
 xdotool mousemove --window "\$settings" 208 48 click 1 # English
 sleep 0.3

@@ -12,17 +12,14 @@ trap 'rm -rf "$work"' EXIT
 
 cat >"$work/session.sh" <<SCRIPT
 export HOME=$work XDG_RUNTIME_DIR=$work
+source "$(dirname "$0")/x11.sh"
 openbox >/dev/null 2>&1 &
 sleep 0.5
 "$program" >/dev/null 2>&1 &
 pid=\$!
 check() { # window name
-    local id=""
-    for _ in \$(seq 1 100); do
-        id=\$(xdotool search --onlyvisible --name "\$1" 2>/dev/null | head -1)
-        [ -n "\$id" ] && break
-        sleep 0.1
-    done
+    local id
+    id=\$(wait_window --name "\$1")
     [ -n "\$id" ] || { echo "FAIL: no window \$1"; return 1; }
     sleep 0.3
     local motif normal allowed

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTransform>
 #include <QWidget>
 
 namespace baritemp {
@@ -12,11 +11,6 @@ public:
     explicit Shape(QWidget* parent = nullptr);
     const QColor& penColor() const { return pen_; }
     void setPenColor(const QColor& color);
-
-    // Where the outline goes, in device pixels, for a widget of `size` drawn through `device`
-    // (its painter's device transform); and how thick its edges are at a scale.
-    static QRect DeviceOutline(const QTransform& device, const QSize& size);
-    static int DevicePenWidth(qreal devicePixelRatio);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
