@@ -32,19 +32,22 @@ Options :
   --decimal-separator C      le séparateur décimal
   --thousands-separator C    le séparateur des milliers (vide : aucun)
   --from UNITÉ               l'unité des valeurs lues, une par ligne, sur l'entrée standard
-  --no-unit                  le nombre seul, sans l'unité
+  --no-unit                  le nombre seul, sans l'unité ni les groupes de chiffres
   --csv COLONNE              convertit une colonne (son nom, ou son rang à partir de 1) d'un
                              fichier délimité ; les autres colonnes restent telles quelles
   --delimiter C              le délimiteur du fichier (par défaut : "," ou ";", d'après la
                              première ligne)
   --no-header                le fichier n'a pas de ligne d'en-tête
+  --window-text              dans un fichier délimité, le texte de la fenêtre (avec l'unité et
+                             les groupes de chiffres) au lieu du nombre seul
   --json                     pour une valeur : la valeur lue, et chaque résultat en texte et
                              en nombre (21 chiffres significatifs, et arrondi à un double)
   --lang FR|UK               la langue des messages (par défaut : celle de la fenêtre)
   --help                     ce texte
 
-Une ligne dont la valeur ne se lit pas est recopiée telle quelle et signalée sur la sortie
-d'erreur avec son numéro. Code de sortie : 0 tout converti, 1 des valeurs non converties,
+L'unité écrite dans une valeur compte : "30 psi" n'est converti que depuis psi. Une ligne dont
+la valeur ne se lit pas, ou est dans une autre unité, est recopiée telle quelle et signalée sur
+la sortie d'erreur avec son numéro. Code de sortie : 0 tout converti, 1 des valeurs non converties,
 2 erreur d'utilisation.
 )";
 
@@ -67,17 +70,20 @@ Options:
   --decimal-separator C      the decimal separator
   --thousands-separator C    the thousands separator (empty: none)
   --from UNIT                the unit of the values read, one per line, on standard input
-  --no-unit                  the number alone, without its unit
+  --no-unit                  the number alone, without its unit and digit groups
   --csv COLUMN               converts one column (its name, or its place from 1) of a
                              delimited file; the other columns stay as they are
   --delimiter C              the file's delimiter (default: "," or ";", from the first line)
   --no-header                the file has no header line
+  --window-text              in a delimited file, the window's text (with the unit and digit
+                             groups) instead of the number alone
   --json                     for one value: the value read, and each result as text and as a
                              number (21 significant digits, and rounded to a double)
   --lang FR|UK               the language of the messages (default: the window's)
   --help                     this text
 
-A line whose value does not read is passed through unchanged and reported on standard error
+The unit written in a value governs: "30 psi" converts from psi only. A line whose value does
+not read, or is in another unit, is passed through unchanged and reported on standard error
 with its number. Exit status: 0 all converted, 1 some values not converted, 2 usage error.
 )";
 
@@ -101,6 +107,10 @@ constexpr std::array kRows{
     Row{CliText::Line, "ligne %1 : %2", "line %1: %2"},
     Row{CliText::BelowAbsoluteZero, "en dessous du zéro absolu, converti à %1",
         "below absolute zero, converted at %1"},
+    Row{CliText::OtherUnit, "la valeur est en %1, l'unité donnée est %2",
+        "the value is in %1 and the unit given is %2"},
+    Row{CliText::WindowTextOrNumber, "--window-text et --no-unit s'excluent",
+        "--window-text and --no-unit exclude each other"},
     Row{CliText::Usage, "baritemp-convert --help décrit l'usage.",
         "baritemp-convert --help tells how to use it."},
 };

@@ -23,7 +23,9 @@ enum class CliText {
     CannotRead,        // %1: the file, %2: the reason
     Line,              // %1: the line number, %2: the message
     BelowAbsoluteZero, // %1: the floor's text
-    Usage,             // after a usage error: how to get help
+    OtherUnit,         // %1: the value's unit, %2: the unit it was to be converted from
+    WindowTextOrNumber,
+    Usage, // after a usage error: how to get help
 };
 
 // The text in French (`french`) or in English, %1 and %2 replaced by the arguments.

@@ -28,7 +28,7 @@ struct Options {
     std::vector<std::string> to;
     std::optional<std::string> decimals, locale, decimalSeparator, thousandSeparator, from, csv,
         delimiter, lang;
-    bool noUnit = false, json = false, noHeader = false;
+    bool noUnit = false, windowText = false, json = false, noHeader = false;
 };
 
 // A usage error: the text and its arguments, written once the language is known.
@@ -52,6 +52,7 @@ Options parse(const std::vector<std::string>& arguments) {
     const std::pair<const char*, bool Options::*> flags[] = {
         {"--help", &Options::help},
         {"--no-unit", &Options::noUnit},
+        {"--window-text", &Options::windowText},
         {"--json", &Options::json},
         {"--no-header", &Options::noHeader},
     };
@@ -114,24 +115,18 @@ char16_t oneCharacter(const std::string& option, const std::string& utf8, bool e
     throw UsageError{CliText::OneCharacter, option, {}};
 }
 
-// The value and its unit from the positional arguments: "2,5 bar", or "2,5" and "bar", or the
-// value alone with --from.
+// The value and the unit it is converted from: "2,5 bar", or "2,5" and "bar", or the value
+// alone with --from. A unit given apart is checked against one written in the value when the
+// value is read: the value's own unit governs.
 std::pair<std::string, Unit> valueAndUnit(const Options& o) {
-    if (o.positional.size() >= 2)
-        return {o.positional[0], unit(o.positional[1])};
     const std::string& text = o.positional[0];
+    if (o.positional.size() >= 2)
+        return {text, unit(o.positional[1])};
     if (o.from)
         return {text, unit(*o.from)};
-    // A unit at the end of the value, the longest that fits.
-    std::optional<std::pair<std::string, Unit>> best;
-    for (std::size_t cut = text.size(); cut > 0; --cut) {
-        const std::string tail = text.substr(cut - 1);
-        if (const auto u = FindUnit(tail))
-            best = std::pair{text.substr(0, cut - 1), *u};
-    }
-    if (!best)
-        throw UsageError{CliText::NoUnit, {}, {}};
-    return *best;
+    if (const auto named = FindTrailingUnit(FromUtf8(text)))
+        return {text, named->unit};
+    throw UsageError{CliText::NoUnit, {}, {}};
 }
 
 std::string jsonString(std::string_view utf8) {
@@ -172,6 +167,12 @@ int oneValue(const Options& o, const Converter& converter, bool french, std::ost
             targets.push_back({from.group, i});
     }
     const Conversion c = converter.all(from, FromUtf8(text));
+    if (c.status == Conversion::Status::OtherUnit) {
+        err << Text(CliText::OtherUnit, french, ToUtf8(UnitName(c.valueUnit)),
+                    ToUtf8(UnitName(from)))
+            << '\n';
+        return 1;
+    }
     if (c.status != Conversion::Status::Converted) {
         // The window's message, and the full stop its error box adds.
         const std::string message =
@@ -184,12 +185,9 @@ int oneValue(const Options& o, const Converter& converter, bool french, std::ost
                     ToUtf8(c.texts[static_cast<std::size_t>(from.index)]))
             << '\n';
     }
-    const NumberFormat& format = converter.format();
     const auto shown = [&](const Unit& u) {
-        const Extended& r = c.results[static_cast<std::size_t>(u.index)];
-        return ToUtf8(o.noUnit ? NumberToText(r, format.decimals, format.decimalSeparator,
-                                              format.thousandSeparator)
-                               : c.texts[static_cast<std::size_t>(u.index)]);
+        const auto i = static_cast<std::size_t>(u.index);
+        return ToUtf8(o.noUnit ? converter.number(c.results[i]) : c.texts[i]);
     };
     if (!o.json) {
         for (const Unit& u : targets)
@@ -218,9 +216,19 @@ int stream(const Options& o, const Converter& converter, bool french, std::istre
     job.to = unit(o.to.front());
     if (job.from.group != job.to.group)
         throw UsageError{CliText::OtherQuantity, *o.from, o.to.front()};
-    job.withUnit = !o.noUnit;
+    // Data files get numbers their readers parse: the header names the unit.
+    if (o.noUnit && o.windowText)
+        throw UsageError{CliText::WindowTextOrNumber, {}, {}};
+    job.form = o.noUnit || (o.csv && !o.windowText) ? Converter::Form::Number
+                                                    : Converter::Form::WindowText;
     job.failed = [&](long line, const std::string& message) {
         err << Text(CliText::Line, french, std::to_string(line), message + ".") << '\n';
+    };
+    job.otherUnit = [&](long line, const Unit& valueUnit) {
+        err << Text(CliText::Line, french, std::to_string(line),
+                    Text(CliText::OtherUnit, french, ToUtf8(UnitName(valueUnit)),
+                         ToUtf8(UnitName(job.from))))
+            << '\n';
     };
     job.floored = [&](long line, const std::string& converted) {
         err << Text(CliText::Line, french, std::to_string(line),

@@ -1,6 +1,7 @@
 #include "Converter.h"
 
 #include "ConversionError.h"
+#include "EntryCycle.h"
 #include "NumericEntry.h"
 #include "PressureConversion.h"
 #include "RegionalNumber.h"
@@ -32,12 +33,19 @@ bool Converter::read(const Unit& from, std::u16string_view text, Conversion& out
         out.status = Conversion::Status::Converted;
         return true;
     }
-    const std::u16string pasted = PastedNumberText(text, decimal, format_.thousandSeparator);
-    if (pasted.empty()) {
+    const auto reading = ReadNumberAndUnit(text, decimal, format_.thousandSeparator);
+    if (reading && reading->unit && *reading->unit != from) {
+        out.status = Conversion::Status::OtherUnit;
+        out.valueUnit = *reading->unit;
+        return false;
+    }
+    // Not a number: the text as it is, for the entry cycle to report.
+    const std::u16string number = reading ? reading->number : std::u16string(text);
+    if (number.empty()) {
         out.status = Conversion::Status::Empty; // Enter in an empty field does nothing
         return false;
     }
-    EnteredValue entered = ReadEnteredValue(from.group, from.index, pasted, format_);
+    EnteredValue entered = ReadEnteredValue(from.group, from.index, number, format_);
     if (entered.floored)
         out.floorText = entered.text;
     if (!entered.ok()) {
@@ -67,8 +75,12 @@ Conversion Converter::all(const Unit& from, std::u16string_view text) const {
     return out;
 }
 
+std::u16string Converter::number(const Extended& result) const {
+    return NumberToText(result, format_.decimals, format_.decimalSeparator, 0);
+}
+
 Conversion Converter::one(const Unit& from, const Unit& to, std::u16string_view text,
-                          bool withUnit) const {
+                          Form form) const {
     Conversion out;
     if (!read(from, text, out))
         return out;
@@ -78,9 +90,8 @@ Conversion Converter::one(const Unit& from, const Unit& to, std::u16string_view 
             ? ConvertPressureTo(from.index, to.index, out.input)
             : ConvertTemperature(from.index, out.input)[static_cast<std::size_t>(to.index)];
     out.results.push_back(result);
-    out.texts.push_back(withUnit ? FormatResult(result, UnitName(to), format_)
-                                 : NumberToText(result, format_.decimals, format_.decimalSeparator,
-                                                format_.thousandSeparator));
+    out.texts.push_back(form == Form::WindowText ? FormatResult(result, UnitName(to), format_)
+                                                 : number(result));
     return out;
 }
 

@@ -11,13 +11,16 @@
 namespace baritemp::cli {
 
 // One value converted as the window converts what is pasted into a field and entered: the text
-// read by the paste rule (surrounding blanks, digit groups and a trailing unit dropped, nothing
-// guessed), then the entry cycle (cut after the last digit, the Celsius floor, read, rounded to a
-// double), then the table or the formulas, and the results written as the window writes them.
+// read as a number and its unit (surrounding blanks and digit groups dropped, nothing guessed),
+// then the entry cycle (cut after the last digit, the Celsius floor, read, rounded to a double),
+// then the table or the formulas, and the results written as the window writes them. The unit
+// written in the value governs: a value in another unit than the one it is converted from is not
+// converted (OtherUnit), never read as a number of that unit.
 struct Conversion {
-    enum class Status { Converted, Empty, Failed };
+    enum class Status { Converted, Empty, Failed, OtherUnit };
     Status status = Status::Empty;
     std::string error; // Failed: the window's own message (UTF-8), without the final stop
+    Unit valueUnit;    // OtherUnit: the unit the value is written in
     // Below absolute zero in °C: the text converted instead ("-273,15"); empty otherwise.
     std::u16string floorText;
     double input = 0; // the value read, as the conversion received it
@@ -33,10 +36,15 @@ public:
 
     // Every unit of the group, in the window's order: exactly the window's texts.
     Conversion all(const Unit& from, std::u16string_view text) const;
-    // One unit only, its text with the unit or (withUnit false) the number alone. Quicker for
-    // many values: the other units are neither computed nor written.
+    // What a result is written as: the window's text ("14 503,7738 psi"), or the number for
+    // machines, without its unit and its digit groups ("14503,7738"), which spreadsheets and
+    // data tools read as a number.
+    enum class Form { WindowText, Number };
+    // One unit only. Quicker for many values: the other units are neither computed nor written.
     Conversion one(const Unit& from, const Unit& to, std::u16string_view text,
-                   bool withUnit = true) const;
+                   Form form = Form::WindowText) const;
+    // A result in the number's form.
+    std::u16string number(const Extended& result) const;
 
 private:
     // The value read from `text` as a double, or the reason it cannot be (status Failed or

@@ -47,11 +47,17 @@ private:
 // Converts one value's text; the report says why not.
 bool convertValue(const Converter& converter, const StreamJob& job, long lineNumber,
                   std::string_view value, std::string& converted, StreamReport& report) {
-    const Conversion c = converter.one(job.from, job.to, FromUtf8(value), job.withUnit);
+    const Conversion c = converter.one(job.from, job.to, FromUtf8(value), job.form);
     if (c.status == Conversion::Status::Failed) {
         ++report.failed;
         if (job.failed)
             job.failed(lineNumber, c.error);
+        return false;
+    }
+    if (c.status == Conversion::Status::OtherUnit) {
+        ++report.failed;
+        if (job.otherUnit)
+            job.otherUnit(lineNumber, c.valueUnit);
         return false;
     }
     if (c.status == Conversion::Status::Empty)

@@ -20,15 +20,16 @@ using LineReport = std::function<void(long line, const std::string& message)>;
 struct StreamJob {
     Unit from;
     Unit to;
-    bool withUnit = true;
+    Converter::Form form = Converter::Form::WindowText;
     LineReport failed;  // a value that does not read, or is out of range
     LineReport floored; // a Celsius value below absolute zero: what was converted ("-273,15 °C")
+    // A value written in another unit than `from` ("30 psi" among bars): never converted.
+    std::function<void(long line, const Unit& valueUnit)> otherUnit;
 };
 
-// One value per line of `in`, each written as one line of `out` in the unit asked for: the
-// window's text, or with `withUnit` false the number alone. A line whose value does not read
-// is written unchanged. Blank lines stay blank. Line ends are kept (LF or CR LF). Reads and
-// writes one line at a time.
+// One value per line of `in`, each written as one line of `out` in the unit asked for, in the
+// job's form. A line whose value does not read, or is in another unit, is written unchanged.
+// Blank lines stay blank. Line ends are kept (LF or CR LF). Reads and writes one line at a time.
 StreamReport ConvertLines(std::istream& in, std::ostream& out, const Converter& converter,
                           const StreamJob& job);
 
@@ -42,8 +43,8 @@ struct CsvColumn {
 // A file whose `delimiter`-separated column holds values: the column converted, every other
 // field written byte for byte, quoted fields (delimiters, quotes and line ends inside them)
 // respected, line ends kept. The header's cell of the column gets " (unit)" after its name. A
-// record whose value does not read is written unchanged. Throws std::invalid_argument when the
-// column is not there.
+// record whose value does not read, or is in another unit, is written unchanged. Throws
+// std::invalid_argument when the column is not there.
 StreamReport ConvertCsv(std::istream& in, std::ostream& out, const Converter& converter,
                         const StreamJob& job, const CsvColumn& column);
 

@@ -23,24 +23,36 @@ std::vector<std::u16string> formatAll(const std::array<Extended, N>& results,
     return texts;
 }
 
+// Whether what the cut after the last digit drops holds a word that is not the field's own unit.
+// The cut drops what typing leaves behind (a sign, a separator, blanks) and the unit of a result
+// the program wrote ("100 000,0000 Pa"); a word naming another unit, or none the window knows,
+// makes the text no value of this field: "25 °C" in the Torr field is not 25 Torr.
+bool namesAnotherUnit(std::u16string_view cut, const Unit& own, const NumberFormat& format) {
+    bool word = false;
+    for (const char16_t c : cut) {
+        const bool letter = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+        word = word || letter ||
+               (c > 0x7F && !IsNumberBlank(c) && c != format.decimalSeparator &&
+                c != format.thousandSeparator);
+    }
+    if (!word)
+        return false;
+    const auto named = FindUnit(cut);
+    return !named || *named != own;
+}
+
 } // namespace
-
-int GroupSize(FieldGroup group) {
-    return group == FieldGroup::Pressure ? kPressureUnitCount : kTemperatureUnitCount;
-}
-
-std::u16string_view GroupUnit(FieldGroup group, int index) {
-    if (index < 0 || index >= GroupSize(group))
-        throw std::out_of_range("no field with this index in the group");
-    const auto i = static_cast<std::size_t>(index);
-    return group == FieldGroup::Pressure ? PressureUnits[i] : TemperatureUnits[i];
-}
 
 EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
                               const NumberFormat& format,
                               const std::function<void(std::u16string_view)>& log) {
     EnteredValue entered;
     entered.text = TrimToLastDigit(fieldText, log);
+    if (namesAnotherUnit(fieldText.substr(entered.text.size()), Unit{group, sourceIndex}, format)) {
+        entered.text = std::u16string(fieldText);
+        entered.error = InvalidNumberMessage(entered.text);
+        return entered;
+    }
     if (group == FieldGroup::Temperature && sourceIndex == 0) {
         if (auto floor =
                 CelsiusFloorText(entered.text, format.decimalSeparator, format.thousandSeparator)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NumberToText.h"
+#include "Units.h"
 
 #include <functional>
 #include <string>
@@ -8,12 +9,6 @@
 #include <vector>
 
 namespace baritemp {
-
-enum class FieldGroup { Pressure, Temperature };
-
-int GroupSize(FieldGroup group);
-// The unit written after a number of that field, also its first cue banner.
-std::u16string_view GroupUnit(FieldGroup group, int index);
 
 // What one press of Enter in a value field produces.
 struct EntryOutcome {

@@ -1,9 +1,6 @@
 #include "RegionalNumber.h"
 
 #include "NumericEntry.h"
-#include "PressureConversion.h"
-#include "TemperatureConversion.h"
-#include "TextCodec.h"
 
 namespace baritemp {
 
@@ -27,24 +24,6 @@ std::u16string_view trimmed(std::u16string_view text) {
     while (!text.empty() && surrounding(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-// The text without a trailing unit of the window (and the blanks before it), when it ends with
-// one. The longest unit wins: "mbar" is not "m" and "bar".
-std::optional<std::u16string_view> withoutUnit(std::u16string_view text) {
-    std::size_t longest = 0;
-    const auto consider = [&](std::u16string_view unit) {
-        if (unit.size() > longest && unit.size() <= text.size() &&
-            EqualIgnoringAsciiCase(text.substr(text.size() - unit.size()), unit))
-            longest = unit.size();
-    };
-    for (const std::u16string_view unit : PressureUnits)
-        consider(unit);
-    for (const std::u16string_view unit : TemperatureUnits)
-        consider(unit);
-    if (longest == 0)
-        return std::nullopt;
-    return trimmed(text.substr(0, text.size() - longest));
 }
 
 } // namespace
@@ -98,16 +77,21 @@ std::optional<Extended> ReadRegionalNumber(std::u16string_view text, char16_t de
     return std::nullopt;
 }
 
-std::u16string PastedNumberText(std::u16string_view text, char16_t decimalSeparator,
-                                char16_t thousandSeparator) {
-    const std::u16string_view number = trimmed(text);
-    if (const auto lessUnit = withoutUnit(number)) {
-        if (auto plain = UngroupedNumberText(*lessUnit, decimalSeparator, thousandSeparator))
-            return std::move(*plain);
+std::optional<NumberAndUnit> ReadNumberAndUnit(std::u16string_view text, char16_t decimalSeparator,
+                                               char16_t thousandSeparator) {
+    const std::u16string_view whole = trimmed(text);
+    std::optional<NumberAndUnit> reading;
+    if (auto number = UngroupedNumberText(whole, decimalSeparator, thousandSeparator)) {
+        reading.emplace();
+        reading->number = std::move(*number);
+    } else if (const auto named = FindTrailingUnit(whole)) {
+        if (auto number = UngroupedNumberText(named->before, decimalSeparator, thousandSeparator)) {
+            reading.emplace();
+            reading->number = std::move(*number);
+            reading->unit = named->unit;
+        }
     }
-    if (auto plain = UngroupedNumberText(number, decimalSeparator, thousandSeparator))
-        return std::move(*plain);
-    return std::u16string(text);
+    return reading;
 }
 
 } // namespace baritemp

@@ -139,6 +139,9 @@ Tf_main::Tf_main() : QWidget(nullptr, kFixedDialogFrame) {
         f->setUnit(QStringFromU16(GroupUnit(place.group, place.index)));
         f->setBackgroundColor(Qt::white);
         f->onEnter = [this](ValueField* sender) { ClearSelEdit(sender); };
+        f->onOtherUnit = [this](ValueField*, const Unit& unit, const QString& number) {
+            convertIn(unit, number);
+        };
         if (place.group == FieldGroup::Pressure)
             f->onKeyPress = [this](ValueField* s, char16_t& key) { Ed_PressureKeyPress(s, key); };
         else
@@ -316,21 +319,33 @@ void Tf_main::keyPress(ValueField* sender, char16_t& key) {
     key = KeyFilter(key, DecimalSeparator);
     if (sender->text().isEmpty() || key != win::kCarriageReturn)
         return;
+    // Not a number, or too large: the box, no conversion, the field keeps its text and the
+    // focus, and Enter is not passed on.
+    if (!convert(sender))
+        key = 0;
+}
+
+bool Tf_main::convert(ValueField* field) {
     const EntryOutcome outcome =
-        RunEntryCycle(sender->Group, sender->Index, U16FromQString(sender->text()),
+        RunEntryCycle(field->Group, field->Index, U16FromQString(field->text()),
                       NumberFormat{DecimalSeparator, ThousandSeparator, AppState.myNbDec},
                       [](std::u16string_view text) { DevLog(QStringFromU16(text)); });
     // The trimmed text stays in the field whatever follows.
-    sender->setText(QStringFromU16(outcome.trimmedText));
+    field->setText(QStringFromU16(outcome.trimmedText));
     if (!outcome.ok()) {
-        // Not a number, or too large: the box, no conversion, the field keeps its text and the
-        // focus, and Enter is not passed on.
-        key = 0;
         BaritempApplication::reportError(QString::fromStdString(outcome.error));
-        return;
+        return false;
     }
-    ValueDisplay(sender->Group, sender->Index, outcome.texts);
-    lastGroup_ = sender->Group;
+    ValueDisplay(field->Group, field->Index, outcome.texts);
+    lastGroup_ = field->Group;
+    return true;
+}
+
+void Tf_main::convertIn(const Unit& unit, const QString& number) {
+    ValueField* target = this->field(unit.group, unit.index);
+    target->setFocus(Qt::OtherFocusReason); // entering it empties it
+    target->setText(number);
+    convert(target);
 }
 
 QString Tf_main::AllResults() const {

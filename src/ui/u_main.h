@@ -84,6 +84,11 @@ protected:
 private:
     // The key filter, then on Enter the entry cycle of the field's group.
     void keyPress(ValueField* sender, char16_t& key);
+    // The entry cycle on the field's text, as Enter runs it; false when the text was reported.
+    bool convert(ValueField* field);
+    // A number that arrived in a field of its group in another unit: converted from the field of
+    // its own unit, which takes the focus, as if it had been typed there.
+    void convertIn(const Unit& unit, const QString& number);
     ValueField* field(FieldGroup group, int index) const;
 
     QList<ValueField*> fields_;

@@ -4,7 +4,6 @@
 #include "PublishedResults.h"
 #include "RegionalNumber.h"
 #include "TestText.h"
-#include "Units.h"
 
 #include <gtest/gtest.h>
 
@@ -71,11 +70,17 @@ void PrintTo(const Rules& r, std::ostream* os) {
     *os << r.name;
 }
 
-// What the window shows after the text is pasted into the field of `from` and entered.
+// What the window shows after the text is pasted into the field of `from` and entered. A value
+// written in another unit the window converts from that unit's field; the command, told `from`,
+// refuses it instead.
 std::vector<std::string> window(const NumberFormat& format, const Unit& from, const char* input) {
-    const std::u16string pasted =
-        PastedNumberText(u16(input), format.decimalSeparator, format.thousandSeparator);
-    const EntryOutcome outcome = RunEntryCycle(from.group, from.index, pasted, format);
+    const auto reading =
+        ReadNumberAndUnit(u16(input), format.decimalSeparator, format.thousandSeparator);
+    if (reading && reading->unit && *reading->unit != from)
+        return {"la valeur est en " + u8(UnitName(*reading->unit)) + ", l'unité donnée est " +
+                u8(UnitName(from))};
+    const EntryOutcome outcome =
+        RunEntryCycle(from.group, from.index, reading ? reading->number : u16(input), format);
     if (!outcome.ok())
         return {outcome.error + "."};
     std::vector<std::string> texts;
@@ -226,6 +231,17 @@ TEST(Command, ExitStatusAndMessages) {
         {{"-300", "°C"}, "", 0, "en dessous du zéro absolu, converti à -273,1500 °C\n"},
         {{"--lang", "UK", "1", "xyz"}, "", 2, "unknown unit: xyz"},
         {{"--help"}, "", 0, ""},
+        // The unit written in the value governs; a contradiction converts nothing.
+        {{"30 psi", "bar"}, "", 1, "la valeur est en psi, l'unité donnée est bar\n"},
+        {{"30 psi", "--from", "bar"}, "", 1, "la valeur est en psi"},
+        {{"25 °C", "Torr"}, "", 1, "la valeur est en °C, l'unité donnée est Torr\n"},
+        {{"30 psi", "psi"}, "", 0, ""},
+        {{"30 atm", "bar"}, "", 1, "'30 atm' n'est pas une valeur en virgule flottante"},
+        {{"--from", "bar", "--to", "psi"},
+         "30 psi\n2\n",
+         1,
+         "ligne 1 : la valeur est en psi, l'unité donnée est bar\n"},
+        {{"--from", "bar", "--to", "psi", "--no-unit", "--window-text"}, "1\n", 2, "--window-text"},
     };
     for (const Case& c : cases) {
         std::string shown;
@@ -236,6 +252,12 @@ TEST(Command, ExitStatusAndMessages) {
         EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_EQ(r.err.substr(0, std::string(c.message).size()), c.message);
     }
+    EXPECT_EQ(run({"30 psi", "bar"}).out, "");
+    EXPECT_EQ(run({"30 psi"}).out.substr(0, 12), "2,0684 bar\n2");
+    EXPECT_EQ(run({"--from", "bar", "--to", "psi"}, "30 psi\n2\n").out, "30 psi\n29,0075 psi\n");
+    // The number alone, as machines read it: no digit groups.
+    EXPECT_EQ(run({"--from", "bar", "--to", "psi", "--no-unit"}, "1000\n").out, "14503,7738\n");
+    EXPECT_EQ(run({"1000", "bar", "--to", "psi", "--no-unit"}).out, "14503,7738\n");
     // The language of the window's saved settings, unless --lang says otherwise.
     FakeEnvironment english;
     english.language = "UK";
@@ -245,31 +267,49 @@ TEST(Command, ExitStatusAndMessages) {
 }
 
 // A file as loggers and spreadsheets write them: a header, quoted fields with the delimiter
-// and quotes inside, a value that does not read, CR LF line ends, no final line end.
+// and quotes inside, a value that does not read, one in another unit, CR LF line ends, no final
+// line end. Its cells get numbers a spreadsheet reads (the header names the unit), or with
+// --window-text the window's texts.
 TEST(Command, CsvColumnConvertedTheRestByteForByte) {
     const std::string file = "time;\"pressure\";note\r\n"
                              "10:00;\"1 013,25\";\"a; b\"\r\n"
                              "10:01;2,5;\"said \"\"ok\"\"\"\r\n"
                              "10:02;n/a;broken\r\n"
                              "10:03;;empty\r\n"
-                             "10:04;1E2";
-    const Outcome r = run({"--csv", "pressure", "--from", "mbar", "--to", "psi"}, file);
+                             "10:04;30 psi;other unit\r\n"
+                             "10:05;1E5";
+    const std::vector<std::string> csv = {"--csv", "pressure", "--from", "mbar", "--to", "psi"};
+    const Outcome r = run(csv, file);
     EXPECT_EQ(r.out, "time;\"pressure (psi)\";note\r\n"
-                     "10:00;\"14,6959 psi\";\"a; b\"\r\n"
-                     "10:01;0,0363 psi;\"said \"\"ok\"\"\"\r\n"
+                     "10:00;\"14,6959\";\"a; b\"\r\n"
+                     "10:01;0,0363;\"said \"\"ok\"\"\"\r\n"
                      "10:02;n/a;broken\r\n"
                      "10:03;;empty\r\n"
-                     "10:04;1,4504 psi");
+                     "10:04;30 psi;other unit\r\n"
+                     "10:05;1450,3774");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "ligne 4 : 'n/a' n'est pas une valeur en virgule flottante correcte.\n");
+    EXPECT_EQ(r.err, "ligne 4 : 'n/a' n'est pas une valeur en virgule flottante correcte.\n"
+                     "ligne 6 : la valeur est en psi, l'unité donnée est mbar\n");
+    std::vector<std::string> windowText = csv;
+    windowText.push_back("--window-text");
+    EXPECT_EQ(lines(run(windowText, file).out)[6], "10:05;1 450,3774 psi");
     // By its place, with a comma: a result holding the delimiter is quoted.
     const Outcome byPlace = run({"--csv", "2", "--from", "bar", "--to", "mbar", "--no-header"},
                                 "a,1\nb,\"2,5\"\nc,\"line\nbreak\",x\n");
-    EXPECT_EQ(byPlace.out, "a,\"1 000,0000 mbar\"\nb,\"2 500,0000 mbar\"\nc,\"line\nbreak\",x\n");
+    EXPECT_EQ(byPlace.out, "a,\"1000,0000\"\nb,\"2500,0000\"\nc,\"line\nbreak\",x\n");
     EXPECT_EQ(byPlace.status, 1);
     EXPECT_EQ(byPlace.err,
               "ligne 3 : 'line\nbreak' n'est pas une valeur en virgule flottante correcte.\n");
     EXPECT_EQ(run({"--csv", "flow", "--from", "bar", "--to", "psi"}, "pressure\n1\n").status, 2);
+    // Each region's decimal separator, never a digit group.
+    const std::vector<std::string> p = {"--csv", "p", "--from", "bar", "--to", "psi", "--locale"};
+    for (const auto& [locale, cell] : {std::pair{"fr_FR", "\"14503,7738\""},
+                                       std::pair{"en_US", "14503.7738"},
+                                       {"de_CH", "14503.7738"}}) {
+        std::vector<std::string> arguments = p;
+        arguments.push_back(locale);
+        EXPECT_EQ(run(arguments, "p\n1000\n").out, std::string("p (psi)\n") + cell + "\n");
+    }
 }
 
 TEST(Command, JsonGivesTheValueReadAndFullPrecision) {

@@ -111,7 +111,7 @@ TEST(EntryCycle, ErrorsQuoteTheTrimmedText) {
     const std::pair<std::string, std::string> cases[] = {
         {"-", "error: '-' n'est pas une valeur en virgule flottante correcte"},
         {"1,2,3", "error: '1,2,3' n'est pas une valeur en virgule flottante correcte"},
-        {"100 00,0000 Pa",
+        {"100 00,0000 bar",
          "error: '100 00,0000' n'est pas une valeur en virgule flottante correcte"},
         {std::string(310, '9'), "error: Débordement en virgule flottante"},
     };

@@ -96,49 +96,69 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"NoRegionalGroupingBlanksStillGroup", NoGrouping, "1 000,5", "1000,5"}),
     [](const ::testing::TestParamInfo<NumberCase>& info) { return info.param.name; });
 
-struct PasteCase {
+// What a pasted, dropped or command-line text is: a number alone, a number in a unit (and so of
+// a quantity), or not a number.
+struct ReadingCase {
     const char* name;
     Rules rules;
-    const char* pasted;
-    const char* received;
+    const char* text;
+    const char* number; // the number without its groups, or nullptr: not a number
+    const char* unit;   // the unit it names, or nullptr: a number alone
+    FieldGroup quantity = FieldGroup::Pressure;
 };
 
-void PrintTo(const PasteCase& c, std::ostream* os) {
+void PrintTo(const ReadingCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class PastedNumber : public ::testing::TestWithParam<PasteCase> {};
+class NumberAndUnitReading : public ::testing::TestWithParam<ReadingCase> {};
 
-TEST_P(PastedNumber, IsTheNumberAloneOrTheTextUnchanged) {
-    const PasteCase c = GetParam();
-    EXPECT_EQ(u8(PastedNumberText(u16(c.pasted), c.rules.decimal, c.rules.thousand)), c.received);
+TEST_P(NumberAndUnitReading, TellsTheNumberItsUnitAndItsQuantity) {
+    const ReadingCase c = GetParam();
+    const auto reading = ReadNumberAndUnit(u16(c.text), c.rules.decimal, c.rules.thousand);
+    if (c.number == nullptr) {
+        EXPECT_FALSE(reading.has_value()) << u8(reading->number);
+        return;
+    }
+    ASSERT_TRUE(reading.has_value());
+    EXPECT_EQ(u8(reading->number), c.number);
+    if (c.unit == nullptr) {
+        EXPECT_FALSE(reading->unit.has_value());
+        return;
+    }
+    ASSERT_TRUE(reading->unit.has_value());
+    EXPECT_EQ(u8(UnitName(*reading->unit)), c.unit);
+    EXPECT_EQ(reading->unit->group, c.quantity);
 }
 
+constexpr FieldGroup Temperature = FieldGroup::Temperature;
+
 INSTANTIATE_TEST_SUITE_P(
-    Rules, PastedNumber,
-    ::testing::Values(PasteCase{"DatasheetValue", French, "1 013,25 mbar", "1013,25"},
-                      PasteCase{"OwnResult", French, "14,5038 psi", "14,5038"},
-                      PasteCase{"OwnGroupedResult", French, "100\u202F000,0000 Pa", "100000,0000"},
-                      PasteCase{"UnitWithoutBlank", French, "2,5bar", "2,5"},
-                      PasteCase{"LongestUnitWins", French, "3 mbar", "3"},
-                      PasteCase{"UnitAnyAsciiCase", French, "3 MBAR", "3"},
-                      PasteCase{"UnitWithSuperscript", French, "1,0197 kg/cm\u00B2", "1,0197"},
-                      PasteCase{"TwoWordUnit", French, "29,5300 inch Hg", "29,5300"},
-                      PasteCase{"TemperatureUnit", French, "-40 \u00B0C", "-40"},
-                      PasteCase{"KelvinUnit", French, "310,15 K", "310,15"},
-                      PasteCase{"CopiedCellLineEnd", French, "12,5\r\n", "12,5"},
-                      PasteCase{"OtherRulesAreReportedNotGuessed", French, "2.5", "2.5"},
-                      PasteCase{"MisplacedGroupingUnchanged", French, "1 00 000 Pa", "1 00 000 Pa"},
-                      PasteCase{"UnknownUnitUnchanged", French, "12 atm", "12 atm"},
-                      PasteCase{"UnitAloneUnchanged", French, "bar", "bar"},
-                      PasteCase{"TwoNumbersUnchanged", French, "1 bar\n2 bar", "1 bar\n2 bar"},
-                      PasteCase{"WordsUnchanged", French, " hello ", " hello "},
-                      PasteCase{"GermanResult", German, "1.000,0000 mbar", "1000,0000"},
-                      PasteCase{"GermanPointIsGroupingNotDecimal", German, "2.5", "2.5"},
-                      PasteCase{"EnglishResult", English, "1,000.0000 mbar", "1000.0000"},
-                      PasteCase{"SwissResult", Swiss, "1'000.0000 mbar", "1000.0000"},
-                      PasteCase{"ExponentForm", English, "1.5E21 Pa", "1.5E21"}),
-    [](const ::testing::TestParamInfo<PasteCase>& info) { return info.param.name; });
+    Rules, NumberAndUnitReading,
+    ::testing::Values(
+        ReadingCase{"NumberAlone", French, " 1 013,25\r\n", "1013,25", nullptr},
+        ReadingCase{"DatasheetValue", French, "1 013,25 mbar", "1013,25", "mbar"},
+        ReadingCase{"OwnGroupedResult", French, "100\u202F000,0000 Pa", "100000,0000", "Pa"},
+        ReadingCase{"UnitWithoutBlank", French, "30psi", "30", "psi"},
+        ReadingCase{"LongestUnitWins", French, "3 mbar", "3", "mbar"},
+        ReadingCase{"UnitWithSuperscript", French, "1,0197 kg/cm\u00B2", "1,0197", "kg/cm²"},
+        ReadingCase{"TwoWordUnit", French, "29,5300 inch Hg", "29,5300", "inch Hg"},
+        ReadingCase{"AliasOfAUnit", English, "29.92 inHg", "29.92", "inch Hg"},
+        ReadingCase{"UpperCaseAlias", English, "30 PSI", "30", "psi"},
+        ReadingCase{"Celsius", French, "-40 \u00B0C", "-40", "°C", Temperature},
+        ReadingCase{"CelsiusTyped", English, "25 degC", "25", "°C", Temperature},
+        ReadingCase{"Kelvin", French, "310,15 K", "310,15", "K", Temperature},
+        ReadingCase{"ExponentForm", English, "1.5E21 Pa", "1.5E21", "Pa"},
+        ReadingCase{"GermanResult", German, "1.000,0000 mbar", "1000,0000", "mbar"},
+        ReadingCase{"SwissResult", Swiss, "1'000.0000 mbar", "1000.0000", "mbar"},
+        ReadingCase{"MilliIsNoMega", French, "3 mPa", nullptr, nullptr},
+        ReadingCase{"UnitInOtherLetterCase", French, "3 MBAR", nullptr, nullptr},
+        ReadingCase{"UnknownUnit", French, "12 atm", nullptr, nullptr},
+        ReadingCase{"UnitAlone", French, "bar", nullptr, nullptr},
+        ReadingCase{"OtherRulesAreNotGuessed", French, "2.5 bar", nullptr, nullptr},
+        ReadingCase{"MisplacedGrouping", French, "1 00 000 Pa", nullptr, nullptr},
+        ReadingCase{"TwoNumbers", French, "1 bar\n2 bar", nullptr, nullptr}),
+    [](const ::testing::TestParamInfo<ReadingCase>& info) { return info.param.name; });
 
 TEST(RegionalNumber, AWideDecimalSeparatorIsTypedAndReadAsItself) {
     // U+066B ends in 0x6B, "k": that letter must not pass for the separator.
@@ -164,6 +184,16 @@ TEST(RegionalNumber, EnterOnAResultTheProgramWroteConvertsIt) {
     // Grouping in the wrong place is still reported, quoting the trimmed text.
     const EntryOutcome wrong = RunEntryCycle(FieldGroup::Pressure, 4, u"1 00 000 Pa", french);
     EXPECT_EQ(wrong.error, "'1 00 000' n'est pas une valeur en virgule flottante correcte");
+    // The cut after the last digit drops the field's own unit only: another unit, or a word the
+    // window does not know, is reported whole, never read as a number of this field.
+    for (const char* text : {"25 °C", "30 psi", "30 atm", "30 Torr."}) {
+        const EntryOutcome other = RunEntryCycle(FieldGroup::Pressure, 8, u16(text), french);
+        EXPECT_EQ(u8(other.trimmedText), text);
+        EXPECT_EQ(other.error,
+                  "'" + std::string(text) + "' n'est pas une valeur en virgule flottante correcte");
+    }
+    for (const char* text : {"12 Torr", "12 torr", "12,", "12-"})
+        EXPECT_EQ(u8(RunEntryCycle(FieldGroup::Pressure, 8, u16(text), french).trimmedText), "12");
 }
 
 TEST(RegionalNumber, TheCelsiusFloorReadsDigitGroupsToo) {

@@ -148,11 +148,39 @@ TEST_F(NumberEntry, EnterTwiceOnAGroupedResult) {
         EXPECT_EQ(window->valueFields()[i]->TextHint(), first[i]) << i;
 }
 
+// A value keeps its unit: pasted into a field of another unit of its quantity, it converts from
+// its own; of the other quantity, or in a unit the window does not know, it is reported.
+TEST_F(NumberEntry, PasteInAnotherUnitConvertsFromThatUnit) {
+    paste(QStringLiteral("30 psi"), window->Ed_Bar);
+    EXPECT_EQ(window->Ed_Psi->text(), QStringLiteral("30,0000 psi"));
+    EXPECT_TRUE(window->Ed_Psi->hasFocus());
+    EXPECT_EQ(window->Ed_Bar->text(), QString());
+    EXPECT_EQ(window->Ed_Bar->TextHint(), QStringLiteral("2,0684 bar"));
+    enter(window->Ed_Psi);
+    EXPECT_EQ(window->Ed_Bar->TextHint(), QStringLiteral("2,0684 bar"));
+
+    for (const auto& [text, field] : {std::pair{QStringLiteral("25 °C"), window->Ed_Torr},
+                                      std::pair{QStringLiteral("12 atm"), window->Ed_Kpa}}) {
+        platform.errorBoxes.clear();
+        field->setFocus();
+        paste(text, field);
+        EXPECT_EQ(field->text(), text);
+        enter(field);
+        ASSERT_EQ(platform.errorBoxes.size(), 1);
+        EXPECT_EQ(platform.errorBoxes[0].text,
+                  u'\'' + text +
+                      QStringLiteral("' n'est pas une valeur en virgule flottante correcte."));
+        EXPECT_EQ(window->Ed_Bar->TextHint(), QStringLiteral("2,0684 bar")); // nothing converted
+        EXPECT_EQ(window->Ed_Celsius->TextHint(), QStringLiteral("°C"));
+    }
+}
+
 TEST_F(NumberEntry, ShiftInsertContextMenuAndDropPasteTheSameWay) {
     QGuiApplication::clipboard()->setText(QStringLiteral(" 1 013,25 mbar\n"));
-    window->Ed_Bar->setFocus();
-    QTest::keyClick(window->Ed_Bar, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(window->Ed_Bar->text(), QStringLiteral("1013,25"));
+    window->Ed_mBar->setFocus();
+    QTest::keyClick(window->Ed_mBar, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(window->Ed_mBar->text(), QStringLiteral("1013,25"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("1 013,25"));
 
     // The context menu's Paste.
     window->Ed_Psi->setFocus();
@@ -178,7 +206,9 @@ TEST_F(NumberEntry, ShiftInsertContextMenuAndDropPasteTheSameWay) {
     QCoreApplication::sendEvent(window->Ed_Kg, &dragEnter);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(window->Ed_Kg, &drop);
-    EXPECT_EQ(window->Ed_Kg->text(), QStringLiteral("29,5300"));
+    EXPECT_EQ(window->Ed_Kg->text(), QString());
+    EXPECT_EQ(window->Ed_inchHg->text(), QStringLiteral("29,5300 inch Hg"));
+    EXPECT_EQ(window->Ed_mBar->TextHint(), QStringLiteral("1\u202F000,0007 mbar"));
 }
 
 TEST_F(NumberEntry, EditingShortcutsWorkOtherControlCharactersDoNot) {

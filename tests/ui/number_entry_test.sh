@@ -4,8 +4,9 @@
 # - French, German and English regional settings, each with its own keyboard layout: keypad 2,
 #   the keypad's decimal key (NumLock on: "." on the French and English layouts, "," on the
 #   German one), keypad 5, Enter;
-# - French settings: a datasheet value pasted with Ctrl+V, "2.5" pasted and reported, a result
-#   copied with Ctrl+C and pasted back, Enter twice on a grouped result. (The error box's text
+# - French settings: a datasheet value pasted with Ctrl+V, a value in another unit converted from
+#   its own ("30 psi" in the bar field), a temperature pasted among pressures and "2.5" reported,
+#   a result copied with Ctrl+C and pasted back, Enter twice on a grouped result. (The error box's text
 #   is checked by the window tests: a Qt message box copies its text on Windows only.)
 # Field texts are read back through the clipboard: Ctrl+C copies a field's selection, or its
 # result when nothing is selected.
@@ -21,7 +22,7 @@ fail() { echo "FAIL: \$*"; kill \$pid 2>/dev/null; exit 1; }
 source "$(dirname "$0")/x11.sh"
 put() { printf '%s' "\$1" | xclip -i -selection clipboard; sleep 0.2; }
 # Field centres in the main window.
-declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82" [pa]="84 118")
+declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82" [pa]="84 118" [torr]="84 190")
 click() { xdotool mousemove --window "\$w" \${at[\$1]} click 1; sleep 0.2; }
 copied() { # field: what Ctrl+C in it copies
     put ""
@@ -70,10 +71,34 @@ done
 setxkbmap fr
 start fr_FR.UTF-8
 put "1 013,25 mbar"
-click mbar
+click bar
 xdotool key ctrl+v Return
 sleep 0.3
-expect "pasted 1 013,25 mbar, Enter" "\$(copied mbar)" "1 013,2500 mbar"
+expect "pasted 1 013,25 mbar into bar, Enter" "\$(copied mbar)" "1 013,2500 mbar"
+expect "and bar" "\$(copied bar)" "1,0133 bar"
+
+put "30 psi"
+click bar
+xdotool key ctrl+v Return
+sleep 0.3
+put ""
+xdotool key ctrl+shift+c
+sleep 0.2
+all=\$(clipboard)
+expect "pasted 30 psi into bar, Enter: Ctrl+Shift+C, bar" "\$(echo "\$all" | head -1)" "2,0684 bar"
+echo "\$all" | grep -q '^30,0000 bar' && fail "30 psi converted as 30 bar"
+expect "psi" "\$(copied psi)" "30,0000 psi"
+
+put "25 °C"
+click torr
+xdotool key ctrl+v Return
+box=\$(wait_window --name "^Quorzen.+ Convertisseur d'unit")
+[ -n "\$box" ] || fail "no error box for 25 °C in Torr"
+echo "pasted 25 °C into Torr, Enter: the error box"
+sleep 0.3
+xdotool key Return
+sleep 0.3
+expect "no pressure converted" "\$(copied bar)" "2,0684 bar"
 
 put "2.5"
 click bar

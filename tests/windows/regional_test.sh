@@ -4,7 +4,9 @@
 #   - keypad 2, the keypad's decimal key (NumLock on: "." on the French and English layouts,
 #     "," on the German one), keypad 5, Enter: 2,5 bar, whatever the key printed;
 #   - 1 bar: the psi and mbar results with the locale's separators and grouping character;
-#   - a value pasted from the X clipboard with Ctrl+V (through Wine's clipboard);
+#   - a value pasted from the X clipboard with Ctrl+V (through Wine's clipboard); French: a value
+#     in another unit ("30 psi" in the bar field) converts from its own unit, a temperature
+#     pasted among pressures is reported, a datasheet value converts;
 #   - French: the decimal symbol changed in the registry while the program runs, and
 #     WM_SETTINGCHANGE sent as the Control Panel does: the next conversion uses the new symbol.
 # Results are read back through the clipboard: Ctrl+C in a field copies its result (a grouping
@@ -23,7 +25,8 @@ source "$(dirname "$0")/wine.sh"
 start_window_manager
 xdotool key Num_Lock # the keypad types digits
 documents=\$(documents_folder) || fail "the shell gives no documents folder"
-declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82")
+declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82" [torr]="84 190")
+put() { printf '%s' "\$1" | xclip -i -selection clipboard; sleep 0.3; }
 click() { xdotool mousemove --window "\$main" \${at[\$1]} click 1; sleep 0.3; }
 clipboard() { # the clipboard, its narrow and plain no-break spaces as "_"
     xclip -o -selection clipboard 2>/dev/null |
@@ -83,6 +86,26 @@ for case in "fr_FR.UTF-8 fr 2,5000 36,2594 14,5038 1_000,0000 1,0000" \\
         expect "\$1 decimal symbol changed to / while running: psi" "\$(copied psi)" "14/5038 psi"
         "\$wine" reg add "\$international" /v sDecimal /d , /f >/dev/null 2>&1
         "\$wine" "$probe" settingchange >/dev/null 2>&1
+        # A value keeps its unit.
+        put "30 psi"
+        click bar
+        xdotool key ctrl+v Return
+        sleep 0.5
+        expect "\$1 30 psi pasted into bar: psi" "\$(copied psi)" "30,0000 psi"
+        expect "\$1 30 psi pasted into bar: bar" "\$(copied bar)" "2,0684 bar"
+        put "25 °C"
+        click torr
+        xdotool key ctrl+v Return
+        wait_window "^Quorzen.+ Convertisseur d'unit" 50 >/dev/null ||
+            fail "\$1: no error box for 25 °C in the Torr field"
+        xdotool key Return
+        sleep 0.5
+        expect "\$1 25 °C pasted into Torr: nothing converted" "\$(copied bar)" "2,0684 bar"
+        put "1 013,25 mbar"
+        click bar
+        xdotool key ctrl+v Return
+        sleep 0.5
+        expect "\$1 1 013,25 mbar pasted into bar: mbar" "\$(copied mbar)" "1_013,2500 mbar"
     fi
     close_program \$pid "\$1"
 done

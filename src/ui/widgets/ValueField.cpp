@@ -61,19 +61,25 @@ void ValueField::setBackgroundColor(const QColor& color) {
     setPalette(p);
 }
 
-namespace {
-
-QString pastedText(const QString& text) {
-    return QStringFromU16(
-        PastedNumberText(U16FromQString(text), DecimalSeparator, ThousandSeparator));
+std::optional<QString> ValueField::arriving(const QString& text) {
+    const auto reading =
+        ReadNumberAndUnit(U16FromQString(text), DecimalSeparator, ThousandSeparator);
+    if (!reading || (reading->unit && reading->unit->group != Group))
+        return text;
+    const QString number = QStringFromU16(reading->number);
+    if (reading->unit && *reading->unit != Unit{Group, Index} && onOtherUnit) {
+        onOtherUnit(this, *reading->unit, number);
+        return std::nullopt;
+    }
+    return number;
 }
-
-} // namespace
 
 void ValueField::pasteNumber(QClipboard::Mode mode) {
     const QString text = QGuiApplication::clipboard()->text(mode);
-    if (!isReadOnly() && (!text.isEmpty() || hasSelectedText()))
-        insert(pastedText(text)); // replaces the selection, and undoes as one step
+    if (isReadOnly() || (text.isEmpty() && !hasSelectedText()))
+        return;
+    if (const auto arrived = arriving(text))
+        insert(*arrived); // replaces the selection, and undoes as one step
 }
 
 // The editing shortcuts every text field has. Their control characters (Ctrl+A is U+0001 ...)
@@ -178,8 +184,16 @@ void ValueField::dropEvent(QDropEvent* event) {
         QLineEdit::dropEvent(event);
         return;
     }
+    const auto arrived = arriving(data->text());
+    if (!arrived) {
+        // Converted in its own unit's field: this one only ends the drag.
+        QDragLeaveEvent leave;
+        QLineEdit::dragLeaveEvent(&leave);
+        event->acceptProposedAction();
+        return;
+    }
     QMimeData number;
-    number.setText(pastedText(data->text()));
+    number.setText(*arrived);
     QDropEvent drop(event->position(), event->possibleActions(), &number, event->buttons(),
                     event->modifiers(), event->type());
     drop.setDropAction(event->dropAction());

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include <functional>
+#include <optional>
 
 namespace baritemp {
 
@@ -22,8 +23,11 @@ namespace baritemp {
 // - the keypad's decimal key types the regional decimal separator, whatever the keyboard layout
 //   gives that key;
 // - text that arrives other than key by key (Ctrl+V, Shift+Insert, the context menu's Paste,
-//   middle-click, drag and drop) is read as the program writes numbers: the field receives the
-//   number alone ("1 013,25 mbar" gives "1013,25"), or the text unchanged when it is no number;
+//   middle-click, drag and drop) is read as a number and its unit: a number alone, or in the
+//   field's own unit, arrives as the number ("1 013,25 mbar" in mbar gives "1013,25"); a number
+//   in another unit of the same quantity goes to onOtherUnit ("30 psi" is converted as psi, never
+//   as 30 bar); anything else (another quantity, a unit the window does not know, no number)
+//   arrives unchanged, for Enter to report;
 // - select all, cut, undo and redo work as in any text field; their control characters never
 //   reach the key callback.
 class ValueField : public QLineEdit {
@@ -33,6 +37,8 @@ public:
     std::function<void(ValueField*, char16_t& key)> onKeyPress;
     std::function<void(ValueField*)> onChange;
     std::function<void(ValueField*)> onEnter;
+    // A number that arrived in the unit `unit` of this field's group, not the field's own.
+    std::function<void(ValueField*, const Unit& unit, const QString& number)> onOtherUnit;
 
     int Tag = 0; // 0 marks the seventeen value fields
 
@@ -68,6 +74,9 @@ private:
     void describe();
     bool editingShortcut(QKeyEvent* event);
     void pasteNumber(QClipboard::Mode mode);
+    // What arriving text puts into the field: the number, or the text itself; nothing when the
+    // number went to onOtherUnit.
+    std::optional<QString> arriving(const QString& text);
 
     QString unit_;
     QString textHint_;
