@@ -42,6 +42,8 @@ Options :
                              les groupes de chiffres) au lieu du nombre seul
   --json                     pour une valeur : la valeur lue, et chaque résultat en texte et
                              en nombre (21 chiffres significatifs, et arrondi à un double)
+  --units                    ce qu'est chaque unité : sa valeur en pascals, sa définition, ses
+                             autres noms
   --lang FR|UK               la langue des messages (par défaut : celle de la fenêtre)
   --help                     ce texte
 
@@ -79,6 +81,8 @@ Options:
                              groups) instead of the number alone
   --json                     for one value: the value read, and each result as text and as a
                              number (21 significant digits, and rounded to a double)
+  --units                    what each unit is: its value in pascals, its definition, its
+                             other names
   --lang FR|UK               the language of the messages (default: the window's)
   --help                     this text
 
@@ -111,6 +115,11 @@ constexpr std::array kRows{
         "the value is in %1 and the unit given is %2"},
     Row{CliText::WindowTextOrNumber, "--window-text et --no-unit s'excluent",
         "--window-text and --no-unit exclude each other"},
+    Row{CliText::ExactDefinition, "%1, exactement", "%1, exactly"},
+    Row{CliText::RoundedDefinition, "%1 : %2 Pa, arrondi (%3)", "%1: %2 Pa, rounded (%3)"},
+    Row{CliText::OtherWaterDefinition, "%1 (le pouce de colonne d'eau conventionnel : %2 Pa, %3)",
+        "%1 (the conventional inch of water: %2 Pa, %3)"},
+    Row{CliText::AlsoKnownAs, " ; aussi : %1", "; also: %1"},
     Row{CliText::Usage, "baritemp-convert --help décrit l'usage.",
         "baritemp-convert --help tells how to use it."},
 };
@@ -126,11 +135,13 @@ static_assert(inOrder(), "one row per text, in the order of CliText");
 
 } // namespace
 
-std::string Text(CliText text, bool french, std::string_view first, std::string_view second) {
+std::string Text(CliText text, bool french, std::string_view first, std::string_view second,
+                 std::string_view third) {
     const Row& row = kRows[static_cast<std::size_t>(text)];
     std::string out = french ? row.french : row.english;
     for (const auto& [mark, value] :
-         {std::pair{std::string_view("%1"), first}, std::pair{std::string_view("%2"), second}}) {
+         {std::pair{std::string_view("%1"), first}, std::pair{std::string_view("%2"), second},
+          std::pair{std::string_view("%3"), third}}) {
         const std::size_t at = out.find(mark);
         if (at != std::string::npos)
             out.replace(at, mark.size(), value);

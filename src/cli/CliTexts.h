@@ -25,11 +25,15 @@ enum class CliText {
     BelowAbsoluteZero, // %1: the floor's text
     OtherUnit,         // %1: the value's unit, %2: the unit it was to be converted from
     WindowTextOrNumber,
-    Usage, // after a usage error: how to get help
+    ExactDefinition,      // %1: what the unit is
+    RoundedDefinition,    // %1: what the unit is, %2: its value in Pa, %3: the table's difference
+    OtherWaterDefinition, // %1, %2, %3: as RoundedDefinition, %2 the conventional inch of water
+    AlsoKnownAs,          // %1: the other names
+    Usage,                // after a usage error: how to get help
 };
 
-// The text in French (`french`) or in English, %1 and %2 replaced by the arguments.
+// The text in French (`french`) or in English, %1, %2 and %3 replaced by the arguments.
 std::string Text(CliText text, bool french, std::string_view first = {},
-                 std::string_view second = {});
+                 std::string_view second = {}, std::string_view third = {});
 
 } // namespace baritemp::cli

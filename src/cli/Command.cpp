@@ -7,6 +7,7 @@
 #include "RegionalNumber.h"
 #include "Streams.h"
 #include "TextCodec.h"
+#include "UnitList.h"
 
 #include <cerrno>
 #include <charconv>
@@ -28,7 +29,7 @@ struct Options {
     std::vector<std::string> to;
     std::optional<std::string> decimals, locale, decimalSeparator, thousandSeparator, from, csv,
         delimiter, lang;
-    bool noUnit = false, windowText = false, json = false, noHeader = false;
+    bool noUnit = false, windowText = false, json = false, noHeader = false, units = false;
 };
 
 // A usage error: the text and its arguments, written once the language is known.
@@ -53,6 +54,7 @@ Options parse(const std::vector<std::string>& arguments) {
         {"--help", &Options::help},
         {"--no-unit", &Options::noUnit},
         {"--window-text", &Options::windowText},
+        {"--units", &Options::units},
         {"--json", &Options::json},
         {"--no-header", &Options::noHeader},
     };
@@ -307,6 +309,10 @@ int RunCommand(const std::vector<std::string>& arguments, std::istream& in, std:
         format.decimalSeparator = separators.decimal;
         format.thousandSeparator = separators.thousand;
         const Converter converter(format);
+        if (o.units) {
+            out << UnitListText(DescribeUnits(french, format), french);
+            return 0;
+        }
         if (o.json && (o.positional.empty() || o.csv))
             throw UsageError{CliText::JsonForOneValue, {}, {}};
         if (!o.csv && !o.positional.empty())

@@ -4,9 +4,11 @@
 #include "PublishedResults.h"
 #include "RegionalNumber.h"
 #include "TestText.h"
+#include "UnitList.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -310,6 +312,36 @@ TEST(Command, CsvColumnConvertedTheRestByteForByte) {
         arguments.push_back(locale);
         EXPECT_EQ(run(arguments, "p\n1000\n").out, std::string("p (psi)\n") + cell + "\n");
     }
+}
+
+// What each unit is: 17 lines, and the README's table is the same list.
+TEST(Command, UnitsListEveryDefinitionAsTheReadmeDoes) {
+    const Outcome r = run({"--units", "--lang", "UK", "--locale", "en_US"});
+    EXPECT_EQ(r.status, 0);
+    const std::vector<std::string> listed = lines(r.out);
+    ASSERT_EQ(listed.size(), 17u);
+    EXPECT_NE(listed[13].find("249.082 Pa"), std::string::npos) << listed[13];
+    EXPECT_NE(listed[13].find("water at 4 °C"), std::string::npos) << listed[13];
+    EXPECT_NE(listed[11].find("9.80665 Pa"), std::string::npos) << listed[11];
+    EXPECT_NE(listed[8].find("101,325/760 Pa"), std::string::npos) << listed[8];
+    EXPECT_EQ(run({"--units", "--locale", "fr_FR"}).out.rfind("bar      100\u202F000 Pa ", 0), 0u);
+
+    std::vector<std::string> expected;
+    for (const UnitLine& l : DescribeUnits(false, NumberFormat{u'.', u',', 4}))
+        expected.push_back("| " + l.unit + " | " + l.value + " | " + l.definition + " | " +
+                           l.aliases + " |");
+    std::ifstream readme(BARITEMP_README);
+    std::vector<std::string> table;
+    bool inTable = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (line.rfind("| Unit | In pascals |", 0) == 0)
+            inTable = true;
+        else if (inTable && line.rfind("| ", 0) == 0)
+            table.push_back(line);
+        else if (inTable && line.rfind("|---", 0) != 0)
+            break;
+    }
+    EXPECT_EQ(table, expected);
 }
 
 TEST(Command, JsonGivesTheValueReadAndFullPrecision) {

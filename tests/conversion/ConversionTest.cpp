@@ -1,8 +1,10 @@
 #include "ConversionError.h"
+#include "DecimalToExtended.h"
 #include "EntryCycle.h"
 #include "PressureConversion.h"
 #include "TemperatureConversion.h"
 #include "TestText.h"
+#include "UnitDefinitions.h"
 
 #include <gtest/gtest.h>
 
@@ -165,6 +167,56 @@ TEST(PressureFactors, EachCellTimesItsReverseIsNearlyOne) {
                 << PressureFactorLiteral(s, t) << " and " << PressureFactorLiteral(t, s);
         }
     }
+}
+
+// Each unit's definition recomputed: its value in pascals from the table's own bar row (1 bar in
+// the unit times the unit in pascals is 100,000 Pa, to the rows' rounding), and the conventional
+// value it stands for from first principles, so that a wrong definition fails.
+TEST(UnitDefinitions, PascalsFromTheTableConventionsFromFirstPrinciples) {
+    const auto x = [](const char* literal) { return ExtendedFromDecimal(literal); };
+    const Extended g = x("9.80665"), inch = x("0.0254"), mercury = x("13595.1");
+    const Extended water = x("1000"), waterAt4C = x("999.972");
+    const Extended principles[kPressureUnitCount] = {
+        x("100000"),
+        x("100"),
+        x("0.45359237") * g / (inch * inch),
+        g * x("10000"),
+        x("1"),
+        x("10"),
+        x("1000"),
+        x("1000000"),
+        x("101325") / x("760"),
+        water * g,
+        mercury * g / water,
+        g,
+        mercury * g * inch,
+        water * g * inch, // the conventional inch of water
+    };
+    const auto near = [](const Extended& a, const Extended& b, const char* tolerance) {
+        return ((a - b) / b).abs() < ExtendedFromDecimal(tolerance);
+    };
+    for (const UnitDefinition& d : UnitDefinitions()) {
+        if (d.unit.group != FieldGroup::Pressure) {
+            EXPECT_EQ(d.agreement, Agreement::Scale);
+            continue;
+        }
+        const int u = d.unit.index;
+        SCOPED_TRACE(u8(UnitName(d.unit)));
+        const Extended pascals = x(std::string(TablePascals(d)).c_str());
+        if (u != Bar) {
+            EXPECT_TRUE(near(PressureFactor(Bar, u) * pascals, x("100000"), "2e-9"));
+        }
+        EXPECT_TRUE(near(ConventionalPascals(d), principles[u], "1e-15"));
+        EXPECT_EQ(RelativeDifference(d).isZero(), d.agreement == Agreement::Exact);
+        if (d.agreement == Agreement::Rounded) { // to the table's ten significant digits
+            EXPECT_TRUE(near(pascals, principles[u], "2e-7"));
+        }
+    }
+    // The table's inch of water is water at 4 °C, 2.8e-5 below the conventional one.
+    const UnitDefinition& inchOfWater = UnitDefinitions()[InchCE];
+    EXPECT_EQ(inchOfWater.agreement, Agreement::OtherWater);
+    EXPECT_TRUE(near(x("249.082"), waterAt4C * g * inch, "1e-6"));
+    EXPECT_NEAR(RelativeDifference(inchOfWater).toDouble(), -2.774e-5, 1e-8);
 }
 
 // "1" in each unit at 9 decimals, against texts written out from the published table (French
