@@ -1,17 +1,26 @@
-// The entry point: the start-up sequence with the program's real windows.
-#include "AppState.h"
+// The entry point: start-up with the program's real windows.
+#include "MainWindow.h"
 #include "Platform.h"
+#include "SettingsDialog.h"
 #include "Startup.h"
-#include "u_main.h"
-#include "u_settings.h"
+
+#include <memory>
 
 int main(int, char** argv) {
-    baritemp::StartupWindows windows;
-    windows.createMainWindow = [] {
-        auto* window = new baritemp::Tf_main;
-        baritemp::Platform::current().endOnTerminationRequest(window);
+    using namespace baritemp;
+    MainWindow* mainWindow = nullptr;
+    StartupWindows windows;
+    windows.createMainWindow = [&mainWindow](Settings& settings, const VersionTexts& version) {
+        auto window = std::make_unique<MainWindow>(settings, version);
+        Platform::current().endOnTerminationRequest(window.get());
+        mainWindow = window.get();
         return window;
     };
-    windows.createSettingsWindow = [] { return new baritemp::Tf_settings; };
-    return baritemp::RunStartupSequence(argv[0], windows);
+    // The tools icon, and the first start, open the settings window modally.
+    windows.createSettingsWindow = [&mainWindow](Settings& settings) {
+        auto dialog = std::make_unique<SettingsDialog>(settings);
+        QObject::connect(mainWindow, &MainWindow::settingsRequested, dialog.get(), &QDialog::exec);
+        return dialog;
+    };
+    return RunStartup(argv[0], windows);
 }

@@ -1,8 +1,11 @@
 #include "BaritempApplication.h"
 
 #include "ConversionError.h"
-#include "JclFileVersionInfo.h"
+#include "Diagnostics.h"
+#include "FileVersionInfo.h"
+#include "Messages.h"
 #include "Platform.h"
+#include "Settings.h"
 #include "XmlError.h"
 
 #include <QFileInfo>
@@ -10,7 +13,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
-#include <string>
 #include <typeinfo>
 
 #if defined(__GNUG__)
@@ -19,9 +21,22 @@
 
 namespace baritemp {
 
-QString ApplicationTitle() {
-    return QStringLiteral("Quorzen® Convertisseur d'unités");
+namespace {
+
+constexpr const char* kContext = "BaritempApplication";
+
+std::string demangled(const std::exception& e) {
+#if defined(__GNUG__)
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> name(
+        abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), std::free);
+    if (status == 0)
+        return name.get();
+#endif
+    return typeid(e).name();
 }
+
+} // namespace
 
 QString ApplicationErrorText(const QString& message) {
     if (!message.isEmpty() && message.back().unicode() > u'.')
@@ -29,76 +44,85 @@ QString ApplicationErrorText(const QString& message) {
     return message;
 }
 
-void BaritempApplication::reportError(const QString& message) {
-    Platform::current().showErrorBox(ApplicationTitle(), ApplicationErrorText(message));
-}
-
-const char* ExceptionClassName(const std::exception& e) {
+std::string ExceptionClassName(const std::exception& e) {
     if (const auto* conversion = dynamic_cast<const ConversionError*>(&e))
         return conversion->className();
     if (dynamic_cast<const VersionInfoError*>(&e) != nullptr)
         return VersionInfoError::className();
     if (dynamic_cast<const XmlError*>(&e) != nullptr)
         return "EXmlError";
-    static thread_local std::string name;
-#if defined(__GNUG__)
-    int status = 0;
-    std::unique_ptr<char, void (*)(void*)> demangled(
-        abi::__cxa_demangle(typeid(e).name(), nullptr, nullptr, &status), std::free);
-    name = status == 0 ? demangled.get() : typeid(e).name();
-#else
-    name = typeid(e).name();
-#endif
-    return name.c_str();
+    return demangled(e);
 }
 
 QString RunTimeReportText(const std::exception& e, const QString& executablePath) {
-    const QString message = QString::fromUtf8(e.what());
+    const QString message = ErrorText(e, &BaritempApplication::current().translations().french());
     const auto address = reinterpret_cast<std::uintptr_t>(&e);
-    return QStringLiteral("Exception %1 dans le module %2 en %3.\r\n%4%5\r\n")
-        .arg(QString::fromUtf8(ExceptionClassName(e)), QFileInfo(executablePath).fileName(),
-             QStringLiteral("%1")
-                 .arg(static_cast<qulonglong>(address), static_cast<int>(2 * sizeof address), 16,
-                      QChar(u'0'))
-                 .toUpper(),
-             message, message.endsWith(u'.') ? QString() : QStringLiteral("."));
+    const QString where =
+        BaritempApplication::fixedText(
+            kContext, QT_TRANSLATE_NOOP("BaritempApplication", "Exception %1 in module %2 at %3."))
+            .arg(QString::fromStdString(ExceptionClassName(e)),
+                 QFileInfo(executablePath).fileName(),
+                 QStringLiteral("%1")
+                     .arg(static_cast<qulonglong>(address), static_cast<int>(2 * sizeof address),
+                          16, QChar(u'0'))
+                     .toUpper());
+    return where + QStringLiteral("\r\n") + message +
+           (message.endsWith(u'.') ? QString() : QStringLiteral(".")) + QStringLiteral("\r\n");
 }
-
-namespace {
-
-int gLastGuardCatches = 0;
-
-// QApplication keeps references to its arguments for its whole life.
-int gArgc = 1;
-char* gArgv[2] = {nullptr, nullptr};
-
-char** programNameOnly(const char* programName) {
-    static std::string name;
-    name = programName != nullptr ? programName : "baritemp";
-    gArgv[0] = name.data();
-    return gArgv;
-}
-
-} // namespace
 
 BaritempApplication::BaritempApplication(const char* programName)
-    : QApplication(gArgc, programNameOnly(programName)) {}
+    : detail::ProgramName(programName), QApplication(argc, argv) {
+    translations_.use(QString::fromLatin1(stored::kFrench));
+}
+
+void BaritempApplication::follow(Settings& settings) {
+    translations_.use(QString::fromLatin1(stored::kFrench));
+    connect(&settings, &Settings::changed, &settings, [this, &settings](Settings::Item what) {
+        if (what == Settings::Item::Language || what == Settings::Item::All)
+            translations_.use(settings.language());
+    });
+    connect(&settings, &Settings::diagnostic, &settings, &LogDiagnostic);
+}
+
+BaritempApplication& BaritempApplication::current() {
+    return *static_cast<BaritempApplication*>(QCoreApplication::instance());
+}
+
+QString BaritempApplication::fixedText(const char* context, const char* source) {
+    return current().translations().fixed(context, source);
+}
+
+QString BaritempApplication::title() {
+    return fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "Quorzen® Unit Converter"));
+}
+
+void BaritempApplication::reportError(const QString& message) {
+    Platform::current().showErrorBox(title(), ApplicationErrorText(message));
+}
+
+void BaritempApplication::reportError(const std::exception& error) {
+    reportError(ErrorText(error, &current().translations().french()));
+}
+
+bool BaritempApplication::confirm(const QString& question) {
+    return Platform::current().confirm(
+               fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "Warning")), question,
+               fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "&Yes")),
+               fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "&No"))) ==
+           Platform::Answer::Yes;
+}
 
 bool BaritempApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        ++gLastGuardCatches;
-        reportError(QString::fromUtf8(e.what()));
+        ++lastGuardCatches_;
+        reportError(e);
     } catch (...) {
-        ++gLastGuardCatches;
+        ++lastGuardCatches_;
         reportError(QStringLiteral("Exception"));
     }
     return false;
-}
-
-int BaritempApplication::lastGuardCatches() {
-    return gLastGuardCatches;
 }
 
 } // namespace baritemp

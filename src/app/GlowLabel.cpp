@@ -8,29 +8,6 @@
 
 namespace baritemp {
 
-QFont MakeFont(const char* family, int pixels, bool bold, bool italic) {
-    // Close stand-ins where the Windows fonts are missing: Carlito has Calibri's metrics, and
-    // the condensed DejaVu comes near Tahoma's width.
-    const QString name = QString::fromLatin1(family);
-    QStringList families{name};
-    if (name == QStringLiteral("Calibri"))
-        families << QStringLiteral("Carlito") << QStringLiteral("Nimbus Sans Narrow");
-    else
-        families << QStringLiteral("DejaVu Sans Condensed") << QStringLiteral("Nimbus Sans");
-    QFont f(name);
-    f.setFamilies(families);
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-QColor ColorFromBgr(std::uint32_t bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
 namespace {
 
 // out[i]: the largest of in[i-r .. i+r] (the window shrinks at the ends).

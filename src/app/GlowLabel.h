@@ -10,6 +10,8 @@ namespace baritemp {
 // desktop) the window is black, and the halo keeps the label readable whatever colour the
 // titles have. Outside glass mode, a plain label in its font colour.
 class GlowLabel : public QLabel {
+    Q_OBJECT
+
 public:
     explicit GlowLabel(QWidget* parent = nullptr);
 
@@ -43,12 +45,5 @@ private:
 // The light halo of a picture: white where the picture's pixels are, spread over `radius`
 // pixels and fading out. Drawn behind the picture, it lifts dark glyphs off a black ground.
 QImage GlowOf(const QImage& picture, int radius);
-
-// A font by family and character height in pixels; a close sans-serif where the family is
-// missing (Tahoma and Calibri are not on every system).
-QFont MakeFont(const char* family, int pixels, bool bold = false, bool italic = false);
-
-// A colour value 0x00BBGGRR as a QColor.
-QColor ColorFromBgr(std::uint32_t bgr);
 
 } // namespace baritemp

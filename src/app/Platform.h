@@ -19,13 +19,16 @@ struct OsVersion {
 // test ever opens a real modal box.
 class Platform {
 public:
+    // The answers of the Yes/No dialog, as Windows numbers them (IDYES, IDNO).
+    enum class Answer { Yes = 6, No = 7 };
+
     virtual ~Platform() = default;
 
     // A modal message box with the error icon and one OK button.
     virtual void showErrorBox(const QString& caption, const QString& text) = 0;
-    // The Yes/No warning dialog: 6 for Yes (the default button), 7 for No.
-    virtual int confirm(const QString& caption, const QString& question, const QString& yes,
-                        const QString& no) = 0;
+    // The Yes/No warning dialog, Yes the default button.
+    virtual Answer confirm(const QString& caption, const QString& question, const QString& yes,
+                           const QString& no) = 0;
     // One diagnostics line, already prefixed with "Dev ".
     virtual void debugLine(const QString& line) = 0;
     // The user's documents folder, without a final separator; empty when there is none.

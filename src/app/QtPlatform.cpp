@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "DocumentsFolder.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -30,21 +32,25 @@ void Platform::setCurrent(Platform* platform) {
     gCurrent = platform;
 }
 
+QString QtPlatform::documentsFolder() {
+    return UserDocumentsFolder();
+}
+
 void QtPlatform::showErrorBox(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }
 
-int QtPlatform::confirm(const QString& caption, const QString& question, const QString& yes,
-                        const QString& no) {
+Platform::Answer QtPlatform::confirm(const QString& caption, const QString& question,
+                                     const QString& yes, const QString& no) {
     QMessageBox box(QMessageBox::Warning, caption, question, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* yesButton = box.addButton(yes, QMessageBox::YesRole);
     box.addButton(no, QMessageBox::NoRole);
     box.setDefaultButton(yesButton);
     box.exec();
-    return box.clickedButton() == yesButton ? 6 : 7;
+    return box.clickedButton() == yesButton ? Answer::Yes : Answer::No;
 }
 
 bool QtPlatform::openUrl(const QString& url) {

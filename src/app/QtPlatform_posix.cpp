@@ -1,11 +1,9 @@
 #include "QtPlatform.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QWidget>
 
 #include <csignal>
@@ -22,14 +20,6 @@ void QtPlatform::debugLine(const QString& line) {
     utf8.append('\n');
     std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stderr);
     std::fflush(stderr);
-}
-
-QString QtPlatform::documentsFolder() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    folder = QDir::toNativeSeparators(folder);
-    while (folder.size() > 1 && folder.endsWith(QDir::separator()))
-        folder.chop(1);
-    return folder;
 }
 
 QString QtPlatform::osProductName() {

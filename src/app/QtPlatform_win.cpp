@@ -8,8 +8,6 @@
 #include <windows.h>
 
 #include <dwmapi.h>
-#include <objbase.h>
-#include <shlobj.h>
 
 namespace baritemp {
 
@@ -19,17 +17,6 @@ void QtPlatform::debugLine(const QString& line) {
     QString text = line;
     text.replace(QChar(u'\0'), QChar(u'\u2400'));
     OutputDebugStringW(reinterpret_cast<const wchar_t*>(text.utf16()));
-}
-
-QString QtPlatform::documentsFolder() {
-    // The shell's own answer for the user's documents folder (it may be redirected anywhere).
-    PIDLIST_ABSOLUTE list = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &list)) || list == nullptr)
-        return {};
-    wchar_t path[262] = {};
-    const bool found = SHGetPathFromIDListW(list, path) != FALSE;
-    CoTaskMemFree(list);
-    return found ? QString::fromWCharArray(path) : QString();
 }
 
 QString QtPlatform::osProductName() {

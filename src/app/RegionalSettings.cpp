@@ -1,21 +1,32 @@
 #include "RegionalSettings.h"
 
-#include "RegionalNumber.h"
 #include "U16Text.h"
+
+#include <QLocale>
 
 namespace baritemp {
 
-char16_t DecimalSeparator = u'.';
-char16_t ThousandSeparator = u',';
+namespace {
 
-char16_t SeparatorFromSymbol(const QString& symbol, char16_t fallback) {
-    return SeparatorFromSymbol(U16FromQString(symbol), fallback);
+char16_t separator(const std::optional<QString>& symbol, char16_t fallback) {
+    return symbol ? SeparatorFromSymbol(U16FromQString(*symbol), fallback) : fallback;
 }
 
-void ReadRegionalSeparators() {
+} // namespace
+
+Separators UserSeparators() {
     const RegionalSymbols symbols = UserRegionalSymbols();
-    DecimalSeparator = symbols.decimal ? SeparatorFromSymbol(*symbols.decimal, u'.') : u'.';
-    ThousandSeparator = symbols.thousand ? SeparatorFromSymbol(*symbols.thousand, u',') : u',';
+    return {separator(symbols.decimal, u'.'), separator(symbols.thousand, u',')};
+}
+
+std::optional<Separators> LocaleSeparators(const QString& name) {
+    const QLocale locale(name);
+    // An unknown name gives the C locale.
+    if (locale.language() == QLocale::C && name != QLatin1String("C") &&
+        name != QLatin1String("POSIX"))
+        return std::nullopt;
+    return Separators{separator(locale.decimalPoint(), u'.'),
+                      separator(locale.groupSeparator(), u',')};
 }
 
 } // namespace baritemp

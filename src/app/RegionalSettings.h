@@ -1,23 +1,21 @@
 #pragma once
 
+#include "RegionalNumber.h"
+
 #include <QString>
 
 #include <optional>
 
 namespace baritemp {
 
-// The decimal and digit-grouping symbols of the user's regional settings, process-wide. Read at
-// start and again whenever the system announces a change of settings.
-extern char16_t DecimalSeparator;
-extern char16_t ThousandSeparator;
+// The separators of the user's regional settings as they are now: the locale's decimal and
+// digit-grouping symbols, each the null character when the symbol is empty, "." and "," when it
+// is longer than one character or cannot be read. The window and baritemp-convert both ask here.
+Separators UserSeparators();
 
-// A locale symbol as a separator: the symbol when it is one character, the null character
-// when it is empty, `fallback` when it is longer.
-char16_t SeparatorFromSymbol(const QString& symbol, char16_t fallback);
-
-// Reads both from the user's current settings; a symbol that cannot be read gives the default
-// ("." and ",").
-void ReadRegionalSeparators();
+// A region's separators by its name ("fr_FR", "de_CH"), from Qt's locale data (the same on every
+// system); nothing for a name that is no region.
+std::optional<Separators> LocaleSeparators(const QString& name);
 
 // The user's symbols as the platform gives them now; nothing for one it cannot give. A locale
 // the program chose for itself (QLocale::setDefault, as the tests do) comes first everywhere.

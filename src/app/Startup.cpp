@@ -1,21 +1,14 @@
 #include "Startup.h"
 
-#include "AppState.h"
 #include "BaritempApplication.h"
-#include "CommonUtils.h"
-#include "FileSystem.h"
 #include "GlowLabel.h"
-#include "InterfaceTexts.h"
-#include "JclFileVersionInfo.h"
-#include "JvAppXMLStorage.h"
 #include "Platform.h"
 #include "Settings.h"
+#include "SplashScreen.h"
+#include "StartupBanner.h"
 #include "VersionResource.h"
-#include "WinCodes.h"
-#include "u_SplashFormv2011.h"
+#include "VersionTexts.h"
 
-#include <QDir>
-#include <QIcon>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -25,24 +18,191 @@
 
 namespace baritemp {
 
-QString SplashVersionLine(const QString& executablePath, const QString& withoutRecord) {
-    const std::string path = executablePath.toStdString();
-    if (!HasVersionResource(path))
-        return withoutRecord;
-    const TJclFileVersionInfo info(path);
-    return QStringLiteral("%1® %2 v%3 ")
-        .arg(QString::fromStdString(info.CompanyName()),
-             QString::fromStdString(info.InternalName()),
-             QString::fromStdString(info.FileVersion()));
+namespace {
+
+constexpr const char* kNoVersionLine = "No FileVersion";
+
+// The stages of start-up, with what each leaves behind for the next.
+class Startup {
+public:
+    Startup(const char* programName, const StartupWindows& windows, const StartupOptions& options)
+        : programName_(programName), windows_(windows), options_(options) {}
+
+    int run();
+
+private:
+    void trace(const QString& what) const {
+        if (options_.trace)
+            options_.trace(what);
+    }
+    void ensureApplication();
+    void readVersionRecord();
+    void startApplication();
+    void showSplash();
+    void createWindows();
+    void finishSplash();
+    int runEventLoop();
+    QString splashState() const;
+
+    const char* programName_;
+    const StartupWindows& windows_;
+    const StartupOptions& options_;
+    std::unique_ptr<BaritempApplication> ownApplication_;
+    QString executablePath_;
+    VersionTexts version_;
+    QPointer<SplashScreen> splash_;
+    // Declared before the windows: they are handed it, and it outlives them.
+    std::unique_ptr<Settings> settings_;
+    std::unique_ptr<QWidget> mainWindow_;
+    std::unique_ptr<QWidget> settingsWindow_;
+};
+
+void Startup::ensureApplication() {
+    if (QApplication::instance() == nullptr)
+        ownApplication_ = std::make_unique<BaritempApplication>(programName_);
 }
 
-QString MainCaption(const QString& executablePath) {
-    const std::string path = executablePath.toStdString();
-    if (!HasVersionResource(path))
-        return Text(UiText::NoVersionRecord, true);
-    const TJclFileVersionInfo info(path);
-    return QStringLiteral("%1 v%2").arg(QString::fromStdString(info.InternalName()),
-                                        QString::fromStdString(info.FileVersion()));
+void Startup::readVersionRecord() {
+    executablePath_ = options_.executablePath.isEmpty()
+                          ? QString::fromStdString(RunningExecutablePath())
+                          : options_.executablePath;
+    version_ = ReadVersionTexts(executablePath_.toStdString());
+    trace(QStringLiteral("version line: [%1]")
+              .arg(QString::fromStdString(version_.versionLine(kNoVersionLine))));
+}
+
+void Startup::startApplication() {
+    ensureApplication();
+    QApplication::setApplicationName(QStringLiteral("Baritemp"));
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setWindowIcon(ApplicationIcon());
+    trace(QStringLiteral("title: [%1]").arg(BaritempApplication::title()));
+}
+
+QString Startup::splashState() const {
+    if (splash_.isNull())
+        return QStringLiteral("(closed)");
+    const auto label = [this](const char* name) {
+        return splash_->findChild<GlowLabel*>(QString::fromLatin1(name));
+    };
+    const auto shown = [](const GlowLabel* l) {
+        return QStringLiteral("[%1]%2").arg(l->text(),
+                                            l->isVisible() ? QString() : QStringLiteral(" hidden"));
+    };
+    return QStringLiteral("middle [%1] version %2 error %3")
+        .arg(label("LabelMiddle")->text(), shown(label("LabelVersion")),
+             shown(label("LabelError")));
+}
+
+// The user may close the splash window (Esc) whenever events are processed: what writes to it
+// below applies only while it exists.
+void Startup::showSplash() {
+    splash_ =
+        SplashScreen::open(BaritempApplication::fixedText(
+                               "SplashScreen", QT_TRANSLATE_NOOP("SplashScreen", "Loading...")),
+                           40, true, version_);
+    trace(QStringLiteral("splash shown: ") + splashState());
+    if (splash_)
+        splash_->setVersionLine(QString::fromStdString(version_.versionLine(kNoVersionLine)));
+    trace(QStringLiteral("splash version line: ") + splashState());
+}
+
+void Startup::createWindows() {
+    settings_ = std::make_unique<Settings>();
+    BaritempApplication::current().follow(*settings_);
+    mainWindow_ = windows_.createMainWindow(*settings_, version_);
+    try {
+        OpenConfiguration(*settings_, version_);
+    } catch (const std::exception& e) {
+        // Shown as the window is made; the banner is skipped, the window stays.
+        BaritempApplication::reportError(e);
+    }
+    trace(QStringLiteral("main window created"));
+    settingsWindow_ = windows_.createSettingsWindow(*settings_);
+    trace(QStringLiteral("settings window created"));
+}
+
+// A pause, the loading-finished text painted, a shorter pause, then the window released:
+// destroyed later, without its close handler.
+void Startup::finishSplash() {
+    Platform& platform = Platform::current();
+    platform.sleepMs(100);
+    if (splash_)
+        splash_->showFinished();
+    trace(QStringLiteral("splash finished: ") + splashState());
+    QCoreApplication::processEvents();
+    platform.sleepMs(50);
+    if (splash_)
+        splash_->deleteLater();
+    trace(QStringLiteral("splash released"));
+}
+
+// The main window shown and the event loop run until it closes: closing it ends the program,
+// closing the settings window never does.
+int Startup::runEventLoop() {
+    mainWindow_->setAttribute(Qt::WA_QuitOnClose, true);
+    if (settingsWindow_)
+        settingsWindow_->setAttribute(Qt::WA_QuitOnClose, false);
+    // Shown from inside the loop: its first show may open the settings window modally, and a
+    // request to end must then reach every loop.
+    QWidget* main = mainWindow_.get();
+    QTimer::singleShot(0, main, [main] { main->show(); });
+    trace(QStringLiteral("event loop"));
+    const int code = QApplication::exec();
+    settingsWindow_.reset();
+    mainWindow_.reset();
+    return code;
+}
+
+int Startup::run() {
+    try {
+        readVersionRecord();
+        startApplication();
+        showSplash();
+        // The windows under a guard: the splash window's closing below runs whatever happens.
+        std::exception_ptr failure;
+        try {
+            createWindows();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        finishSplash();
+        // A window that could not be made ends the start-up now, with the run-time report.
+        if (failure)
+            std::rethrow_exception(failure);
+        return options_.runEventLoop ? runEventLoop() : 0;
+    } catch (const std::exception& e) {
+        ensureApplication();
+        Platform::current().showErrorBox(
+            BaritempApplication::fixedText(
+                "BaritempApplication",
+                QT_TRANSLATE_NOOP("BaritempApplication", "Application error")),
+            RunTimeReportText(e, executablePath_));
+        return 1;
+    }
+}
+
+} // namespace
+
+int RunStartup(const char* programName, const StartupWindows& windows,
+               const StartupOptions& options) {
+    return Startup(programName, windows, options).run();
+}
+
+void OpenConfiguration(Settings& settings, const VersionTexts& version) {
+    const QString documents = Platform::current().documentsFolder().left(261);
+    settings.openStore(ConfigLocationIn(documents.toStdString()));
+    WriteStartupBanner(version);
+}
+
+bool ReadConfiguration(Settings& settings) {
+    try {
+        settings.load();
+        return true;
+    } catch (const std::exception& e) {
+        BaritempApplication::reportError(e);
+        return false;
+    }
 }
 
 QIcon ApplicationIcon() {
@@ -54,127 +214,6 @@ QIcon ApplicationIcon() {
     for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/images/icon_%1.png").arg(size), QSize(size, size));
     return icon;
-}
-
-void OpenConfiguration() {
-    const QString separator = QDir::separator();
-    AppState.DocumentsDir = GetSpecialFolderPath(win::kCsidlPersonal);
-    AppState.CompanyDir = AppState.DocumentsDir + separator + QStringLiteral("Quorzen");
-    AppState.ConfigDir = AppState.CompanyDir + separator + QStringLiteral("CfgFiles") + separator;
-    // ConfigDir ends with a separator already: the doubled one is kept, the file system
-    // resolves it. A file that cannot be read raises its error here: the banner is skipped.
-    TheSettings().openStore(
-        (AppState.ConfigDir + separator + QStringLiteral("Baritemp.xml")).toStdString());
-    WriteStartupBanner();
-}
-
-bool IsFirstRun() {
-    // A file that is there but could not be read counts as there: its defaults, no first run.
-    Settings& settings = TheSettings();
-    return !settings.hasStore() ||
-           (!FileSystem::current().fileExists(settings.storage().FileName()) &&
-            !settings.storage().Unreadable());
-}
-
-int RunStartupSequence(const char* programName, const StartupWindows& windows,
-                       const StartupOptions& options) {
-    const auto trace = [&](const QString& what) {
-        if (options.trace)
-            options.trace(what);
-    };
-    std::unique_ptr<BaritempApplication> ownApplication;
-    const auto ensureApplication = [&]() {
-        if (QApplication::instance() == nullptr)
-            ownApplication = std::make_unique<BaritempApplication>(programName);
-    };
-    Platform& platform = Platform::current();
-    try {
-        // The running executable: the version record is read from it.
-        AppState.ExecutablePath = options.executablePath.isEmpty()
-                                      ? QString::fromStdString(RunningExecutablePath())
-                                      : options.executablePath;
-        // The splash window's version line.
-        AppState.SplashVersionText =
-            SplashVersionLine(AppState.ExecutablePath, Text(UiText::SplashNoVersionRecord, true));
-        trace(QStringLiteral("2 version line: [%1]").arg(AppState.SplashVersionText));
-        // The application object, its title and icon.
-        ensureApplication();
-        QApplication::setApplicationName(QStringLiteral("Baritemp"));
-        QApplication::setApplicationDisplayName(QString());
-        QApplication::setWindowIcon(ApplicationIcon());
-        trace(QStringLiteral("3 title: [%1]").arg(ApplicationTitle()));
-        // The splash window. The user may close it (Esc) whenever events are processed:
-        // what writes to it below applies only while it exists.
-        QPointer<TSplashFormv2011> splash =
-            TSplashFormv2011::Execute(Text(UiText::Loading, true), 40, true);
-        AppState.SplashFormv2011 = splash;
-        const auto splashState = [&]() {
-            if (splash.isNull())
-                return QStringLiteral("(closed)");
-            return QStringLiteral("middle [%1] version [%2]%3 error [%4]%5")
-                .arg(splash->LabelMiddle->text(), splash->LabelVersion->text(),
-                     splash->LabelVersion->isVisible() ? QString() : QStringLiteral(" hidden"),
-                     splash->LabelError->text(),
-                     splash->LabelError->isVisible() ? QString() : QStringLiteral(" hidden"));
-        };
-        trace(QStringLiteral("4 splash: ") + splashState());
-        // The version line on the splash window, in the visibility Execute chose.
-        if (splash) {
-            splash->LabelVersion->setText(AppState.SplashVersionText);
-            splash->repaint();
-        }
-        trace(QStringLiteral("5 splash: ") + splashState());
-        // The two windows, under a guard: the splash window's closing below runs whatever
-        // happens here.
-        std::exception_ptr failure;
-        try {
-            AppState.f_main = windows.createMainWindow();
-            trace(QStringLiteral("6a main window created"));
-            AppState.f_settings = windows.createSettingsWindow();
-            trace(QStringLiteral("6b settings window created"));
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        // Closing the splash window: a pause, the loading-finished text painted, a shorter
-        // pause, then the window released.
-        platform.sleepMs(100);
-        if (splash) {
-            splash->LabelError->setText(Text(UiText::LoadingDone, true));
-            splash->LabelError->setVisible(true);
-        }
-        trace(QStringLiteral("8 splash: ") + splashState());
-        QCoreApplication::processEvents();
-        platform.sleepMs(50);
-        if (splash)
-            splash->deleteLater(); // released: destroyed later, without its close handler
-        AppState.SplashFormv2011 = nullptr;
-        trace(QStringLiteral("11 splash released"));
-        // A window that could not be created ends the start-up now, with the run-time report.
-        if (failure)
-            std::rethrow_exception(failure);
-        if (!options.runEventLoop)
-            return 0;
-        // Show the main window and run the event loop until it closes: closing it ends the
-        // program, closing the settings window never does.
-        AppState.f_main->setAttribute(Qt::WA_QuitOnClose, true);
-        if (AppState.f_settings != nullptr)
-            AppState.f_settings->setAttribute(Qt::WA_QuitOnClose, false);
-        // Shown from inside the loop: its first show may open the settings window modally,
-        // and a request to end must then reach every loop.
-        QTimer::singleShot(0, AppState.f_main, [] { AppState.f_main->show(); });
-        trace(QStringLiteral("13 event loop"));
-        const int code = QApplication::exec();
-        delete AppState.f_settings;
-        delete AppState.f_main;
-        AppState.f_settings = nullptr;
-        AppState.f_main = nullptr;
-        return code;
-    } catch (const std::exception& e) {
-        ensureApplication();
-        platform.showErrorBox(QStringLiteral("Erreur d'application"),
-                              RunTimeReportText(e, AppState.ExecutablePath));
-        return 1;
-    }
 }
 
 } // namespace baritemp

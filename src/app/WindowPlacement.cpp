@@ -2,7 +2,6 @@
 
 #include "BaritempApplication.h"
 #include "Settings.h"
-#include "WinCodes.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -13,8 +12,8 @@ namespace baritemp {
 
 int WindowPlacement::showCommand() {
     if (window_->isMinimized())
-        return win::kSwShowMinimized;
-    return window_->isMaximized() ? win::kSwShowMaximized : win::kSwShowNormal;
+        return showcommand::kMinimized;
+    return window_->isMaximized() ? showcommand::kMaximized : showcommand::kNormal;
 }
 
 bool WindowPlacement::applicationMinimised() {
@@ -33,33 +32,33 @@ namespace {
 
 // The store's placement record and this window, or the error in the application error box.
 template <typename Use>
-void withPlacement(QWidget* window, Use use) {
-    if (!TheSettings().hasStore())
+void withPlacement(QWidget* window, Settings& settings, Use use) {
+    if (!settings.hasStore())
         return;
     try {
         WindowPlacement placement(window);
-        use(TheSettings().section(), placement);
+        use(settings.section(), placement);
     } catch (const std::exception& e) {
-        BaritempApplication::reportError(QString::fromUtf8(e.what()));
+        BaritempApplication::reportError(e);
     }
 }
 
 } // namespace
 
-void RestoreWindowPlacement(QWidget* window) {
-    withPlacement(window, [](TJvFormConfig& record, WindowPlacement& placement) {
-        record.RestoreFormPlacement(placement);
+void RestoreWindowPlacement(QWidget* window, Settings& settings) {
+    withPlacement(window, settings, [](ConfigSection& record, WindowPlacement& placement) {
+        record.restorePlacement(placement);
     });
 }
 
-void SaveWindowPlacement(QWidget* window) {
-    withPlacement(window, [](TJvFormConfig& record, WindowPlacement& placement) {
-        record.SaveFormPlacement(placement);
+void SaveWindowPlacement(QWidget* window, Settings& settings) {
+    withPlacement(window, settings, [](ConfigSection& record, WindowPlacement& placement) {
+        record.savePlacement(placement);
     });
 }
 
-bool WindowPlacementSaved() {
-    return TheSettings().hasStore() && TheSettings().section().saved();
+bool WindowPlacementSaved(Settings& settings) {
+    return settings.hasStore() && settings.section().saved();
 }
 
 } // namespace baritemp

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "JvFormConfig.h"
+#include "ConfigSection.h"
 
 class QWidget;
 
 namespace baritemp {
 
+class Settings;
+
 // The placement record's view of a window (its show state), for the main window's section of
-// the configuration store (TJvFormConfig).
+// the configuration store.
 class WindowPlacement : public PlacementTarget {
 public:
     explicit WindowPlacement(QWidget* window) : window_(window) {}
@@ -22,11 +24,11 @@ private:
 
 // At the window's first show: the stored show state into it (the store's update block then
 // writes the file when its folder exists). An error goes to the application error box.
-void RestoreWindowPlacement(QWidget* window);
+void RestoreWindowPlacement(QWidget* window, Settings& settings);
 // At closing, and at destruction when nothing was saved since: its show state into the store.
 // An error goes to the application error box.
-void SaveWindowPlacement(QWidget* window);
+void SaveWindowPlacement(QWidget* window, Settings& settings);
 // Whether the placement was saved since it was restored.
-bool WindowPlacementSaved();
+bool WindowPlacementSaved(Settings& settings);
 
 } // namespace baritemp

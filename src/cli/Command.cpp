@@ -1,13 +1,17 @@
 #include "Command.h"
 
-#include "CliTexts.h"
 #include "Converter.h"
 #include "ExactDecimal.h"
+#include "Messages.h"
 #include "NumericEntry.h"
-#include "RegionalNumber.h"
+#include "StoredSettings.h"
 #include "Streams.h"
 #include "TextCodec.h"
+#include "Translations.h"
 #include "UnitList.h"
+
+#include <QCoreApplication>
+#include <QString>
 
 #include <cerrno>
 #include <charconv>
@@ -15,6 +19,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <stdexcept>
@@ -32,103 +37,37 @@ struct Options {
     bool noUnit = false, windowText = false, json = false, noHeader = false, units = false;
 };
 
-// A usage error: the text and its arguments, written once the language is known.
-struct UsageError {
-    CliText text;
-    std::string first, second;
+// The options that take a value, and those that are flags.
+const std::pair<const char*, std::optional<std::string> Options::*> kValued[] = {
+    {"--decimals", &Options::decimals},
+    {"--locale", &Options::locale},
+    {"--decimal-separator", &Options::decimalSeparator},
+    {"--thousands-separator", &Options::thousandSeparator},
+    {"--from", &Options::from},
+    {"--csv", &Options::csv},
+    {"--delimiter", &Options::delimiter},
+    {"--lang", &Options::lang},
+};
+const std::pair<const char*, bool Options::*> kFlags[] = {
+    {"--help", &Options::help},
+    {"--no-unit", &Options::noUnit},
+    {"--window-text", &Options::windowText},
+    {"--units", &Options::units},
+    {"--json", &Options::json},
+    {"--no-header", &Options::noHeader},
 };
 
-Options parse(const std::vector<std::string>& arguments) {
-    Options o;
-    const std::pair<const char*, std::optional<std::string> Options::*> valued[] = {
-        {"--decimals", &Options::decimals},
-        {"--locale", &Options::locale},
-        {"--decimal-separator", &Options::decimalSeparator},
-        {"--thousands-separator", &Options::thousandSeparator},
-        {"--from", &Options::from},
-        {"--csv", &Options::csv},
-        {"--delimiter", &Options::delimiter},
-        {"--lang", &Options::lang},
-    };
-    const std::pair<const char*, bool Options::*> flags[] = {
-        {"--help", &Options::help},
-        {"--no-unit", &Options::noUnit},
-        {"--window-text", &Options::windowText},
-        {"--units", &Options::units},
-        {"--json", &Options::json},
-        {"--no-header", &Options::noHeader},
-    };
-    bool options = true;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& a = arguments[i];
-        // A negative value ("-40") is a value, not an option: options begin with "--".
-        if (!options || a.rfind("--", 0) != 0 || a == "-") {
-            o.positional.push_back(a);
-            continue;
-        }
-        if (a == "--") {
-            options = false;
-            continue;
-        }
-        const std::size_t equals = a.find('=');
-        const std::string name = a.substr(0, equals);
-        bool known = false;
-        for (const auto& [flag, member] : flags) {
-            if (name == flag && equals == std::string::npos) {
-                o.*member = true;
-                known = true;
-            }
-        }
-        const auto value = [&]() -> std::string {
-            if (equals != std::string::npos)
-                return a.substr(equals + 1);
-            if (i + 1 >= arguments.size())
-                throw UsageError{CliText::MissingValue, name, {}};
-            return arguments[++i];
-        };
-        if (name == "--to") {
-            o.to.push_back(value());
-            known = true;
-        }
-        for (const auto& [option, member] : valued) {
-            if (name == option) {
-                o.*member = value();
-                known = true;
-            }
-        }
-        if (!known)
-            throw UsageError{CliText::UnknownOption, a, {}};
-    }
-    return o;
+// A usage error: its text, worded once the language is known.
+struct UsageError {
+    std::function<QString()> text;
+};
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-Unit unit(const std::string& name) {
-    if (const auto u = FindUnit(name))
-        return *u;
-    throw UsageError{CliText::UnknownUnit, name, {}};
-}
-
-char16_t oneCharacter(const std::string& option, const std::string& utf8, bool emptyAllowed) {
-    const std::u16string text = FromUtf8(utf8);
-    if (text.size() == 1)
-        return text.front();
-    if (text.empty() && emptyAllowed)
-        return 0;
-    throw UsageError{CliText::OneCharacter, option, {}};
-}
-
-// The value and the unit it is converted from: "2,5 bar", or "2,5" and "bar", or the value
-// alone with --from. A unit given apart is checked against one written in the value when the
-// value is read: the value's own unit governs.
-std::pair<std::string, Unit> valueAndUnit(const Options& o) {
-    const std::string& text = o.positional[0];
-    if (o.positional.size() >= 2)
-        return {text, unit(o.positional[1])};
-    if (o.from)
-        return {text, unit(*o.from)};
-    if (const auto named = FindTrailingUnit(FromUtf8(text)))
-        return {text, named->unit};
-    throw UsageError{CliText::NoUnit, {}, {}};
+QString unitName(const Unit& unit) {
+    return QString::fromStdString(ToUtf8(UnitName(unit)));
 }
 
 std::string jsonString(std::string_view utf8) {
@@ -154,14 +93,148 @@ std::string jsonDouble(double value) {
     return std::string(buffer, result.ptr);
 }
 
-int oneValue(const Options& o, const Converter& converter, bool french, std::ostream& out,
-             std::ostream& err) {
+// The command, its options read, in one language.
+class Command {
+    Q_DECLARE_TR_FUNCTIONS(Command)
+
+public:
+    Command(std::istream& in, std::ostream& out, std::ostream& err, Environment& environment)
+        : in_(in), out_(out), err_(err), environment_(environment) {}
+
+    int run(const std::vector<std::string>& arguments);
+
+private:
+    Options parse(const std::vector<std::string>& arguments);
+    static Unit unit(const std::string& name);
+    static char16_t oneCharacter(const std::string& option, const std::string& text,
+                                 bool emptyAllowed);
+    std::pair<std::string, Unit> valueAndUnit(const Options& o) const;
+    NumberFormat format(const Options& o) const;
+    int oneValue(const Options& o, const Converter& converter);
+    static CsvColumn csvColumn(const Options& o);
+    int stream(const Options& o, const Converter& converter);
+    void say(const QString& text) { err_ << text.toStdString() << '\n'; }
+    static QString help();
+
+    std::istream& in_;
+    std::ostream& out_;
+    std::ostream& err_;
+    Environment& environment_;
+    Translations translations_;
+};
+
+Options Command::parse(const std::vector<std::string>& arguments) {
+    Options o;
+    bool options = true;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        // A negative value ("-40") is a value, not an option: options begin with "--".
+        if (!options || a.rfind("--", 0) != 0 || a == "-") {
+            o.positional.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            options = false;
+            continue;
+        }
+        const std::size_t equals = a.find('=');
+        const std::string name = a.substr(0, equals);
+        bool known = false;
+        for (const auto& [flag, member] : kFlags) {
+            if (name == flag && equals == std::string::npos) {
+                o.*member = true;
+                known = true;
+            }
+        }
+        const auto value = [&]() -> std::string {
+            if (equals != std::string::npos)
+                return a.substr(equals + 1);
+            if (i + 1 >= arguments.size())
+                throw UsageError{[name] { return tr("option %1 needs a value").arg(utf8(name)); }};
+            return arguments[++i];
+        };
+        if (name == "--to") {
+            o.to.push_back(value());
+            known = true;
+        }
+        for (const auto& [option, member] : kValued) {
+            if (name == option) {
+                o.*member = value();
+                known = true;
+            }
+        }
+        if (!known)
+            throw UsageError{[a] { return tr("unknown option: %1").arg(utf8(a)); }};
+    }
+    return o;
+}
+
+Unit Command::unit(const std::string& name) {
+    if (const auto u = FindUnit(name))
+        return *u;
+    throw UsageError{[name] { return tr("unknown unit: %1").arg(utf8(name)); }};
+}
+
+char16_t Command::oneCharacter(const std::string& option, const std::string& utf8Text,
+                               bool emptyAllowed) {
+    const std::u16string text = FromUtf8(utf8Text);
+    if (text.size() == 1)
+        return text.front();
+    if (text.empty() && emptyAllowed)
+        return 0;
+    throw UsageError{[option] { return tr("%1 takes one character").arg(utf8(option)); }};
+}
+
+// The value and the unit it is converted from: "2,5 bar", or "2,5" and "bar", or the value
+// alone with --from. A unit given apart is checked against one written in the value when the
+// value is read: the value's own unit governs.
+std::pair<std::string, Unit> Command::valueAndUnit(const Options& o) const {
+    const std::string& text = o.positional[0];
+    if (o.positional.size() >= 2)
+        return {text, unit(o.positional[1])};
+    if (o.from)
+        return {text, unit(*o.from)};
+    if (const auto named = FindTrailingUnit(FromUtf8(text)))
+        return {text, named->unit};
+    throw UsageError{[] { return tr("the value's unit is missing"); }};
+}
+
+NumberFormat Command::format(const Options& o) const {
+    NumberFormat format;
+    format.decimals = environment_.savedDecimals().value_or(stored::kDefaultDecimals);
+    if (o.decimals) {
+        const std::string& d = *o.decimals;
+        int n = -1;
+        const auto end = d.data() + d.size();
+        if (std::from_chars(d.data(), end, n).ptr != end || n < 0 || n > 18)
+            throw UsageError{[] { return tr("--decimals takes a number from 0 to 18"); }};
+        format.decimals = n;
+    }
+    Separators separators = environment_.userSeparators();
+    if (o.locale) {
+        const auto region = environment_.localeSeparators(*o.locale);
+        if (!region)
+            throw UsageError{[o] { return tr("unknown locale: %1").arg(utf8(*o.locale)); }};
+        separators = *region;
+    }
+    if (o.decimalSeparator)
+        separators.decimal = oneCharacter("--decimal-separator", *o.decimalSeparator, false);
+    if (o.thousandSeparator)
+        separators.thousand = oneCharacter("--thousands-separator", *o.thousandSeparator, true);
+    format.decimalSeparator = separators.decimal;
+    format.thousandSeparator = separators.thousand;
+    return format;
+}
+
+int Command::oneValue(const Options& o, const Converter& converter) {
     const auto [text, from] = valueAndUnit(o);
     std::vector<Unit> targets;
     for (const std::string& name : o.to) {
         const Unit u = unit(name);
         if (u.group != from.group)
-            throw UsageError{CliText::OtherQuantity, name, ToUtf8(UnitName(from))};
+            throw UsageError{[name, from] {
+                return tr("%1 and %2 are not the same quantity").arg(utf8(name), unitName(from));
+            }};
         targets.push_back(u);
     }
     if (targets.empty()) {
@@ -169,23 +242,25 @@ int oneValue(const Options& o, const Converter& converter, bool french, std::ost
             targets.push_back({from.group, i});
     }
     const Conversion c = converter.all(from, FromUtf8(text));
-    if (c.status == Conversion::Status::OtherUnit) {
-        err << Text(CliText::OtherUnit, french, ToUtf8(UnitName(c.valueUnit)),
-                    ToUtf8(UnitName(from)))
-            << '\n';
+    switch (c.status) {
+    case Conversion::Status::OtherUnit:
+        say(tr("the value is in %1 and the unit given is %2")
+                .arg(unitName(c.valueUnit), unitName(from)));
         return 1;
-    }
-    if (c.status != Conversion::Status::Converted) {
+    case Conversion::Status::Failed:
         // The window's message, and the full stop its error box adds.
-        const std::string message =
-            c.status == Conversion::Status::Failed ? c.error : InvalidNumberMessage(u"");
-        err << message << ".\n";
+        say(ConversionErrorText(*c.error, nullptr) + u'.');
         return 1;
+    case Conversion::Status::Empty:
+        say(ConversionErrorText(ConversionError(ConversionError::Kind::InvalidNumber), nullptr) +
+            u'.');
+        return 1;
+    case Conversion::Status::Converted:
+        break;
     }
     if (!c.floorText.empty()) {
-        err << Text(CliText::BelowAbsoluteZero, french,
-                    ToUtf8(c.texts[static_cast<std::size_t>(from.index)]))
-            << '\n';
+        say(tr("below absolute zero, converted at %1")
+                .arg(utf8(ToUtf8(c.texts[static_cast<std::size_t>(from.index)]))));
     }
     const auto shown = [&](const Unit& u) {
         const auto i = static_cast<std::size_t>(u.index);
@@ -193,138 +268,170 @@ int oneValue(const Options& o, const Converter& converter, bool french, std::ost
     };
     if (!o.json) {
         for (const Unit& u : targets)
-            out << shown(u) << '\n';
+            out_ << shown(u) << '\n';
         return 0;
     }
-    out << "{\"input\":" << jsonDouble(c.input)
-        << ",\"unit\":" << jsonString(ToUtf8(UnitName(from))) << ",\"results\":[";
+    out_ << "{\"input\":" << jsonDouble(c.input)
+         << ",\"unit\":" << jsonString(ToUtf8(UnitName(from))) << ",\"results\":[";
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const Extended& r = c.results[static_cast<std::size_t>(targets[i].index)];
-        out << (i == 0 ? "\n" : ",\n") << "{\"unit\":" << jsonString(ToUtf8(UnitName(targets[i])))
-            << ",\"text\":" << jsonString(shown(targets[i]))
-            << ",\"value\":" << ExtendedToScientific(r, 21)
-            << ",\"double\":" << jsonDouble(r.toDouble()) << '}';
+        out_ << (i == 0 ? "\n" : ",\n") << "{\"unit\":" << jsonString(ToUtf8(UnitName(targets[i])))
+             << ",\"text\":" << jsonString(shown(targets[i]))
+             << ",\"value\":" << ExtendedToScientific(r, 21)
+             << ",\"double\":" << jsonDouble(r.toDouble()) << '}';
     }
-    out << "\n]}\n";
+    out_ << "\n]}\n";
     return 0;
 }
 
-int stream(const Options& o, const Converter& converter, bool french, std::istream& in,
-           std::ostream& out, std::ostream& err) {
+// The column --csv names (by its header or its place), and how the file is delimited.
+CsvColumn Command::csvColumn(const Options& o) {
+    CsvColumn column;
+    const std::string& c = *o.csv;
+    if (!c.empty() && c.find_first_not_of("0123456789") == std::string::npos)
+        column.number = std::stoi(c);
+    else
+        column.name = c;
+    if (o.delimiter)
+        column.delimiter = static_cast<char>(
+            oneCharacter("--delimiter", *o.delimiter == "\\t" ? "\t" : *o.delimiter, false));
+    column.header = !o.noHeader;
+    return column;
+}
+
+int Command::stream(const Options& o, const Converter& converter) {
     if (o.to.size() != 1)
-        throw UsageError{CliText::OneTargetForStream, {}, {}};
+        throw UsageError{[] { return tr("converting line by line takes exactly one --to unit"); }};
     StreamJob job;
     job.from = unit(*o.from);
     job.to = unit(o.to.front());
     if (job.from.group != job.to.group)
-        throw UsageError{CliText::OtherQuantity, *o.from, o.to.front()};
+        throw UsageError{[o] {
+            return tr("%1 and %2 are not the same quantity").arg(utf8(*o.from), utf8(o.to.front()));
+        }};
     // Data files get numbers their readers parse: the header names the unit.
     if (o.noUnit && o.windowText)
-        throw UsageError{CliText::WindowTextOrNumber, {}, {}};
+        throw UsageError{[] { return tr("--window-text and --no-unit exclude each other"); }};
     job.form = o.noUnit || (o.csv && !o.windowText) ? Converter::Form::Number
                                                     : Converter::Form::WindowText;
-    job.failed = [&](long line, const std::string& message) {
-        err << Text(CliText::Line, french, std::to_string(line), message + ".") << '\n';
+    const auto line = [this](long number, const QString& message) {
+        say(tr("line %1: %2").arg(number).arg(message));
     };
-    job.otherUnit = [&](long line, const Unit& valueUnit) {
-        err << Text(CliText::Line, french, std::to_string(line),
-                    Text(CliText::OtherUnit, french, ToUtf8(UnitName(valueUnit)),
-                         ToUtf8(UnitName(job.from))))
-            << '\n';
+    job.failed = [&](long number, const ConversionError& error) {
+        line(number, ConversionErrorText(error, nullptr) + u'.');
     };
-    job.floored = [&](long line, const std::string& converted) {
-        err << Text(CliText::Line, french, std::to_string(line),
-                    Text(CliText::BelowAbsoluteZero, french, converted))
-            << '\n';
+    job.floored = [&](long number, const std::string& converted) {
+        line(number, tr("below absolute zero, converted at %1").arg(utf8(converted)));
+    };
+    job.otherUnit = [&](long number, const Unit& valueUnit) {
+        line(number, tr("the value is in %1 and the unit given is %2")
+                         .arg(unitName(valueUnit), unitName(job.from)));
     };
     StreamReport report;
     if (!o.csv) {
-        report = ConvertLines(in, out, converter, job);
-    } else {
-        CsvColumn column;
-        const std::string& c = *o.csv;
-        if (!c.empty() && c.find_first_not_of("0123456789") == std::string::npos)
-            column.number = std::stoi(c);
-        else
-            column.name = c;
-        if (o.delimiter)
-            column.delimiter = static_cast<char>(
-                oneCharacter("--delimiter", *o.delimiter == "\\t" ? "\t" : *o.delimiter, false));
-        column.header = !o.noHeader;
-        std::ifstream file;
-        std::istream* source = &in;
-        if (!o.positional.empty()) {
-            const std::string& path = o.positional.front();
-            file.open(std::filesystem::path(std::u8string(path.begin(), path.end())),
-                      std::ios::binary);
-            if (!file) {
-                err << Text(CliText::CannotRead, french, path, std::strerror(errno)) << '\n';
-                return 2;
-            }
-            source = &file;
+        report = ConvertLines(in_, out_, converter, job);
+        return report.failed == 0 ? 0 : 1;
+    }
+    const CsvColumn column = csvColumn(o);
+    std::ifstream file;
+    std::istream* source = &in_;
+    if (!o.positional.empty()) {
+        const std::string& path = o.positional.front();
+        file.open(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+        if (!file) {
+            say(tr("cannot read %1: %2").arg(utf8(path), utf8(std::strerror(errno))));
+            return 2;
         }
-        try {
-            report = ConvertCsv(*source, out, converter, job, column);
-        } catch (const std::invalid_argument& e) {
-            throw UsageError{CliText::NoColumn, e.what(), {}};
-        }
+        source = &file;
+    }
+    try {
+        report = ConvertCsv(*source, out_, converter, job, column);
+    } catch (const std::invalid_argument& e) {
+        const std::string name = e.what();
+        throw UsageError{[name] { return tr("no such column: %1").arg(utf8(name)); }};
     }
     return report.failed == 0 ? 0 : 1;
+}
+
+int Command::run(const std::vector<std::string>& arguments) {
+    // The messages' language: the window's saved one, else the user's own; --lang once read.
+    translations_.use(
+        QString::fromStdString(environment_.savedLanguage().value_or(environment_.userLanguage())));
+    try {
+        const Options o = parse(arguments);
+        if (o.lang) {
+            const auto language = FindLanguage(utf8(*o.lang), Qt::CaseInsensitive);
+            translations_.use(language ? language->code : SourceLanguageCode());
+        }
+        if (o.help) {
+            out_ << help().toStdString();
+            return 0;
+        }
+        const NumberFormat numbers = format(o);
+        if (o.units) {
+            out_ << UnitListText(DescribeUnits(numbers)).toStdString();
+            return 0;
+        }
+        const Converter converter(numbers);
+        if (o.json && (o.positional.empty() || o.csv))
+            throw UsageError{[] { return tr("--json is for one value"); }};
+        if (!o.csv && !o.positional.empty())
+            return oneValue(o, converter);
+        if (!o.from)
+            throw UsageError{[] { return tr("the value's unit is missing"); }};
+        return stream(o, converter);
+    } catch (const UsageError& e) {
+        say(e.text());
+        say(tr("baritemp-convert --help tells how to use it."));
+        return 2;
+    }
+}
+
+QString Command::help() {
+    return tr(R"(Usage: baritemp-convert VALUE UNIT [options]
+       baritemp-convert --from UNIT --to UNIT [options] < values
+       baritemp-convert --csv COLUMN --from UNIT --to UNIT [options] [FILE]
+
+Converts a pressure between fourteen units and a temperature between °C, °F and K, with the
+exact results of Baritemp's window, written as it writes them.
+
+Units: bar mbar psi kg/cm² Pa daPa kPa MPa Torr mCE mmHg mmCE "inch Hg" "inch CE"
+       °C °F K (also kg/cm2, inHg, inCE, C, F, degC, degF; letter case counts: mPa is no MPa)
+
+Options:
+  --to UNIT                  only this unit (repeatable)
+  --decimals N               N decimals, 0 to 18 (default: the window's, else 4)
+  --locale NAME              the separators of a region: fr_FR, de_CH, en_US…
+                             (default: the user's regional settings)
+  --decimal-separator C      the decimal separator
+  --thousands-separator C    the thousands separator (empty: none)
+  --from UNIT                the unit of the values read, one per line, on standard input
+  --no-unit                  the number alone, without its unit and digit groups
+  --csv COLUMN               converts one column (its name, or its place from 1) of a
+                             delimited file; the other columns stay as they are
+  --delimiter C              the file's delimiter (default: "," or ";", from the first line)
+  --no-header                the file has no header line
+  --window-text              in a delimited file, the window's text (with the unit and digit
+                             groups) instead of the number alone
+  --json                     for one value: the value read, and each result as text and as a
+                             number (21 significant digits, and rounded to a double)
+  --units                    what each unit is: its value in pascals, its definition, its
+                             other names
+  --lang FR|UK               the language of the messages (default: the window's, else the
+                             user's)
+  --help                     this text
+
+The unit written in a value governs: "30 psi" converts from psi only. A line whose value does
+not read, or is in another unit, is passed through unchanged and reported on standard error
+with its number. Exit status: 0 all converted, 1 some values not converted, 2 usage error.
+)");
 }
 
 } // namespace
 
 int RunCommand(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                std::ostream& err, Environment& environment) {
-    bool french = environment.savedLanguage().value_or("FR") == "FR";
-    try {
-        const Options o = parse(arguments);
-        if (o.lang) // as the window reads Lang: French for "FR", English for anything else
-            french = EqualIgnoringAsciiCase(std::string_view(*o.lang), std::string_view("FR"));
-        if (o.help) {
-            out << Text(CliText::Help, french);
-            return 0;
-        }
-        NumberFormat format;
-        format.decimals = environment.savedDecimals().value_or(4);
-        if (o.decimals) {
-            const std::string& d = *o.decimals;
-            int n = -1;
-            const auto end = d.data() + d.size();
-            if (std::from_chars(d.data(), end, n).ptr != end || n < 0 || n > 18)
-                throw UsageError{CliText::DecimalsRange, {}, {}};
-            format.decimals = n;
-        }
-        Separators separators = environment.userSeparators();
-        if (o.locale) {
-            const auto region = environment.localeSeparators(*o.locale);
-            if (!region)
-                throw UsageError{CliText::UnknownLocale, *o.locale, {}};
-            separators = *region;
-        }
-        if (o.decimalSeparator)
-            separators.decimal = oneCharacter("--decimal-separator", *o.decimalSeparator, false);
-        if (o.thousandSeparator)
-            separators.thousand = oneCharacter("--thousands-separator", *o.thousandSeparator, true);
-        format.decimalSeparator = separators.decimal;
-        format.thousandSeparator = separators.thousand;
-        const Converter converter(format);
-        if (o.units) {
-            out << UnitListText(DescribeUnits(french, format), french);
-            return 0;
-        }
-        if (o.json && (o.positional.empty() || o.csv))
-            throw UsageError{CliText::JsonForOneValue, {}, {}};
-        if (!o.csv && !o.positional.empty())
-            return oneValue(o, converter, french, out, err);
-        if (!o.from)
-            throw UsageError{CliText::NoUnit, {}, {}};
-        return stream(o, converter, french, in, out, err);
-    } catch (const UsageError& e) {
-        err << Text(e.text, french, e.first, e.second) << '\n'
-            << Text(CliText::Usage, french) << '\n';
-        return 2;
-    }
+    return Command(in, out, err, environment).run(arguments);
 }
 
 } // namespace baritemp::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RegionalNumber.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -7,14 +9,8 @@
 
 namespace baritemp::cli {
 
-// The regional separators of numbers; the null character for none.
-struct Separators {
-    char16_t decimal = u'.';
-    char16_t thousand = u',';
-};
-
-// What the command asks of the system: the user's regional settings, a region's, and what the
-// user saved in the window.
+// What the command asks of the system: the user's regional settings and language, a region's
+// separators, and what the user saved in the window.
 class Environment {
 public:
     virtual ~Environment() = default;
@@ -25,11 +21,14 @@ public:
     // The window's saved decimals (Dec) and language (Lang), when its file exists and reads.
     virtual std::optional<int> savedDecimals() = 0;
     virtual std::optional<std::string> savedLanguage() = 0;
+    // The code of the user's own language ("FR" under a French locale, "UK" otherwise).
+    virtual std::string userLanguage() = 0;
 };
 
 // The whole command: `arguments` without the program's name (UTF-8), the data on `in`, the
-// results on `out`, messages on `err`. Returns the exit status: 0 all converted, 1 some values
-// not converted, 2 a usage error.
+// results on `out`, messages on `err`, in one language: --lang, else the window's saved one,
+// else the user's. Returns the exit status: 0 all converted, 1 some values not converted, 2 a
+// usage error. Needs an application object (QCoreApplication) for its translations.
 int RunCommand(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                std::ostream& err, Environment& environment);
 

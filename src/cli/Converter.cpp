@@ -27,7 +27,7 @@ bool Converter::read(const Unit& from, std::u16string_view text, Conversion& out
         try {
             out.input = RoundToDouble(*number);
         } catch (const ConversionError& e) {
-            out.error = e.what();
+            out.error = e;
             return false;
         }
         out.status = Conversion::Status::Converted;
@@ -49,7 +49,7 @@ bool Converter::read(const Unit& from, std::u16string_view text, Conversion& out
     if (entered.floored)
         out.floorText = entered.text;
     if (!entered.ok()) {
-        out.error = std::move(entered.error);
+        out.error = entered.error;
         return false;
     }
     out.input = entered.value;

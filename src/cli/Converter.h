@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ConversionError.h"
 #include "Extended.h"
 #include "NumberToText.h"
 #include "Units.h"
+
+#include <optional>
 
 #include <string>
 #include <string_view>
@@ -19,8 +22,8 @@ namespace baritemp::cli {
 struct Conversion {
     enum class Status { Converted, Empty, Failed, OtherUnit };
     Status status = Status::Empty;
-    std::string error; // Failed: the window's own message (UTF-8), without the final stop
-    Unit valueUnit;    // OtherUnit: the unit the value is written in
+    std::optional<ConversionError> error; // Failed: why, as the window would report it
+    Unit valueUnit;                       // OtherUnit: the unit the value is written in
     // Below absolute zero in °C: the text converted instead ("-273,15"); empty otherwise.
     std::u16string floorText;
     double input = 0; // the value read, as the conversion received it

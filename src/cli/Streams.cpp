@@ -51,7 +51,7 @@ bool convertValue(const Converter& converter, const StreamJob& job, long lineNum
     if (c.status == Conversion::Status::Failed) {
         ++report.failed;
         if (job.failed)
-            job.failed(lineNumber, c.error);
+            job.failed(lineNumber, *c.error);
         return false;
     }
     if (c.status == Conversion::Status::OtherUnit) {

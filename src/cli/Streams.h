@@ -14,15 +14,15 @@ struct StreamReport {
     long failed = 0; // did not read (passed through unchanged)
 };
 
-// Where a line's trouble is told: its number (from 1) and the message.
-using LineReport = std::function<void(long line, const std::string& message)>;
-
+// A job's conversions and where each line's trouble is told, with its number (from 1).
 struct StreamJob {
     Unit from;
     Unit to;
     Converter::Form form = Converter::Form::WindowText;
-    LineReport failed;  // a value that does not read, or is out of range
-    LineReport floored; // a Celsius value below absolute zero: what was converted ("-273,15 °C")
+    // A value that does not read, or is out of range.
+    std::function<void(long line, const ConversionError& error)> failed;
+    // A Celsius value below absolute zero: what was converted ("-273,15 °C").
+    std::function<void(long line, const std::string& converted)> floored;
     // A value written in another unit than `from` ("30 psi" among bars): never converted.
     std::function<void(long line, const Unit& valueUnit)> otherUnit;
 };

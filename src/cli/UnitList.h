@@ -2,25 +2,26 @@
 
 #include "NumberToText.h"
 
-#include <string>
+#include <QString>
+
 #include <vector>
 
 namespace baritemp::cli {
 
-// One unit as `baritemp-convert --units` tells it (UTF-8): its name, its value in pascals (a
-// formula for a temperature), its definition, and the other names it is known by.
+// One unit as `baritemp-convert --units` tells it, in the messages' language: its name, its
+// value in pascals (a formula for a temperature), its definition, and the other names it is
+// known by.
 struct UnitLine {
-    std::string unit;
-    std::string value;
-    std::string definition;
-    std::string aliases; // "inHg", "C, degC"; empty when there are none
+    QString unit;
+    QString value;
+    QString definition;
+    QString aliases; // "inHg", "C, degC"; empty when there are none
 };
 
-// The seventeen units' definitions in the message language, numbers with the format's
-// separators.
-std::vector<UnitLine> DescribeUnits(bool french, const NumberFormat& format);
+// The seventeen units' definitions, numbers with the format's separators.
+std::vector<UnitLine> DescribeUnits(const NumberFormat& format);
 
-// The lines as a table, one unit a line, columns aligned, in the message language.
-std::string UnitListText(const std::vector<UnitLine>& lines, bool french);
+// The lines as a table, one unit a line, columns aligned.
+QString UnitListText(const std::vector<UnitLine>& lines);
 
 } // namespace baritemp::cli

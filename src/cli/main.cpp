@@ -1,12 +1,18 @@
 // baritemp-convert: the window's conversions on the command line (see --help).
 #include "Command.h"
 #include "Console.h"
-#include "QtEnvironment.h"
+#include "UserEnvironment.h"
+
+#include <QCoreApplication>
 
 #include <ostream>
 
 int main(int argc, char** argv) {
-    baritemp::cli::QtEnvironment environment;
+    // The application object for the translations only: Qt is given the program name, never the
+    // command's options.
+    int qtArgc = 1;
+    QCoreApplication application(qtArgc, argv);
+    baritemp::cli::UserEnvironment environment;
     std::istream& in = baritemp::cli::StandardInput();
     std::ostream& out = baritemp::cli::StandardOutput();
     std::ostream& err = baritemp::cli::StandardError();

@@ -353,7 +353,7 @@ bool equalsIgnoringAsciiCase(std::u16string_view a, const char* b) {
 }
 
 [[noreturn]] void noMatch() {
-    throw XmlError("No matching charset");
+    throw XmlError(XmlError::Code::NoMatchingCharset);
 }
 
 } // namespace

@@ -25,12 +25,11 @@ namespace {
 constexpr char16_t kReplacement = 0xFFFD;
 
 [[noreturn]] void unavailable(int codePage) {
-    throw XmlError("Code page " + std::to_string(codePage) + " cannot be converted here");
+    throw XmlError(XmlError::Code::CodePageUnavailable, {std::to_string(codePage)});
 }
 
 [[noreturn]] void unrepresentable(int codePage) {
-    throw XmlError("The text holds characters that code page " + std::to_string(codePage) +
-                   " cannot hold");
+    throw XmlError(XmlError::Code::CodePageCannotHold, {std::to_string(codePage)});
 }
 
 bool keepsShiftState(int codePage) {

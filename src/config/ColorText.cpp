@@ -135,8 +135,7 @@ std::uint32_t TextToColor(std::string_view text) {
             return negative ? static_cast<std::uint32_t>(0u - value) : value;
         }
     }
-    throw ConversionError(ConversionError::Kind::InvalidInteger,
-                          "''" + std::string(text) + "'' n'est pas une valeur entière valide");
+    throw ConversionError(ConversionError::Kind::InvalidInteger, std::string(text));
 }
 
 std::optional<std::int32_t> ReadStoredInteger(std::string_view text) {

@@ -13,7 +13,7 @@ std::string ColorToText(std::uint32_t color);
 
 // A table name (any letter case), else a 32-bit integer: decimal within the signed range, or
 // at most eight hexadecimal digits after "$", "x", "X", "0x" or "0X". Anything else throws
-// ConversionError "''%s'' n'est pas une valeur entière valide".
+// ConversionError (InvalidInteger) with the text.
 std::uint32_t TextToColor(std::string_view text);
 
 // The integer rule of the configuration store: optional leading blanks, optional sign, decimal

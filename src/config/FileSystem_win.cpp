@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 #include <algorithm>
 
 namespace baritemp::platform_files {
@@ -33,7 +35,10 @@ bool fail(std::string* error) {
     LocalFree(buffer);
     while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' '))
         text.pop_back();
-    *error = text.empty() ? "Windows error " + std::to_string(code) : ToUtf8(text);
+    // Where the system has no words for it, its number as Windows writes error codes.
+    char number[16];
+    std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(code));
+    *error = text.empty() ? std::string(number) : ToUtf8(text);
     return false;
 }
 

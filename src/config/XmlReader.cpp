@@ -31,10 +31,6 @@ std::string quoted(int c) {
     return ToUtf8(std::u16string(1, static_cast<char16_t>(c)));
 }
 
-std::string at(std::size_t position) {
-    return " at position " + std::to_string(position);
-}
-
 // An element being read: its node and, until it is complete, the name read for it (the root
 // takes its name only when it is complete, so it keeps its old one after an error).
 struct Frame {
@@ -60,15 +56,17 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(const std::string& message) { throw XmlError(message); }
+    [[noreturn]] static void fail(XmlError::Code code, std::size_t position,
+                                  std::vector<std::string> arguments = {}) {
+        throw XmlError(code, std::move(arguments), position);
+    }
 
     [[noreturn]] void expectedEndOfTag(int c, std::size_t position) {
-        fail("Invalid XML Element: Expected end of tag but \"" + quoted(c) + "\" found" +
-             at(position));
+        fail(XmlError::Code::ExpectedEndOfTag, position, {quoted(c)});
     }
 
     [[noreturn]] void unexpectedEndInComment() {
-        fail("Invalid Comment: Unexpected end of data" + at(in_.position()));
+        fail(XmlError::Code::UnexpectedEndOfComment, in_.position());
     }
 
     void skipWhiteSpace() {
@@ -87,7 +85,7 @@ private:
             if (c == kEnd)
                 return false;
             if (c != u'<')
-                fail("Invalid Document: Unexpected text in file prolog" + at(in_.position() + 1));
+                fail(XmlError::Code::TextInProlog, in_.position() + 1);
             if (in_.lookingAt(u"<!-")) {
                 prolog.push_back(readComment());
             } else if (in_.lookingAt(u"<?xml-stylesheet")) {
@@ -129,7 +127,8 @@ private:
     }
 
     // Reads the opening characters of a comment, CDATA section or document type.
-    void expectOpening(std::u16string_view expected, const char* kind, void (Reader::*onEnd)()) {
+    void expectOpening(std::u16string_view expected, XmlError::Code wrong,
+                       void (Reader::*onEnd)()) {
         std::u16string found;
         for (std::size_t i = 0; i < expected.size(); ++i) {
             const int c = in_.get();
@@ -138,16 +137,13 @@ private:
             found += static_cast<char16_t>(c);
         }
         if (found != expected)
-            fail(std::string(kind) + ": expected \"" + ToUtf8(expected) + "\" but found \"" +
-                 ToUtf8(found) + "\"" + at(in_.position()));
+            fail(wrong, in_.position(), {ToUtf8(expected), ToUtf8(found)});
     }
 
-    void unexpectedEndInCData() {
-        fail("Invalid CDATA: Unexpected end of data" + at(in_.position()));
-    }
+    void unexpectedEndInCData() { fail(XmlError::Code::UnexpectedEndOfCData, in_.position()); }
 
     std::unique_ptr<XmlNode> readComment() {
-        expectOpening(u"<!--", "Invalid Comment", &Reader::unexpectedEndInComment);
+        expectOpening(u"<!--", XmlError::Code::BadCommentOpening, &Reader::unexpectedEndInComment);
         std::u16string value;
         for (;;) {
             const int c = in_.get();
@@ -164,8 +160,7 @@ private:
                     in_.get();
                     unexpectedEndInComment();
                 }
-                fail("Invalid Comment: \"--\" not allowed inside comments" +
-                     at(in_.position() + 1));
+                fail(XmlError::Code::DoubleHyphenInComment, in_.position() + 1);
             }
             value += static_cast<char16_t>(c);
         }
@@ -175,7 +170,7 @@ private:
     }
 
     std::unique_ptr<XmlNode> readCData() {
-        expectOpening(u"<![CDATA[", "Invalid CDATA", &Reader::unexpectedEndInCData);
+        expectOpening(u"<![CDATA[", XmlError::Code::BadCDataOpening, &Reader::unexpectedEndInCData);
         std::u16string value;
         for (;;) {
             const int c = in_.get();
@@ -194,7 +189,8 @@ private:
     }
 
     std::unique_ptr<XmlNode> readDocumentType() {
-        expectOpening(u"<!DOCTYPE", "Invalid Header", &Reader::unexpectedEndInComment);
+        expectOpening(u"<!DOCTYPE", XmlError::Code::BadDocumentTypeOpening,
+                      &Reader::unexpectedEndInComment);
         std::u16string value;
         bool inBrackets = false;
         for (;;) {
@@ -292,9 +288,7 @@ private:
             skipWhiteSpace();
             const int quote = getOr(onEnd);
             if (quote != u'"' && quote != u'\'')
-                fail("Invalid XML Element: Unexpected character in property declaration. "
-                     "Expecting \" or ' but \"" +
-                     quoted(quote) + "\"  found" + at(in_.position()));
+                fail(XmlError::Code::ExpectedQuote, in_.position(), {quoted(quote)});
             std::u16string raw;
             for (c = getOr(onEnd); c != quote; c = getOr(onEnd))
                 raw += static_cast<char16_t>(c);
@@ -304,8 +298,7 @@ private:
     }
 
     [[noreturn]] void unexpectedInProperty(int c, std::size_t position) {
-        fail("Invalid XML Element: Unexpected character in property declaration (\"" + quoted(c) +
-             "\" found" + at(position) + ")");
+        fail(XmlError::Code::UnexpectedInProperty, position, {quoted(c)});
     }
 
     // ---- elements -----------------------------------------------------------------------
@@ -319,8 +312,7 @@ private:
         if (c == kEnd)
             endOfData();
         if (c != u'<')
-            fail("Invalid XML Element: Expected beginning of tag but \"" + quoted(c) + "\" found" +
-                 at(in_.position()));
+            fail(XmlError::Code::ExpectedBeginningOfTag, in_.position(), {quoted(c)});
         for (c = in_.peek(); c != kEnd; c = in_.peek()) {
             const auto n = static_cast<char16_t>(c);
             if (n == u':' && frame.prefix.empty() && !frame.name.empty()) {
@@ -338,8 +330,7 @@ private:
         const auto n = static_cast<char16_t>(c);
         const bool emptyName = frame.name.empty() && frame.prefix.empty();
         if ((isWhiteSpace(n) && emptyName) || !(isWhiteSpace(n) || n == u'/' || n == u'>'))
-            fail("Invalid XML Element: malformed tag found (no valid name)" +
-                 at(in_.position() + 1));
+            fail(XmlError::Code::MalformedTag, in_.position() + 1);
         readAttributes(*frame.node, &Reader::endOfData);
         skipWhiteSpace();
         c = in_.get();
@@ -402,8 +393,7 @@ private:
         if (!matches) {
             const std::u16string expected =
                 frame.prefix.empty() ? frame.name : frame.prefix + u':' + frame.name;
-            fail("Invalid XML Element: Erroneous end of tag, expecting </" + ToUtf8(expected) +
-                 "> but </" + ToUtf8(closing) + "> found" + at(in_.position()));
+            fail(XmlError::Code::WrongEndTag, in_.position(), {ToUtf8(expected), ToUtf8(closing)});
         }
     }
 

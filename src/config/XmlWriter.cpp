@@ -189,8 +189,7 @@ void checkReadsBack(std::u16string_view prolog, int codePage) {
         same = back == prolog;
     }
     if (!same)
-        throw XmlError("Code page " + std::to_string(codePage) +
-                       " cannot be used for this file: it would not read back");
+        throw XmlError(XmlError::Code::CodePageWouldNotReadBack, {std::to_string(codePage)});
 }
 
 } // namespace

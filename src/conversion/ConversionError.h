@@ -5,20 +5,22 @@
 
 namespace baritemp {
 
-// An error that leaves a value field's key handler and reaches the application error box.
-// The message is UTF-8 and is shown as it is (the box adds the final full stop).
+// A value the conversions cannot take: what went wrong and the text it concerns. The
+// application chooses the words the user reads (what() names the kind only).
 class ConversionError : public std::runtime_error {
 public:
     enum class Kind {
-        InvalidNumber,  // "'%s' n'est pas une valeur en virgule flottante correcte"
-        Overflow,       // "Débordement en virgule flottante"
-        InvalidInteger, // "''%s'' n'est pas une valeur entière valide"
+        InvalidNumber,  // the text is no number
+        Overflow,       // the number is beyond the double range
+        InvalidInteger, // the text is no 32-bit integer (a stored colour)
     };
 
-    ConversionError(Kind kind, const std::string& message)
-        : std::runtime_error(message), kind_(kind) {}
+    explicit ConversionError(Kind kind, std::string text = {})
+        : std::runtime_error(kindName(kind)), kind_(kind), text_(std::move(text)) {}
 
     Kind kind() const { return kind_; }
+    // The text that is no number or no integer, as it was given (UTF-8).
+    const std::string& text() const { return text_; }
 
     // The class name the run-time report gives this error: conversion errors are
     // "EConvertError", an overflow "EOverflow".
@@ -27,7 +29,19 @@ public:
     }
 
 private:
+    static const char* kindName(Kind kind) {
+        switch (kind) {
+        case Kind::InvalidNumber:
+            return "InvalidNumber";
+        case Kind::Overflow:
+            return "Overflow";
+        default:
+            return "InvalidInteger";
+        }
+    }
+
     Kind kind_;
+    std::string text_;
 };
 
 } // namespace baritemp

@@ -147,9 +147,7 @@ Extended nearest(bool negative, BigUInt digits, int exponent10) {
 
 Extended ExtendedFromDecimal(std::string_view literal) {
     std::size_t i = 0;
-    const auto fail = [&]() {
-        throw std::invalid_argument("not a decimal literal: " + std::string(literal));
-    };
+    const auto fail = [&]() { throw std::invalid_argument(std::string(literal)); };
     bool negative = false;
     if (i < literal.size() && (literal[i] == '-' || literal[i] == '+'))
         negative = literal[i++] == '-';
@@ -192,7 +190,7 @@ void NearestPowersOfTen(int count, const int* exponents, Extended* out) {
     int reached = 0;
     for (int i = 0; i < count; ++i) {
         if (exponents[i] < reached)
-            throw std::invalid_argument("powers of ten must be requested in increasing order");
+            throw std::invalid_argument("NearestPowersOfTen");
         power.multiplyByPowerOfTen(exponents[i] - reached);
         reached = exponents[i];
         out[i] = detail::roundAndPack(false, power.bitLength() - 1, power.top128());

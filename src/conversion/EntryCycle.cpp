@@ -5,6 +5,7 @@
 #include "PressureConversion.h"
 #include "RegionalNumber.h"
 #include "TemperatureConversion.h"
+#include "TextCodec.h"
 
 #include <stdexcept>
 
@@ -50,7 +51,7 @@ EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_
     entered.text = TrimToLastDigit(fieldText, log);
     if (namesAnotherUnit(fieldText.substr(entered.text.size()), Unit{group, sourceIndex}, format)) {
         entered.text = std::u16string(fieldText);
-        entered.error = InvalidNumberMessage(entered.text);
+        entered.error = ConversionError(ConversionError::Kind::InvalidNumber, ToUtf8(fieldText));
         return entered;
     }
     if (group == FieldGroup::Temperature && sourceIndex == 0) {
@@ -63,13 +64,13 @@ EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_
     const auto number =
         ReadRegionalNumber(entered.text, format.decimalSeparator, format.thousandSeparator);
     if (!number) {
-        entered.error = InvalidNumberMessage(entered.text);
+        entered.error = ConversionError(ConversionError::Kind::InvalidNumber, ToUtf8(entered.text));
         return entered;
     }
     try {
         entered.value = RoundToDouble(*number);
     } catch (const ConversionError& e) {
-        entered.error = e.what();
+        entered.error = e;
     }
     return entered;
 }

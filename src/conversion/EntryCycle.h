@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ConversionError.h"
 #include "NumberToText.h"
 #include "Units.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,11 +19,10 @@ struct EntryOutcome {
     // On success, one text per field of the group, in index order: the source field's text
     // (which is also its cue banner) and the other fields' cue banners.
     std::vector<std::u16string> texts;
-    // On failure, the error message for the application error box (UTF-8, without the final
-    // full stop); `texts` is then empty.
-    std::string error;
+    // On failure, why (for the application error box); `texts` is then empty.
+    std::optional<ConversionError> error;
 
-    bool ok() const { return error.empty(); }
+    bool ok() const { return !error; }
 };
 
 // A field's text read as the conversion receives it.
@@ -32,12 +33,11 @@ struct EnteredValue {
     bool floored = false;
     // The number read, rounded to a double.
     double value = 0;
-    // Why there is no value (UTF-8, without the final full stop): the text is not a number
-    // (read as typed or as the program writes numbers, digit groups), or it is beyond the
-    // double range.
-    std::string error;
+    // Why there is no value: the text is not a number (read as typed or as the program writes
+    // numbers, digit groups), or it is beyond the double range.
+    std::optional<ConversionError> error;
 
-    bool ok() const { return error.empty(); }
+    bool ok() const { return !error; }
 };
 
 // The reading half of the entry cycle: trim the text after its last digit (logging what was

@@ -13,7 +13,7 @@ namespace baritemp {
 struct NumberFormat {
     char16_t decimalSeparator = u'.';
     char16_t thousandSeparator = u',';
-    int decimals = 4; // myNbDec
+    int decimals = 4;
 };
 
 // A number as the "%.*n" directive writes it: `precision` decimals (0 to 18; anything else

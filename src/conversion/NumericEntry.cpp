@@ -3,15 +3,12 @@
 #include "ConversionError.h"
 #include "ScaleByPowerOfTen.h"
 #include "TextCodec.h"
-#include "WinCodes.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace baritemp {
-
-const char* const kOverflowMessage = "Débordement en virgule flottante";
 
 char16_t KeyFilter(char16_t key, char16_t decimalSeparator) {
     // A separator above code 255 (Arabic U+066B) is let through as itself: its low 8 bits
@@ -20,7 +17,7 @@ char16_t KeyFilter(char16_t key, char16_t decimalSeparator) {
         return key;
     if (key > 255)
         return 0;
-    const bool accepted = key == win::kBackspace || key == win::kCarriageReturn || key == u'+' ||
+    const bool accepted = key == kBackspace || key == kCarriageReturn || key == u'+' ||
                           key == u'-' || (key >= u'0' && key <= u'9') ||
                           (decimalSeparator <= 255 && key == decimalSeparator);
     return accepted ? key : 0;
@@ -142,17 +139,10 @@ std::optional<Extended> TryTextToNumber(std::u16string_view text, char16_t decim
         codes.size(), [&](std::size_t i) { return codes[i]; }, kWideSeparator);
 }
 
-std::string InvalidNumberMessage(std::u16string_view text) {
-    std::string message = "'";
-    message.append(ToUtf8(text));
-    message.append("' n'est pas une valeur en virgule flottante correcte");
-    return message;
-}
-
 Extended TextToNumber(std::u16string_view text, char16_t decimalSeparator) {
     if (auto value = TryTextToNumber(text, decimalSeparator))
         return *value;
-    throw ConversionError(ConversionError::Kind::InvalidNumber, InvalidNumberMessage(text));
+    throw ConversionError(ConversionError::Kind::InvalidNumber, ToUtf8(text));
 }
 
 double RoundToDouble(const Extended& value) {
@@ -163,7 +153,7 @@ double RoundToDouble(const Extended& value) {
     Extended::clearFlags();
     Extended::raise(savedFlags);
     if (overflow)
-        throw ConversionError(ConversionError::Kind::Overflow, kOverflowMessage);
+        throw ConversionError(ConversionError::Kind::Overflow);
     return result;
 }
 

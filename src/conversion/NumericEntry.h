@@ -9,6 +9,10 @@
 
 namespace baritemp {
 
+// Characters as a key press delivers them.
+inline constexpr char16_t kBackspace = 0x08;
+inline constexpr char16_t kCarriageReturn = 0x0D; // Enter
+
 // What a value field lets through: backspace, carriage return, "+", "-", the digits, and the
 // decimal separator (a separator above code 255 too). Anything else above code 255 is refused.
 // Returns the key, or the null character when the key is to be discarded.
@@ -25,14 +29,11 @@ std::u16string TrimToLastDigit(std::u16string_view text,
 std::optional<Extended> TryTextToNumber(std::u16string_view text, char16_t decimalSeparator);
 
 // As TryTextToNumber, but a text that is not a number throws ConversionError (InvalidNumber)
-// quoting the text as passed in.
+// with the text as passed in.
 Extended TextToNumber(std::u16string_view text, char16_t decimalSeparator);
 
 // The nearest double; a magnitude past the largest finite double throws ConversionError
 // (Overflow). Magnitudes below the smallest double become subnormal or zero silently.
 double RoundToDouble(const Extended& value);
-
-std::string InvalidNumberMessage(std::u16string_view text);
-extern const char* const kOverflowMessage;
 
 } // namespace baritemp

@@ -90,7 +90,7 @@ struct FactorTable {
 void checkCell(int source, int target) {
     if (source < 0 || source >= kPressureUnitCount || target < 0 || target >= kPressureUnitCount ||
         source == target)
-        throw std::out_of_range("no pressure factor for this pair of units");
+        throw std::out_of_range("PressureFactor");
 }
 
 } // namespace
@@ -111,13 +111,13 @@ Extended ConvertPressureTo(int source, int target, double value) {
     if (target != source)
         return x * PressureFactor(source, target); // checks both indexes
     if (source < 0 || source >= kPressureUnitCount)
-        throw std::out_of_range("no pressure unit with this index");
+        throw std::out_of_range("ConvertPressure");
     return x;
 }
 
 std::array<Extended, kPressureUnitCount> ConvertPressure(int source, double value) {
     if (source < 0 || source >= kPressureUnitCount)
-        throw std::out_of_range("no pressure unit with this index");
+        throw std::out_of_range("ConvertPressure");
     std::array<Extended, kPressureUnitCount> results;
     for (int t = 0; t < kPressureUnitCount; ++t)
         results[static_cast<std::size_t>(t)] = ConvertPressureTo(source, t, value);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Extended.h"
+#include "Separators.h"
 #include "Units.h"
 
 #include <optional>

@@ -50,7 +50,7 @@ const Extended& PowerOfTenTableEntry(int n) {
         return t.thirtyTwos[n / 32];
     if (n >= 512 && n <= 4608 && n % 512 == 0)
         return t.fiveTwelves[n / 512];
-    throw std::out_of_range("no power-of-ten table entry for this exponent");
+    throw std::out_of_range("ScaleByPowerOfTen");
 }
 
 Extended ScaleByPowerOfTen(const Extended& x, int n) {

@@ -37,7 +37,7 @@ std::array<Extended, kTemperatureUnitCount> ConvertTemperature(int source, doubl
         return {celsius, ((celsius * nine) / five) + thirtyTwo, x};
     }
     default:
-        throw std::out_of_range("no temperature unit with this index");
+        throw std::out_of_range("ConvertTemperature");
     }
 }
 

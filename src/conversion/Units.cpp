@@ -46,7 +46,7 @@ int GroupSize(FieldGroup group) {
 
 std::u16string_view GroupUnit(FieldGroup group, int index) {
     if (index < 0 || index >= GroupSize(group))
-        throw std::out_of_range("no field with this index in the group");
+        throw std::out_of_range("GroupUnit");
     const auto i = static_cast<std::size_t>(index);
     return group == FieldGroup::Pressure ? PressureUnits[i] : TemperatureUnits[i];
 }

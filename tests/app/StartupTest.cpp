@@ -1,12 +1,15 @@
 #include "Startup.h"
-#include "AppState.h"
 #include "FakePlatform.h"
+#include "Settings.h"
 #include "VersionResource.h"
+#include "VersionTexts.h"
 
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <stdexcept>
 
 namespace baritemp {
@@ -14,37 +17,42 @@ namespace {
 
 using test::FakePlatform;
 
+// Start-up with stand-ins for the two windows, up to the release of the splash window.
 class StartupSequence : public ::testing::Test {
 protected:
-    void TearDown() override {
-        delete AppState.f_main;
-        delete AppState.f_settings;
-        ResetAppState();
-    }
-
     QStringList run(const QString& executable, bool failSettings = false) {
         StartupWindows windows;
-        windows.createMainWindow = [] {
-            auto* w = new QWidget;
+        windows.createMainWindow = [this](Settings&, const VersionTexts&) {
+            auto w = std::make_unique<QWidget>();
             w->setWindowTitle(QStringLiteral("main"));
+            mainMade = true;
             return w;
         };
-        windows.createSettingsWindow = [failSettings]() -> QWidget* {
+        windows.createSettingsWindow = [this, failSettings](Settings&) {
             if (failSettings)
                 throw std::runtime_error("The settings window cannot be built");
-            return new QWidget;
+            auto w = std::make_unique<QWidget>();
+            settingsVisible = [window = w.get()] { return window->isVisible(); };
+            return w;
         };
         StartupOptions options;
         options.executablePath = executable;
         options.runEventLoop = false;
         QStringList steps;
-        options.trace = [&](const QString& step) { steps << step; };
-        exitCode = RunStartupSequence("baritemp", windows, options);
+        options.trace = [&](const QString& step) {
+            steps << step;
+            if (step == QLatin1String("settings window created"))
+                settingsHiddenAtCreation = !settingsVisible();
+        };
+        exitCode = RunStartup("baritemp", windows, options);
         return steps;
     }
 
     FakePlatform platform;
     int exitCode = -1;
+    bool mainMade = false;
+    std::function<bool()> settingsVisible = [] { return false; };
+    bool settingsHiddenAtCreation = false;
 };
 
 TEST_F(StartupSequence, WithThisBuildsRecord) {
@@ -52,40 +60,38 @@ TEST_F(StartupSequence, WithThisBuildsRecord) {
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(steps,
               (QStringList{
-                  QStringLiteral("2 version line: [Quorzen® Baritemp v2011.1.2.0 ]"),
-                  QStringLiteral("3 title: [Quorzen® Convertisseur d'unités]"),
-                  QStringLiteral("4 splash: middle [Chargement en cours...] version [Baritemp "
+                  QStringLiteral("version line: [Quorzen® Baritemp v2011.1.2.0 ]"),
+                  QStringLiteral("title: [Quorzen® Convertisseur d'unités]"),
+                  QStringLiteral("splash shown: middle [Chargement en cours...] version [Baritemp "
                                  "2011.1.2.0] error [erreur(s)] hidden"),
-                  QStringLiteral("5 splash: middle [Chargement en cours...] version [Quorzen® "
-                                 "Baritemp v2011.1.2.0 ] error [erreur(s)] hidden"),
-                  QStringLiteral("6a main window created"),
-                  QStringLiteral("6b settings window created"),
-                  QStringLiteral("8 splash: middle [Chargement en cours...] version [Quorzen® "
-                                 "Baritemp v2011.1.2.0 ] error [Chargement terminé...]"),
-                  QStringLiteral("11 splash released"),
+                  QStringLiteral("splash version line: middle [Chargement en cours...] version "
+                                 "[Quorzen® Baritemp v2011.1.2.0 ] error [erreur(s)] hidden"),
+                  QStringLiteral("main window created"),
+                  QStringLiteral("settings window created"),
+                  QStringLiteral("splash finished: middle [Chargement en cours...] version "
+                                 "[Quorzen® Baritemp v2011.1.2.0 ] error [Chargement terminé...]"),
+                  QStringLiteral("splash released"),
               }));
     EXPECT_EQ(platform.sleeps, (QList<int>{100, 50}));
     EXPECT_TRUE(platform.errorBoxes.isEmpty());
-    EXPECT_NE(AppState.f_main, nullptr);
-    EXPECT_NE(AppState.f_settings, nullptr);
-    EXPECT_FALSE(AppState.f_settings->isVisible());
+    EXPECT_TRUE(mainMade);
+    EXPECT_TRUE(settingsHiddenAtCreation);
 }
 
 TEST_F(StartupSequence, WithoutRecordTheVersionLineStaysHidden) {
     const QStringList steps = run(QStringLiteral("/bin/true"));
-    EXPECT_EQ(steps[0], QStringLiteral("2 version line: [No FileVersion]"));
-    EXPECT_EQ(steps[2], QStringLiteral("4 splash: middle [Chargement en cours...] version [] "
+    EXPECT_EQ(steps[0], QStringLiteral("version line: [No FileVersion]"));
+    EXPECT_EQ(steps[2], QStringLiteral("splash shown: middle [Chargement en cours...] version [] "
                                        "hidden error [erreur(s)] hidden"));
-    EXPECT_EQ(steps[3], QStringLiteral("5 splash: middle [Chargement en cours...] version [No "
-                                       "FileVersion] hidden error [erreur(s)] hidden"));
-    EXPECT_EQ(AppState.SplashVersionText, QStringLiteral("No FileVersion"));
+    EXPECT_EQ(steps[3], QStringLiteral("splash version line: middle [Chargement en cours...] "
+                                       "version [No FileVersion] hidden error [erreur(s)] hidden"));
 }
 
 TEST_F(StartupSequence, AWindowThatCannotBeBuiltEndsItWithTheRunTimeReport) {
     const QStringList steps = run(QString::fromStdString(RunningExecutablePath()), true);
     EXPECT_EQ(exitCode, 1);
-    // The closing steps still ran.
-    EXPECT_TRUE(steps.contains(QStringLiteral("11 splash released")));
+    // The closing stages still ran.
+    EXPECT_TRUE(steps.contains(QStringLiteral("splash released")));
     EXPECT_TRUE(steps[5].contains(QStringLiteral("error [Chargement terminé...]")));
     ASSERT_EQ(platform.errorBoxes.size(), 1);
     EXPECT_EQ(platform.errorBoxes[0].caption, QStringLiteral("Erreur d'application"));
@@ -97,9 +103,9 @@ TEST_F(StartupSequence, AWindowThatCannotBeBuiltEndsItWithTheRunTimeReport) {
 }
 
 TEST(MainCaption, ComesFromTheRecord) {
-    EXPECT_EQ(MainCaption(QString::fromStdString(RunningExecutablePath())),
-              QStringLiteral("Baritemp v2011.1.2.0"));
-    EXPECT_EQ(MainCaption(QStringLiteral("/bin/true")), QStringLiteral("No Filversion"));
+    EXPECT_EQ(ReadVersionTexts(RunningExecutablePath()).caption("No Filversion"),
+              "Baritemp v2011.1.2.0");
+    EXPECT_EQ(ReadVersionTexts("/bin/true").caption("No Filversion"), "No Filversion");
 }
 
 } // namespace

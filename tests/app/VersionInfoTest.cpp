@@ -1,4 +1,4 @@
-#include "JclFileVersionInfo.h"
+#include "FileVersionInfo.h"
 #include "VersionRecord.h"
 #include "VersionResource.h"
 
@@ -46,42 +46,42 @@ std::string record(const std::vector<std::pair<std::u16string, std::vector<std::
                  {block(u"StringFileInfo", 1, 0, {}, tableBlocks)});
 }
 
-TEST(TJclFileVersionInfo, ReadsThisBuildsValues) {
-    const auto info = TJclFileVersionInfo::fromBlock(BuildVersionRecord(thisBuild()));
-    EXPECT_EQ(info.CompanyName(), "Quorzen");
-    EXPECT_EQ(info.InternalName(), "Baritemp");
-    EXPECT_EQ(info.FileVersion(), "2011.1.2.0");
-    EXPECT_EQ(info.ProductVersion(), "2011.1.2.0");
-    EXPECT_EQ(info.FileDescription(), "Convertisseur d'unités / Unit converter");
+TEST(FileVersionInfo, ReadsThisBuildsValues) {
+    const auto info = FileVersionInfo::fromBlock(BuildVersionRecord(thisBuild()));
+    EXPECT_EQ(info.companyName(), "Quorzen");
+    EXPECT_EQ(info.internalName(), "Baritemp");
+    EXPECT_EQ(info.fileVersion(), "2011.1.2.0");
+    EXPECT_EQ(info.productVersion(), "2011.1.2.0");
+    EXPECT_EQ(info.fileDescription(), "Convertisseur d'unités / Unit converter");
     // Names compare without regard to case: "LegalTrademarks" answers LegalTradeMarks.
-    EXPECT_EQ(info.LegalTradeMarks(), "TM");
-    EXPECT_EQ(info.LegalCopyright(), "");
-    EXPECT_EQ(info.SpecialBuild(), "");
-    ASSERT_EQ(info.Languages().size(), 1u);
-    EXPECT_EQ(info.Languages()[0], std::make_pair(std::uint16_t{0x040C}, std::uint16_t{1252}));
-    ASSERT_EQ(info.Translations().size(), 1u);
-    EXPECT_EQ(info.Translations()[0], std::make_pair(std::uint16_t{0x040C}, std::uint16_t{1252}));
-    EXPECT_EQ(info.Items().front(), "CompanyName=Quorzen");
+    EXPECT_EQ(info.legalTradeMarks(), "TM");
+    EXPECT_EQ(info.legalCopyright(), "");
+    EXPECT_EQ(info.specialBuild(), "");
+    ASSERT_EQ(info.languages().size(), 1u);
+    EXPECT_EQ(info.languages()[0], std::make_pair(std::uint16_t{0x040C}, std::uint16_t{1252}));
+    ASSERT_EQ(info.translations().size(), 1u);
+    EXPECT_EQ(info.translations()[0], std::make_pair(std::uint16_t{0x040C}, std::uint16_t{1252}));
+    EXPECT_EQ(info.items().front(), "CompanyName=Quorzen");
 }
 
-TEST(TJclFileVersionInfo, OnlyTheFirstTableIsRead) {
-    const auto info = TJclFileVersionInfo::fromBlock(
-        record({{u"040C04E4", {entry(u"InternalName", u"Baritemp")}},
-                {u"040904E4", {entry(u"CompanyName", u"Quorzen")}}}));
-    EXPECT_EQ(info.CompanyName(), "");
-    EXPECT_EQ(info.InternalName(), "Baritemp");
-    EXPECT_EQ(info.Languages().size(), 2u);
+TEST(FileVersionInfo, OnlyTheFirstTableIsRead) {
+    const auto info =
+        FileVersionInfo::fromBlock(record({{u"040C04E4", {entry(u"InternalName", u"Baritemp")}},
+                                           {u"040904E4", {entry(u"CompanyName", u"Quorzen")}}}));
+    EXPECT_EQ(info.companyName(), "");
+    EXPECT_EQ(info.internalName(), "Baritemp");
+    EXPECT_EQ(info.languages().size(), 2u);
 }
 
-TEST(TJclFileVersionInfo, TableKeysLoseTheirHexPrefix) {
-    const auto info = TJclFileVersionInfo::fromBlock(
+TEST(FileVersionInfo, TableKeysLoseTheirHexPrefix) {
+    const auto info = FileVersionInfo::fromBlock(
         record({{u"0x040C0x04E4", {entry(u"CompanyName", u"Quorzen")}}}));
-    EXPECT_EQ(info.CompanyName(), "Quorzen");
-    EXPECT_EQ(info.Languages()[0], std::make_pair(std::uint16_t{0x040C}, std::uint16_t{0x04E4}));
+    EXPECT_EQ(info.companyName(), "Quorzen");
+    EXPECT_EQ(info.languages()[0], std::make_pair(std::uint16_t{0x040C}, std::uint16_t{0x04E4}));
 }
 
-TEST(TJclFileVersionInfo, ValuesOfEveryKind) {
-    const auto info = TJclFileVersionInfo::fromBlock(
+TEST(FileVersionInfo, ValuesOfEveryKind) {
+    const auto info = FileVersionInfo::fromBlock(
         record({{u"040C04E4",
                  {
                      // Cut at the first zero.
@@ -93,23 +93,23 @@ TEST(TJclFileVersionInfo, ValuesOfEveryKind) {
                      block(u"Long", 0, 6, text(u"xy"), {}),
                      block(u"Empty", 1, 0, {}, {}),
                  }}}));
-    EXPECT_EQ(info.Comments(), "ab");
+    EXPECT_EQ(info.comments(), "ab");
     EXPECT_EQ(info.value("build"), "$010A");
     EXPECT_EQ(info.value("Flag"), "$07");
     EXPECT_EQ(info.value("Long"), "xy");
     EXPECT_EQ(info.value("Empty"), "");
 }
 
-TEST(TJclFileVersionInfo, AnotherChildKeyEndsTheReading) {
+TEST(FileVersionInfo, AnotherChildKeyEndsTheReading) {
     const std::uint16_t version[4] = {1, 0, 0, 0};
     const std::string table = block(u"040C04E4", 1, 0, {}, {entry(u"CompanyName", u"Q")});
     const std::string data =
         block(u"VS_VERSION_INFO", 0, 52, fixedFileInfo(version),
               {block(u"Other", 1, 0, {}, {}), block(u"StringFileInfo", 1, 0, {}, {table})});
-    EXPECT_EQ(TJclFileVersionInfo::fromBlock(data).CompanyName(), "");
+    EXPECT_EQ(FileVersionInfo::fromBlock(data).companyName(), "");
 }
 
-TEST(TJclFileVersionInfo, DamagedRecordsHaveNoVersionInformation) {
+TEST(FileVersionInfo, DamagedRecordsHaveNoVersionInformation) {
     const std::string good = BuildVersionRecord(thisBuild());
     std::string wrongKey = good;
     wrongKey[6] = 'X';
@@ -127,7 +127,7 @@ TEST(TJclFileVersionInfo, DamagedRecordsHaveNoVersionInformation) {
     };
     for (const auto& [name, data] : cases) {
         try {
-            TJclFileVersionInfo::fromBlock(data);
+            FileVersionInfo::fromBlock(data);
             ADD_FAILURE() << name;
         } catch (const VersionInfoError& e) {
             EXPECT_STREQ(e.what(), "File contains no version information") << name;
@@ -136,7 +136,7 @@ TEST(TJclFileVersionInfo, DamagedRecordsHaveNoVersionInformation) {
     // Cut anywhere, a record is either still readable or refused: never read past its end.
     for (std::size_t size = 0; size < good.size(); ++size) {
         try {
-            TJclFileVersionInfo::fromBlock(good.substr(0, size));
+            FileVersionInfo::fromBlock(good.substr(0, size));
         } catch (const VersionInfoError&) {
         }
     }
@@ -149,10 +149,10 @@ std::string ownPath() {
 TEST(HasVersionResource, FindsTheSectionOfAnExecutable) {
     // This test program carries the build's record, like the program does.
     EXPECT_TRUE(HasVersionResource(ownPath()));
-    const TJclFileVersionInfo info(ownPath());
-    EXPECT_EQ(info.InternalName(), "Baritemp");
-    EXPECT_EQ(info.FileVersion(), "2011.1.2.0");
-    EXPECT_EQ(info.CompanyName(), "Quorzen");
+    const FileVersionInfo info(ownPath());
+    EXPECT_EQ(info.internalName(), "Baritemp");
+    EXPECT_EQ(info.fileVersion(), "2011.1.2.0");
+    EXPECT_EQ(info.companyName(), "Quorzen");
 
     const auto folder = std::filesystem::temp_directory_path();
     const std::string text = (folder / "baritemp-not-an-executable.txt").string();
@@ -194,9 +194,9 @@ TEST(HasVersionResource, DamagedElfFilesHaveNoRecord) {
 }
 #endif
 
-TEST(TJclFileVersionInfo, MissingFile) {
+TEST(FileVersionInfo, MissingFile) {
     try {
-        TJclFileVersionInfo info("/nonexistent/Baritemp");
+        FileVersionInfo info("/nonexistent/Baritemp");
         ADD_FAILURE();
     } catch (const VersionInfoError& e) {
         EXPECT_STREQ(e.what(), "The file /nonexistent/Baritemp does not exist");

@@ -1,9 +1,11 @@
 #include "Command.h"
 #include "DecimalToExtended.h"
 #include "EntryCycle.h"
+#include "Messages.h"
 #include "PublishedResults.h"
 #include "RegionalNumber.h"
 #include "TestText.h"
+#include "Translations.h"
 #include "UnitList.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +32,7 @@ public:
                                               {"en_US", {u'.', u','}}};
     std::optional<int> decimals;
     std::optional<std::string> language;
+    std::string userLanguageCode = "FR"; // a French user
 
     Separators userSeparators() override { return user; }
     std::optional<Separators> localeSeparators(const std::string& name) override {
@@ -38,6 +41,7 @@ public:
     }
     std::optional<int> savedDecimals() override { return decimals; }
     std::optional<std::string> savedLanguage() override { return language; }
+    std::string userLanguage() override { return userLanguageCode; }
 };
 
 struct Outcome {
@@ -83,8 +87,10 @@ std::vector<std::string> window(const NumberFormat& format, const Unit& from, co
                 u8(UnitName(from))};
     const EntryOutcome outcome =
         RunEntryCycle(from.group, from.index, reading ? reading->number : u16(input), format);
-    if (!outcome.ok())
-        return {outcome.error + "."};
+    if (!outcome.ok()) {
+        static const Translations translations; // the window's error box is French
+        return {ConversionErrorText(*outcome.error, &translations.french()).toStdString() + "."};
+    }
     std::vector<std::string> texts;
     for (const std::u16string& t : outcome.texts)
         texts.push_back(u8(t));
@@ -260,6 +266,18 @@ TEST(Command, ExitStatusAndMessages) {
     // The number alone, as machines read it: no digit groups.
     EXPECT_EQ(run({"--from", "bar", "--to", "psi", "--no-unit"}, "1000\n").out, "14503,7738\n");
     EXPECT_EQ(run({"1000", "bar", "--to", "psi", "--no-unit"}).out, "14503,7738\n");
+    // Messages in one language throughout: --lang, else the window's saved one, else the user's.
+    EXPECT_EQ(run({"2.5", "bar", "--lang", "UK"}).err,
+              "'2.5' is not a valid floating-point number.\n");
+    FakeEnvironment englishUser;
+    englishUser.userLanguageCode = "UK";
+    englishUser.user = {u'.', u','};
+    EXPECT_EQ(run({"2,5", "bar", "--lang", "FR"}, {}, englishUser).err,
+              "'2,5' n'est pas une valeur en virgule flottante correcte.\n");
+    EXPECT_EQ(run({"2,5", "bar"}, {}, englishUser).err,
+              "'2,5' is not a valid floating-point number.\n");
+    EXPECT_EQ(run({"--from", "bar", "--to", "psi", "--lang", "UK"}, "x\n").err,
+              "line 1: 'x' is not a valid floating-point number.\n");
     // The language of the window's saved settings, unless --lang says otherwise.
     FakeEnvironment english;
     english.language = "UK";
@@ -327,9 +345,10 @@ TEST(Command, UnitsListEveryDefinitionAsTheReadmeDoes) {
     EXPECT_EQ(run({"--units", "--locale", "fr_FR"}).out.rfind("bar      100\u202F000 Pa ", 0), 0u);
 
     std::vector<std::string> expected;
-    for (const UnitLine& l : DescribeUnits(false, NumberFormat{u'.', u',', 4}))
-        expected.push_back("| " + l.unit + " | " + l.value + " | " + l.definition + " | " +
-                           l.aliases + " |");
+    for (const UnitLine& l : DescribeUnits(NumberFormat{u'.', u',', 4}))
+        expected.push_back(QStringLiteral("| %1 | %2 | %3 | %4 |")
+                               .arg(l.unit, l.value, l.definition, l.aliases)
+                               .toStdString());
     std::ifstream readme(BARITEMP_README);
     std::vector<std::string> table;
     bool inTable = false;

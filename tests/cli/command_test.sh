@@ -21,6 +21,19 @@ expect "LANG=fr_FR" "$(LANG=fr_FR.UTF-8 "$command" 1 bar --to mbar | sed 's/\xe2
 expect "LC_NUMERIC over LANG" "$(LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8 "$command" 2,5 bar --to psi)" \
     "36,2594 psi"
 
+# Messages in one language: --lang, else the window's saved one, else the user's own.
+LANG=fr_FR.UTF-8 "$command" 2.5 bar --lang UK 2>"$work/err"
+expect "French user, --lang UK" "$(cat "$work/err")" "'2.5' is not a valid floating-point number."
+LANG=en_US.UTF-8 "$command" 2,5 bar --lang FR 2>"$work/err"
+expect "English user, --lang FR" "$(cat "$work/err")" \
+    "'2,5' n'est pas une valeur en virgule flottante correcte."
+LANG=en_US.UTF-8 "$command" 2,5 bar 2>"$work/err"
+expect "English user, nothing saved" "$(cat "$work/err")" \
+    "'2,5' is not a valid floating-point number."
+LANG=fr_FR.UTF-8 "$command" 2.5 bar 2>"$work/err"
+expect "French user, nothing saved" "$(cat "$work/err")" \
+    "'2.5' n'est pas une valeur en virgule flottante correcte."
+
 # What the window saved: 2 decimals, English.
 mkdir -p "$work/Documents/Quorzen/CfgFiles"
 printf '<Configuration><f_main><Lang>UK</Lang><Dec>2</Dec></f_main></Configuration>' \
@@ -36,7 +49,7 @@ expect "exit status of a stream with a bad line" "$?" 1
 expect "stream" "$(od -An -c "$work/out" | tr -s ' ' | tr -d '\n')" \
     " 1 4 . 5 0 \r \n 3 6 . 2 6 \r \n x \r \n"
 expect "stream's report" "$(cat "$work/err")" \
-    "line 3: 'x' n'est pas une valeur en virgule flottante correcte."
+    "line 3: 'x' is not a valid floating-point number."
 
 printf 'when,psi\n1,14.5\n2,29\n' >"$work/log.csv"
 LANG=en_US.UTF-8 "$command" --csv psi --from psi --to bar "$work/log.csv" >"$work/out"

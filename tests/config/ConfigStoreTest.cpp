@@ -1,10 +1,10 @@
+#include "ConfigStore.h"
 #include "ColorText.h"
 #include "ConfigListings.h"
+#include "ConfigSection.h"
 #include "ConversionError.h"
 #include "FaultyFileSystem.h"
 #include "FileSystem.h"
-#include "JvAppXMLStorage.h"
-#include "JvFormConfig.h"
 #include "XmlDocument.h"
 #include "XmlError.h"
 
@@ -43,7 +43,7 @@ void spit(const fs::path& path, const std::string& bytes) {
 
 // A documents folder of its own for each test, and the file name as the main window forms it:
 // ConfigDir (ending with a separator) + separator + "Baritemp.xml".
-class ConfigStore : public ::testing::Test {
+class ConfigStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
         documents = fs::temp_directory_path() /
@@ -73,49 +73,48 @@ protected:
     };
 
     // The user's save, as the settings window makes it: the five keys in one transaction.
-    bool saveSettings(TJvFormConfig& config, TJvAppXMLStorage& storage,
-                      const std::string& lang = "FR") {
+    bool saveSettings(ConfigSection& config, ConfigStore& storage, const std::string& lang = "FR") {
         if (!fs::exists(configDir)) {
             fs::create_directory(companyDir);
             fs::create_directory(configDir);
         }
-        storage.BeginUpdate();
-        config.WriteBoolean("AeroMode", false);
-        config.WriteString("Color1", ColorToText(0x000000));
-        config.WriteString("Color2", ColorToText(0xFFFFFF));
-        config.WriteString("Lang", lang);
-        config.WriteInteger("Dec", 4);
-        return storage.EndUpdateAsSave();
+        storage.beginUpdate();
+        config.writeBoolean("AeroMode", false);
+        config.writeString("Color1", ColorToText(0x000000));
+        config.writeString("Color2", ColorToText(0xFFFFFF));
+        config.writeString("Lang", lang);
+        config.writeInteger("Dec", 4);
+        return storage.endUpdateAsSave();
     }
 
     fs::path documents, companyDir, configDir;
     std::string fileName;
 };
 
-TEST_F(ConfigStore, FirstStartThenSaveThenCloseGivesTheFirstListing) {
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+TEST_F(ConfigStoreTest, FirstStartThenSaveThenCloseGivesTheFirstListing) {
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
     Window window;
-    config.RestoreFormPlacement(window);
+    config.restorePlacement(window);
     EXPECT_FALSE(fs::exists(configDir)); // nothing written, no folder made
     saveSettings(config, storage);
-    config.SaveFormPlacement(window);
+    config.savePlacement(window);
     EXPECT_EQ(slurp(configDir / "Baritemp.xml"), test::kFirstListing);
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(configDir), fs::directory_iterator()), 1);
 }
 
-TEST_F(ConfigStore, FolderWithoutFileGivesTheSecondListingAtTheFirstShow) {
+TEST_F(ConfigStoreTest, FolderWithoutFileGivesTheSecondListingAtTheFirstShow) {
     fs::create_directories(configDir);
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
     Window window;
-    config.RestoreFormPlacement(window);
+    config.restorePlacement(window);
     EXPECT_EQ(slurp(configDir / "Baritemp.xml"), test::kSecondListing);
-    EXPECT_EQ(config.ReadString("Lang", "FR"), "FR");
-    EXPECT_EQ(config.ReadInteger("Dec", 4), 4);
+    EXPECT_EQ(config.readString("Lang", "FR"), "FR");
+    EXPECT_EQ(config.readInteger("Dec", 4), 4);
 }
 
 struct ReadCase {
@@ -124,7 +123,7 @@ struct ReadCase {
     int expected;        // Boolean 0/1, or the integer
 };
 
-TEST_F(ConfigStore, ReadingRules) {
+TEST_F(ConfigStoreTest, ReadingRules) {
     fs::create_directories(configDir);
     const auto read = [&](const char* key, const char* text) {
         std::string file = "<Configuration><f_main>";
@@ -132,7 +131,7 @@ TEST_F(ConfigStore, ReadingRules) {
             file += std::string("<") + key + ">" + text + "</" + key + ">";
         file += "</f_main></Configuration>";
         spit(configDir / "Baritemp.xml", file);
-        auto storage = std::make_unique<TJvAppXMLStorage>();
+        auto storage = std::make_unique<ConfigStore>();
         storage->decimalSeparator = [] { return u','; };
         storage->setFileName(fileName);
         return storage;
@@ -144,7 +143,7 @@ TEST_F(ConfigStore, ReadingRules) {
     };
     for (const ReadCase& c : booleans) {
         auto storage = read("AeroMode", c.element);
-        EXPECT_EQ(storage->ReadBoolean("Configuration\\f_main\\AeroMode", true), c.expected == 1)
+        EXPECT_EQ(storage->readBoolean("Configuration\\f_main\\AeroMode", true), c.expected == 1)
             << c.name;
     }
     const ReadCase integers[] = {
@@ -156,36 +155,36 @@ TEST_F(ConfigStore, ReadingRules) {
     };
     for (const ReadCase& c : integers) {
         auto storage = read("Dec", c.element);
-        EXPECT_EQ(storage->ReadInteger("Configuration\\f_main\\Dec", 4), c.expected) << c.name;
+        EXPECT_EQ(storage->readInteger("Configuration\\f_main\\Dec", 4), c.expected) << c.name;
     }
 }
 
-TEST_F(ConfigStore, HandEditedNamesAreFoundAndKept) {
+TEST_F(ConfigStoreTest, HandEditedNamesAreFoundAndKept) {
     fs::create_directories(configDir);
     spit(configDir / "Baritemp.xml",
          "<Configuration><F_MAIN><aeromode>yes</aeromode><Lang>UK</Lang><lang>FR</lang>"
          "</F_MAIN></Configuration>");
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
-    EXPECT_TRUE(config.ReadBoolean("AeroMode", false));
-    EXPECT_EQ(config.ReadString("Lang", "?"), "FR"); // the last of the duplicates
-    config.WriteBoolean("AeroMode", true);
-    config.WriteString("Lang", "UK");
+    EXPECT_TRUE(config.readBoolean("AeroMode", false));
+    EXPECT_EQ(config.readString("Lang", "?"), "FR"); // the last of the duplicates
+    config.writeBoolean("AeroMode", true);
+    config.writeString("Lang", "UK");
     const std::string file = slurp(configDir / "Baritemp.xml");
     EXPECT_NE(file.find("<aeromode>TRUE</aeromode>"), std::string::npos) << file;
     EXPECT_NE(file.find("<Lang>UK</Lang>\r\n    <lang>UK</lang>"), std::string::npos) << file;
 }
 
-TEST_F(ConfigStore, AnotherRootNameGivesDefaultsAndGainsAConfigurationElement) {
+TEST_F(ConfigStoreTest, AnotherRootNameGivesDefaultsAndGainsAConfigurationElement) {
     fs::create_directories(configDir);
     spit(configDir / "Baritemp.xml",
          "<configuration><f_main><Dec>7</Dec></f_main></configuration>");
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
-    EXPECT_EQ(config.ReadInteger("Dec", 4), 4);
-    config.WriteInteger("Dec", 2);
+    EXPECT_EQ(config.readInteger("Dec", 4), 4);
+    config.writeInteger("Dec", 2);
     const std::string file = slurp(configDir / "Baritemp.xml");
     EXPECT_NE(file.find("<configuration>\r\n  <f_main>\r\n    <Dec>7</Dec>\r\n  </f_main>\r\n"
                         "  <Configuration>\r\n    <f_main>\r\n      <Dec>2</Dec>"),
@@ -194,26 +193,26 @@ TEST_F(ConfigStore, AnotherRootNameGivesDefaultsAndGainsAConfigurationElement) {
 }
 
 #ifndef _WIN32
-TEST_F(ConfigStore, ReadOnlyFileIsNeverWritten) {
+TEST_F(ConfigStoreTest, ReadOnlyFileIsNeverWritten) {
     fs::create_directories(configDir);
     const std::string original = "<Configuration><f_main><Lang>UK</Lang></f_main></Configuration>";
     spit(configDir / "Baritemp.xml", original);
     ::chmod((configDir / "Baritemp.xml").c_str(), 0444);
     const auto before = fs::last_write_time(configDir / "Baritemp.xml");
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
-    EXPECT_TRUE(storage.ReadOnly());
+    EXPECT_TRUE(storage.readOnly());
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     saveSettings(config, storage);
-    EXPECT_EQ(config.ReadString("Lang", "?"), "UK"); // the document did not change either
+    EXPECT_EQ(config.readString("Lang", "?"), "UK"); // the document did not change either
     EXPECT_EQ(slurp(configDir / "Baritemp.xml"), original);
     EXPECT_EQ(fs::last_write_time(configDir / "Baritemp.xml"), before);
 }
 
 // The replacement takes the file's own permission bits, and its owner where the process may
 // give it (root saving a user's file): a private file stays private.
-TEST_F(ConfigStore, AReplacedFileKeepsItsPermissionsAndOwner) {
+TEST_F(ConfigStoreTest, AReplacedFileKeepsItsPermissionsAndOwner) {
     fs::create_directories(configDir);
     const fs::path file = configDir / "Baritemp.xml";
     for (const mode_t mode : {0600, 0640, 0604}) {
@@ -224,8 +223,8 @@ TEST_F(ConfigStore, AReplacedFileKeepsItsPermissionsAndOwner) {
         if (root) {
             ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0); // nobody's
         }
-        TJvAppXMLStorage storage;
-        TJvFormConfig config(storage, "f_main");
+        ConfigStore storage;
+        ConfigSection config(storage, "f_main");
         storage.setFileName(fileName);
         ASSERT_TRUE(saveSettings(config, storage, "UK"));
         struct stat info {};
@@ -240,24 +239,23 @@ TEST_F(ConfigStore, AReplacedFileKeepsItsPermissionsAndOwner) {
 
 #endif
 
-TEST_F(ConfigStore, AnUnreadableFileIsReportedAndKeptUntilTheUserSaves) {
+TEST_F(ConfigStoreTest, AnUnreadableFileIsReportedAndKeptUntilTheUserSaves) {
     fs::create_directories(configDir);
     const std::string broken =
         "<Configuration><f_main><Lang>UK</lang></f_main><x/></Configuration>";
     spit(configDir / "Baritemp.xml", broken);
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     try {
         storage.setFileName(fileName);
         ADD_FAILURE();
     } catch (const XmlError& e) {
-        EXPECT_STREQ(e.what(), "Invalid XML Element: Erroneous end of tag, expecting </Lang> but "
-                               "</lang> found at position 38");
+        EXPECT_STREQ(e.what(), "WrongEndTag Lang|lang @38");
     }
-    EXPECT_EQ(config.ReadString("Lang", "FR"), "FR"); // the section went with the error
+    EXPECT_EQ(config.readString("Lang", "FR"), "FR"); // the section went with the error
     Window window;
-    config.RestoreFormPlacement(window);
-    config.SaveFormPlacement(window);
+    config.restorePlacement(window);
+    config.savePlacement(window);
     EXPECT_EQ(slurp(configDir / "Baritemp.xml"), broken);
     saveSettings(config, storage);
     EXPECT_NE(slurp(configDir / "Baritemp.xml").find("<Lang>FR</Lang>"), std::string::npos);
@@ -265,27 +263,27 @@ TEST_F(ConfigStore, AnUnreadableFileIsReportedAndKeptUntilTheUserSaves) {
 
 // The file system refuses to read the file (no permission, an I/O error, a lock): the user's
 // settings are there, only unreadable now. Nothing automatic may replace them.
-TEST_F(ConfigStore, AFileTheSystemCannotReadIsReportedAndLeftAlone) {
+TEST_F(ConfigStoreTest, AFileTheSystemCannotReadIsReportedAndLeftAlone) {
     fs::create_directories(configDir);
     const std::string settings = "<Configuration><f_main><Lang>UK</Lang></f_main></Configuration>";
     spit(configDir / "Baritemp.xml", settings);
     test::FaultyFileSystem files;
     files.readFails = "Permission denied";
-    TJvAppXMLStorage storage(files);
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage(files);
+    ConfigSection config(storage, "f_main");
     try {
         storage.setFileName(fileName);
         ADD_FAILURE();
     } catch (const ConfigFileError& e) {
-        EXPECT_EQ(std::string(e.what()), "Le fichier de configuration '" +
-                                             (configDir / "Baritemp.xml").string() +
-                                             "' ne peut pas être lu : Permission denied");
+        EXPECT_EQ(e.kind(), ConfigFileError::Kind::Unreadable);
+        EXPECT_EQ(DisplayPath(e.fileName()), (configDir / "Baritemp.xml").string());
+        EXPECT_EQ(e.reason(), "Permission denied");
     }
-    EXPECT_TRUE(storage.Unreadable());
-    EXPECT_EQ(config.ReadString("Lang", "FR"), "FR"); // the defaults
+    EXPECT_TRUE(storage.unreadable());
+    EXPECT_EQ(config.readString("Lang", "FR"), "FR"); // the defaults
     Window window;
-    config.RestoreFormPlacement(window);
-    config.SaveFormPlacement(window);
+    config.restorePlacement(window);
+    config.savePlacement(window);
     EXPECT_EQ(files.replaces, 0);
     EXPECT_EQ(slurp(configDir / "Baritemp.xml"), settings);
     // An explicit save may replace it.
@@ -295,7 +293,7 @@ TEST_F(ConfigStore, AFileTheSystemCannotReadIsReportedAndLeftAlone) {
 
 // Settings kept in a synced or versioned folder, the file a link to them: saving writes the
 // link's target and the link stays a link.
-TEST_F(ConfigStore, SavingThroughASymbolicLinkKeepsTheLink) {
+TEST_F(ConfigStoreTest, SavingThroughASymbolicLinkKeepsTheLink) {
     fs::create_directories(configDir);
     const fs::path synced = documents / "Synced";
     fs::create_directories(synced);
@@ -305,11 +303,11 @@ TEST_F(ConfigStore, SavingThroughASymbolicLinkKeepsTheLink) {
     fs::create_symlink("../../Synced/Baritemp.xml", configDir / "Baritemp.xml", e);
     if (e)
         GTEST_SKIP() << "no symbolic links here: " << e.message();
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
-    EXPECT_EQ(config.ReadString("Lang", "FR"), "UK");
-    config.WriteString("Lang", "FR");
+    EXPECT_EQ(config.readString("Lang", "FR"), "UK");
+    config.writeString("Lang", "FR");
     EXPECT_TRUE(fs::is_symlink(configDir / "Baritemp.xml"));
     EXPECT_NE(slurp(synced / "Baritemp.xml").find("<Lang>FR</Lang>"), std::string::npos);
     for (const auto& entry : fs::directory_iterator(synced))
@@ -318,7 +316,7 @@ TEST_F(ConfigStore, SavingThroughASymbolicLinkKeepsTheLink) {
 
 // Something other than a regular file in the file's place, directly or through a link: it is
 // reported like an unreadable file, never read (a FIFO would block) and never replaced.
-TEST_F(ConfigStore, AFolderOrAFifoInTheFilesPlaceIsNeverReplaced) {
+TEST_F(ConfigStoreTest, AFolderOrAFifoInTheFilesPlaceIsNeverReplaced) {
     struct Case {
         const char* name;
         bool throughLink;
@@ -347,13 +345,13 @@ TEST_F(ConfigStore, AFolderOrAFifoInTheFilesPlaceIsNeverReplaced) {
             if (e)
                 GTEST_SKIP() << "no symbolic links here: " << e.message();
         }
-        TJvAppXMLStorage storage;
-        TJvFormConfig config(storage, "f_main");
+        ConfigStore storage;
+        ConfigSection config(storage, "f_main");
         EXPECT_THROW(storage.setFileName(fileName), ConfigFileError);
-        EXPECT_TRUE(storage.NotAFile());
+        EXPECT_TRUE(storage.notAFile());
         // Even an explicit save leaves it.
-        config.WriteString("Lang", "UK");
-        EXPECT_FALSE(storage.Flush());
+        config.writeString("Lang", "UK");
+        EXPECT_FALSE(storage.flush());
         EXPECT_EQ(fs::symlink_status(configDir / "Baritemp.xml").type(),
                   c.throughLink ? fs::file_type::symlink
                                 : (std::string(c.name) == "folder" ? fs::file_type::directory
@@ -365,23 +363,23 @@ TEST_F(ConfigStore, AFolderOrAFifoInTheFilesPlaceIsNeverReplaced) {
 
 // Start-up writes the file back at the first show; when that would write the very bytes the
 // file holds, the file is left as it is, its time stamp too.
-TEST_F(ConfigStore, AnUnchangedFileIsNotRewritten) {
+TEST_F(ConfigStoreTest, AnUnchangedFileIsNotRewritten) {
     fs::create_directories(configDir);
     const fs::path file = configDir / "Baritemp.xml";
     spit(file, test::kFirstListing);
     const auto stampBefore = fs::last_write_time(file);
     test::FaultyFileSystem files;
-    TJvAppXMLStorage storage(files);
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage(files);
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
     Window window;
-    config.RestoreFormPlacement(window); // its update block ends with a write of the file
+    config.restorePlacement(window); // its update block ends with a write of the file
     EXPECT_EQ(files.replaces, 0);
     EXPECT_EQ(fs::last_write_time(file), stampBefore);
-    EXPECT_TRUE(storage.Flush());
+    EXPECT_TRUE(storage.flush());
     EXPECT_EQ(files.replaces, 0);
     // A changed value is written.
-    config.WriteString("Lang", "UK");
+    config.writeString("Lang", "UK");
     EXPECT_EQ(files.replaces, 1);
     EXPECT_NE(slurp(file).find("<Lang>UK</Lang>"), std::string::npos);
 }
@@ -389,27 +387,27 @@ TEST_F(ConfigStore, AnUnchangedFileIsNotRewritten) {
 // Two running copies of the program on one file: each write goes into what the file holds
 // when it is made, so neither copy's closing undoes the other's save, and the last save of a
 // key wins.
-TEST_F(ConfigStore, TwoCopiesNeverUndoEachOthersSaves) {
+TEST_F(ConfigStoreTest, TwoCopiesNeverUndoEachOthersSaves) {
     fs::create_directories(configDir);
     spit(configDir / "Baritemp.xml", test::kFirstListing);
-    TJvAppXMLStorage storageA, storageB;
-    TJvFormConfig a(storageA, "f_main"), b(storageB, "f_main");
+    ConfigStore storageA, storageB;
+    ConfigSection a(storageA, "f_main"), b(storageB, "f_main");
     storageA.setFileName(fileName);
     storageB.setFileName(fileName);
     Window windowA, windowB;
-    a.RestoreFormPlacement(windowA);
-    b.RestoreFormPlacement(windowB);
+    a.restorePlacement(windowA);
+    b.restorePlacement(windowB);
     ASSERT_TRUE(saveSettings(a, storageA, "UK"));
     windowB.command = 3;
-    b.SaveFormPlacement(windowB); // B closes maximised, after A's save
+    b.savePlacement(windowB); // B closes maximised, after A's save
     std::string file = slurp(configDir / "Baritemp.xml");
     EXPECT_NE(file.find("<Lang>UK</Lang>"), std::string::npos) << file;
     EXPECT_NE(file.find("<ShowCmd>3</ShowCmd>"), std::string::npos) << file;
     // B saves later: its own choices win, key by key; A's closing keeps them.
-    storageB.Refresh();
-    EXPECT_EQ(b.ReadString("Lang", "?"), "UK");
+    storageB.refresh();
+    EXPECT_EQ(b.readString("Lang", "?"), "UK");
     ASSERT_TRUE(saveSettings(b, storageB, "FR"));
-    a.SaveFormPlacement(windowA);
+    a.savePlacement(windowA);
     file = slurp(configDir / "Baritemp.xml");
     EXPECT_NE(file.find("<Lang>FR</Lang>"), std::string::npos) << file;
     EXPECT_NE(file.find("<ShowCmd>1</ShowCmd>"), std::string::npos) << file;
@@ -421,15 +419,15 @@ TEST_F(ConfigStore, TwoCopiesNeverUndoEachOthersSaves) {
 // its old bytes or exactly the new ones, and the store holds what the file holds: nothing of a
 // failed save is left to reach the file with a later write. (A read that fails does not stop
 // the user's save: the file is replaced, as one unreadable at start would be.)
-TEST_F(ConfigStore, ASaveIsAllOrNothingWhicheverStepFails) {
+TEST_F(ConfigStoreTest, ASaveIsAllOrNothingWhicheverStepFails) {
     fs::create_directories(configDir);
     const fs::path file = configDir / "Baritemp.xml";
     std::string saved;
     const auto save = [&](int failAt) {
         spit(file, test::kFirstListing);
         test::FaultyFileSystem files;
-        TJvAppXMLStorage storage(files);
-        TJvFormConfig config(storage, "f_main");
+        ConfigStore storage(files);
+        ConfigSection config(storage, "f_main");
         storage.setFileName(fileName);
         files.operations.clear();
         files.failAt = failAt;
@@ -440,15 +438,15 @@ TEST_F(ConfigStore, ASaveIsAllOrNothingWhicheverStepFails) {
         if (ok) {
             EXPECT_EQ(after, saved);
         } else {
-            EXPECT_EQ(storage.LastWriteError(), "No space left on device");
+            EXPECT_EQ(storage.lastWriteError(), "No space left on device");
             EXPECT_EQ(after, test::kFirstListing);
-            EXPECT_EQ(config.ReadString("Lang", "?"), "FR");
+            EXPECT_EQ(config.readString("Lang", "?"), "FR");
         }
         EXPECT_EQ(std::distance(fs::directory_iterator(configDir), fs::directory_iterator()), 1)
             << "a temporary file was left behind";
         files.failAt = 0;
         Window window;
-        config.SaveFormPlacement(window); // a later write that succeeds
+        config.savePlacement(window); // a later write that succeeds
         EXPECT_NE(slurp(file).find(ok ? "<Lang>UK</Lang>" : "<Lang>FR</Lang>"), std::string::npos);
         return files.operations.size();
     };
@@ -462,25 +460,25 @@ TEST_F(ConfigStore, ASaveIsAllOrNothingWhicheverStepFails) {
 
 // Another program broke the file while this one ran: the program's own writes leave it alone,
 // as one unreadable at start; the user's save replaces it.
-TEST_F(ConfigStore, AFileBrokenWhileRunningIsLeftToTheUsersSave) {
+TEST_F(ConfigStoreTest, AFileBrokenWhileRunningIsLeftToTheUsersSave) {
     fs::create_directories(configDir);
     const fs::path file = configDir / "Baritemp.xml";
     spit(file, test::kFirstListing);
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
     const std::string broken = "<Configuration><f_main><Lang>UK</lang>";
     spit(file, broken);
     Window window;
-    config.SaveFormPlacement(window);
+    config.savePlacement(window);
     EXPECT_EQ(slurp(file), broken);
-    EXPECT_TRUE(storage.Unreadable());
+    EXPECT_TRUE(storage.unreadable());
     ASSERT_TRUE(saveSettings(config, storage, "UK"));
     EXPECT_NE(slurp(file).find("<Lang>UK</Lang>"), std::string::npos);
-    EXPECT_FALSE(storage.Unreadable());
+    EXPECT_FALSE(storage.unreadable());
 }
 
-TEST_F(ConfigStore, ShowCommandsMapToWindowStates) {
+TEST_F(ConfigStoreTest, ShowCommandsMapToWindowStates) {
     fs::create_directories(configDir);
     const std::pair<const char*, std::vector<std::string>> cases[] = {
         {"1", {"normal"}},
@@ -497,44 +495,44 @@ TEST_F(ConfigStore, ShowCommandsMapToWindowStates) {
         spit(configDir / "Baritemp.xml", std::string("<Configuration><f_main><FormVersion>0"
                                                      "</FormVersion><ShowCmd>") +
                                              command + "</ShowCmd></f_main></Configuration>");
-        TJvAppXMLStorage storage;
-        TJvFormConfig config(storage, "f_main");
+        ConfigStore storage;
+        ConfigSection config(storage, "f_main");
         storage.setFileName(fileName);
         Window window;
-        config.RestoreFormPlacement(window);
+        config.restorePlacement(window);
         EXPECT_EQ(window.log, expected) << command;
     }
     // A negative FormVersion: nothing restored, yet the record counts as restored.
     spit(configDir / "Baritemp.xml",
          "<Configuration><f_main><FormVersion>x</FormVersion><ShowCmd>3</ShowCmd></f_main>"
          "</Configuration>");
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
     Window window;
-    config.RestoreFormPlacement(window);
+    config.restorePlacement(window);
     EXPECT_TRUE(window.log.empty());
     EXPECT_TRUE(config.restored());
     window.minimised = true;
-    config.SaveFormPlacement(window);
-    EXPECT_EQ(config.ReadInteger("ShowCmd", -9), 2);
-    EXPECT_EQ(config.ReadInteger("FormVersion", -9), 0);
+    config.savePlacement(window);
+    EXPECT_EQ(config.readInteger("ShowCmd", -9), 2);
+    EXPECT_EQ(config.readInteger("FormVersion", -9), 0);
 }
 
-TEST_F(ConfigStore, UpdateBlocksWriteOnceAtTheOutermostEnd) {
+TEST_F(ConfigStoreTest, UpdateBlocksWriteOnceAtTheOutermostEnd) {
     fs::create_directories(configDir);
-    TJvAppXMLStorage storage;
-    TJvFormConfig config(storage, "f_main");
+    ConfigStore storage;
+    ConfigSection config(storage, "f_main");
     storage.setFileName(fileName);
-    storage.BeginUpdate();
-    storage.BeginUpdate();
-    config.WriteInteger("Dec", 3);
-    storage.EndUpdate();
+    storage.beginUpdate();
+    storage.beginUpdate();
+    config.writeInteger("Dec", 3);
+    storage.endUpdate();
     EXPECT_FALSE(fs::exists(configDir / "Baritemp.xml"));
-    storage.EndUpdate();
+    storage.endUpdate();
     EXPECT_TRUE(fs::exists(configDir / "Baritemp.xml"));
-    storage.EndUpdate(); // never below zero: the next write still writes at once
-    config.WriteInteger("Dec", 5);
+    storage.endUpdate(); // never below zero: the next write still writes at once
+    config.writeInteger("Dec", 5);
     EXPECT_NE(slurp(configDir / "Baritemp.xml").find("<Dec>5</Dec>"), std::string::npos);
 }
 
@@ -542,20 +540,20 @@ TEST_F(ConfigStore, UpdateBlocksWriteOnceAtTheOutermostEnd) {
 // A save interrupted by a crash (SIGKILL at a random moment in a child process writing the
 // file over and over) never leaves a file that fails to load: each write replaces the file
 // whole or not at all.
-TEST_F(ConfigStore, KilledInTheMiddleOfSavesTheFileStillLoads) {
+TEST_F(ConfigStoreTest, KilledInTheMiddleOfSavesTheFileStillLoads) {
     fs::create_directories(configDir);
     std::mt19937 random(12345);
     for (int round = 0; round < 25; ++round) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            TJvAppXMLStorage storage;
-            TJvFormConfig config(storage, "f_main");
+            ConfigStore storage;
+            ConfigSection config(storage, "f_main");
             storage.setFileName(fileName);
             const std::string big(200000, 'x'); // a long write: a wide window to be killed in
             for (int i = 0;; ++i) {
-                config.WriteString("Lang", i % 2 ? "FR" : "UK");
-                config.WriteString("Padding",
+                config.writeString("Lang", i % 2 ? "FR" : "UK");
+                config.writeString("Padding",
                                    big.substr(0, static_cast<std::size_t>(i % 7) * 30000));
             }
         }
@@ -589,8 +587,8 @@ TEST(ColorText, NamesFirstElseEightHexDigits) {
             TextToColor(text);
             ADD_FAILURE() << text;
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()),
-                      std::string("''") + text + "'' n'est pas une valeur entière valide");
+            EXPECT_EQ(e.kind(), ConversionError::Kind::InvalidInteger);
+            EXPECT_EQ(e.text(), text);
         }
     }
 }

@@ -26,7 +26,7 @@ std::vector<std::string> convert(FieldGroup group, int source, const std::string
     const EntryOutcome outcome =
         RunEntryCycle(group, source, u16(text), NumberFormat{u',', u' ', decimals});
     if (!outcome.ok())
-        return {"error: " + outcome.error};
+        return {"error: " + std::string(outcome.error->what()) + " " + outcome.error->text()};
     std::vector<std::string> texts;
     for (const auto& t : outcome.texts)
         texts.push_back(u8(t));
@@ -111,11 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EntryCycle, ErrorsQuoteTheTrimmedText) {
     const std::pair<std::string, std::string> cases[] = {
-        {"-", "error: '-' n'est pas une valeur en virgule flottante correcte"},
-        {"1,2,3", "error: '1,2,3' n'est pas une valeur en virgule flottante correcte"},
-        {"100 00,0000 bar",
-         "error: '100 00,0000' n'est pas une valeur en virgule flottante correcte"},
-        {std::string(310, '9'), "error: Débordement en virgule flottante"},
+        {"-", "error: InvalidNumber -"},
+        {"1,2,3", "error: InvalidNumber 1,2,3"},
+        {"100 00,0000 bar", "error: InvalidNumber 100 00,0000"},
+        {std::string(310, '9'), "error: Overflow "},
     };
     for (const auto& [text, expected] : cases) {
         const auto texts = convert(FieldGroup::Pressure, Bar, text);

@@ -127,9 +127,7 @@ TEST(TextToNumber, InvalidTextQuotesTheTextAsPassedIn) {
             ADD_FAILURE() << "no error for " << text;
         } catch (const ConversionError& e) {
             EXPECT_EQ(e.kind(), ConversionError::Kind::InvalidNumber);
-            EXPECT_EQ(std::string(e.what()), std::string("'") + text +
-                                                 "' n'est pas une valeur en virgule flottante "
-                                                 "correcte");
+            EXPECT_EQ(e.text(), text);
         }
     }
 }
@@ -156,7 +154,6 @@ TEST(RoundToDouble, OverflowsOnlyPastTheLargestDouble) {
             ADD_FAILURE() << "no overflow for " << text;
         } catch (const ConversionError& e) {
             EXPECT_EQ(e.kind(), ConversionError::Kind::Overflow);
-            EXPECT_EQ(std::string(e.what()), "Débordement en virgule flottante");
         }
     }
 }

@@ -3,7 +3,7 @@
 //   crosscheck codepages            XML files written and read back in several code pages
 //   crosscheck version              the version line from this executable's own record
 #include "Extended.h"
-#include "JclFileVersionInfo.h"
+#include "FileVersionInfo.h"
 #include "TextCodec.h"
 #include "VersionResource.h"
 #include "XmlDocument.h"
@@ -142,9 +142,9 @@ int version() {
         std::printf("No FileVersion\n");
         return 0;
     }
-    const baritemp::TJclFileVersionInfo info(path);
-    std::printf("[%s\xC2\xAE %s v%s ]\n", info.CompanyName().c_str(), info.InternalName().c_str(),
-                info.FileVersion().c_str());
+    const baritemp::FileVersionInfo info(path);
+    std::printf("[%s\xC2\xAE %s v%s ]\n", info.companyName().c_str(), info.internalName().c_str(),
+                info.fileVersion().c_str());
     return 0;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "AppState.h"
+#include "BaritempApplication.h"
 #include "FakePlatform.h"
+#include "MainWindow.h"
+#include "PictureButton.h"
 #include "Settings.h"
+#include "SettingsDialog.h"
+#include "Startup.h"
 #include "ValueField.h"
 #include "VersionResource.h"
-#include "u_main.h"
-#include "u_settings.h"
+#include "VersionTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,33 +21,72 @@
 
 #include <gtest/gtest.h>
 
+#include <exception>
 #include <memory>
 
 namespace baritemp::test {
 
+// A window's control by its name, as the configuration file, a screen reader and the tests know
+// it ("Ed_Bar", "Label_Version").
+template <typename T = QWidget>
+T* Control(const QWidget* window, const char* name) {
+    T* control = window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+}
+
 // What every window test starts from: a documents folder of its own, the fake platform (no
-// real box ever opens), this test program's own version record, and AppState back to its
-// start values afterwards.
+// real box ever opens), a settings object of its own that the application follows, and this
+// test program's own version record.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(documents.isValid());
         platform.documents = documents.path();
-        AppState.ExecutablePath = QString::fromStdString(RunningExecutablePath());
+        version = ReadVersionTexts(RunningExecutablePath());
+        BaritempApplication::current().follow(settings);
     }
     void TearDown() override {
-        settings.reset();
+        dialog.reset();
         window.reset();
-        TheSettings().closeStore();
-        ResetAppState();
     }
 
-    // Both windows as the start-up makes them: the main window, then the settings window.
+    // The main window as start-up makes it: the window, then its configuration (the store on
+    // the file in the documents folder, the banner); an error of the file in the error box.
+    void createMainWindow() {
+        window = std::make_unique<MainWindow>(settings, version);
+        try {
+            OpenConfiguration(settings, version);
+        } catch (const std::exception& e) {
+            BaritempApplication::reportError(e);
+        }
+    }
+    // Both windows as start-up makes them: the main window, then the settings window, which the
+    // tools icon and the first start open.
     void createWindows() {
-        window = std::make_unique<Tf_main>();
-        AppState.f_main = window.get();
-        settings = std::make_unique<Tf_settings>();
-        AppState.f_settings = settings.get();
+        createMainWindow();
+        dialog = std::make_unique<SettingsDialog>(settings);
+        QObject::connect(window.get(), &MainWindow::settingsRequested, dialog.get(),
+                         &QDialog::exec);
+    }
+
+    // Save, as the user clicks it (the French or the English button, whichever shows).
+    void saveSettings() {
+        auto* french = Control<PictureButton>(dialog.get(), "JvImg_SaveFR");
+        (french->isHidden() ? Control<PictureButton>(dialog.get(), "JvImg_SaveUK") : french)
+            ->click();
+    }
+
+    ValueField* field(const char* name) const { return Control<ValueField>(window.get(), name); }
+    // The seventeen value fields in tab order.
+    QList<ValueField*> fields() const { return window->findChildren<ValueField*>(); }
+    template <typename T = QWidget>
+    T* in(const char* name) const {
+        return Control<T>(window.get(), name);
+    }
+    template <typename T = QWidget>
+    T* inDialog(const char* name) const {
+        return Control<T>(dialog.get(), name);
     }
 
     QString configDir() const { return documents.path() + QStringLiteral("/Quorzen/CfgFiles"); }
@@ -80,8 +122,11 @@ protected:
 
     QTemporaryDir documents;
     FakePlatform platform;
-    std::unique_ptr<Tf_main> window;
-    std::unique_ptr<Tf_settings> settings;
+    VersionTexts version;
+    // Declared before the windows: they are handed it, and it outlives them.
+    Settings settings;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<SettingsDialog> dialog;
 };
 
 } // namespace baritemp::test

@@ -1,9 +1,6 @@
-#include "AppState.h"
 #include "ConfigListings.h"
 #include "FaultyFileSystem.h"
 #include "GlowLabel.h"
-#include "RegionalSettings.h"
-#include "WinCodes.h"
 #include "WindowTest.h"
 
 #include <QDir>
@@ -23,23 +20,17 @@ namespace {
 // their own.
 class ConfigFlow : public test::WindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        settings = std::make_unique<Tf_settings>();
-        AppState.f_settings = settings.get();
-    }
-
-    // Shows the main window; `onSettings` runs when the settings window opens by itself.
+    // Starts a run of the program and shows the main window; `onSettings` runs when the
+    // settings window opens by itself.
     void start(const std::function<void()>& onSettings = {}) {
-        window = std::make_unique<Tf_main>();
-        AppState.f_main = window.get();
-        QTimer::singleShot(0, settings.get(), [this, onSettings] {
-            if (settings->isVisible()) {
+        createWindows();
+        QTimer::singleShot(0, dialog.get(), [this, onSettings] {
+            if (dialog->isVisible()) {
                 settingsOpened = true;
                 mainVisibleMeanwhile = window->isVisible() && !window->isHidden();
                 if (onSettings)
                     onSettings();
-                settings->reject();
+                dialog->reject();
             }
         });
         window->show();
@@ -52,18 +43,18 @@ protected:
 TEST_F(ConfigFlow, FirstStartOpensTheSettingsAndWritesNothing) {
     start();
     EXPECT_TRUE(settingsOpened);
-    EXPECT_EQ(settings->windowTitle(), QStringLiteral("Configuration"));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Configuration"));
     EXPECT_FALSE(QDir(documents.path() + QStringLiteral("/Quorzen")).exists());
-    EXPECT_EQ(AppState.myLang, QStringLiteral("FR"));
-    EXPECT_EQ(AppState.myNbDec, 4);
-    EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pression"));
+    EXPECT_EQ(settings.language(), QStringLiteral("FR"));
+    EXPECT_EQ(settings.decimals(), 4);
+    EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pression"));
     window->close();
     EXPECT_FALSE(QDir(documents.path() + QStringLiteral("/Quorzen")).exists());
 }
 
 TEST_F(ConfigFlow, FirstStartSaveAndCloseGivesTheFirstListing) {
-    platform.confirmAnswer = 6;
-    start([this] { settings->ASaveExecute(); });
+    platform.confirmAnswer = Platform::Answer::Yes;
+    start([this] { saveSettings(); });
     EXPECT_TRUE(settingsOpened);
     window->close();
     QFile f(file());
@@ -71,15 +62,15 @@ TEST_F(ConfigFlow, FirstStartSaveAndCloseGivesTheFirstListing) {
     EXPECT_EQ(f.readAll(), QByteArray(test::kFirstListing));
 }
 
-TEST_F(ConfigFlow, FolderWithoutFileIsWrittenBeforeFormShow) {
+TEST_F(ConfigFlow, FolderWithoutFileIsWrittenBeforeTheSettingsAreRead) {
     makeConfigDir();
     start();
     EXPECT_FALSE(settingsOpened);
     QFile f(file());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray(test::kSecondListing));
-    EXPECT_EQ(AppState.myLang, QStringLiteral("FR"));
-    EXPECT_EQ(AppState.myColor2, 0xFFFFFFu);
+    EXPECT_EQ(settings.language(), QStringLiteral("FR"));
+    EXPECT_EQ(settings.fieldColor(), 0xFFFFFFu);
 }
 
 TEST_F(ConfigFlow, StoredSettingsShowAtOnce) {
@@ -87,9 +78,10 @@ TEST_F(ConfigFlow, StoredSettingsShowAtOnce) {
               "</f_main></Configuration>");
     start();
     EXPECT_FALSE(settingsOpened);
-    EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pressure"));
-    EXPECT_EQ(AppState.myNbDec, 2);
-    EXPECT_EQ(window->Label_TitlePression->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pressure"));
+    EXPECT_EQ(settings.decimals(), 2);
+    EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->palette().color(QPalette::WindowText),
+              QColor(Qt::red));
     EXPECT_TRUE(platform.debugLines.contains(QStringLiteral("Dev myColor1         = clRed")));
     EXPECT_TRUE(platform.debugLines.contains(QStringLiteral("Dev Language         = UK")));
 }
@@ -106,18 +98,17 @@ TEST_F(ConfigFlow, DecimalsOfTenOrMoreFromTheFileAreKeptWhole) {
         writeFile(QByteArray("<Configuration><f_main><Dec>") + stored +
                   "</Dec></f_main></Configuration>");
         start();
-        DecimalSeparator = u',';
-        ThousandSeparator = u' ';
-        EXPECT_EQ(settings->Ed_NbDec->text(), QString::fromLatin1(shown));
-        type(window->Ed_Bar, QStringLiteral("1"));
-        enter(window->Ed_Bar);
-        EXPECT_EQ(window->Ed_Bar->text(), QString::fromUtf8(converted));
-        settings->show();
-        platform.confirmAnswer = win::kIdYes;
-        settings->ASaveExecute();
-        EXPECT_FALSE(settings->isVisible());
+        window->setSeparators({u',', u' '});
+        EXPECT_EQ(inDialog<QLineEdit>("Ed_NbDec")->text(), QString::fromLatin1(shown));
+        type(field("Ed_Bar"), QStringLiteral("1"));
+        enter(field("Ed_Bar"));
+        EXPECT_EQ(field("Ed_Bar")->text(), QString::fromUtf8(converted));
+        dialog->show();
+        platform.confirmAnswer = Platform::Answer::Yes;
+        saveSettings();
+        EXPECT_FALSE(dialog->isVisible());
         EXPECT_TRUE(readFile().contains(saved));
-        EXPECT_EQ(settings->Ed_NbDec->text(), QString::fromLatin1(shown));
+        EXPECT_EQ(inDialog<QLineEdit>("Ed_NbDec")->text(), QString::fromLatin1(shown));
         window.reset();
     }
 }
@@ -127,8 +118,8 @@ TEST_F(ConfigFlow, DecimalsOfTenOrMoreFromTheFileAreKeptWhole) {
 TEST_F(ConfigFlow, SaveCreatesAMissingDocumentsFolder) {
     const QString missing = documents.path() + QStringLiteral("/Documents");
     platform.documents = missing;
-    platform.confirmAnswer = win::kIdYes;
-    start([this] { settings->ASaveExecute(); });
+    platform.confirmAnswer = Platform::Answer::Yes;
+    start([this] { saveSettings(); });
     EXPECT_TRUE(settingsOpened);
     EXPECT_TRUE(platform.errorBoxes.isEmpty());
     EXPECT_TRUE(QFile::exists(missing + QStringLiteral("/Quorzen/CfgFiles/Baritemp.xml")));
@@ -167,22 +158,22 @@ TEST_F(ConfigFlow, ASaveThatFailsSaysSoAndKeepsTheChoices) {
         const QByteArray before = readFile(); // as the first show left it
         files.replaceFails = c.systemReason;
         platform.errorBoxes.clear();
-        settings->show();
-        settings->Label_UKClick();
-        settings->Ed_NbDec->setText(QStringLiteral("7"));
-        platform.confirmAnswer = win::kIdYes;
-        settings->ASaveExecute();
+        dialog->show();
+        QTest::mouseClick(inDialog<GlowLabel>("Label_UK"), Qt::LeftButton);
+        inDialog<QLineEdit>("Ed_NbDec")->setText(QStringLiteral("7"));
+        platform.confirmAnswer = Platform::Answer::Yes;
+        saveSettings();
         ASSERT_EQ(platform.errorBoxes.size(), 1);
         EXPECT_EQ(platform.errorBoxes[0].caption,
                   QStringLiteral("Quorzen® Convertisseur d'unités"));
         EXPECT_EQ(platform.errorBoxes[0].text, QString::fromUtf8(c.message).arg(shownFile));
-        EXPECT_TRUE(settings->isVisible());
-        EXPECT_EQ(AppState.myLang, QStringLiteral("UK"));
-        EXPECT_EQ(AppState.myNbDec, 7);
-        EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pressure"));
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(settings.language(), QStringLiteral("UK"));
+        EXPECT_EQ(settings.decimals(), 7);
+        EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pressure"));
         EXPECT_EQ(readFile(), before);
         EXPECT_TRUE(before.contains("<Lang>FR</Lang>"));
-        settings->hide();
+        dialog->hide();
         window.reset();
         QFile::setPermissions(file(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
@@ -201,20 +192,20 @@ TEST_F(ConfigFlow, ShowCommandsMinimiseOrMaximise) {
     EXPECT_TRUE(window->isMinimized());
 }
 
-TEST_F(ConfigFlow, ABadColourTextShowsTheErrorAndSkipsRefreshForm) {
+TEST_F(ConfigFlow, ABadColourTextShowsTheErrorAndSkipsTheLook) {
     writeFile("<Configuration><f_main><Lang>UK</Lang><Color1>bleu</Color1></f_main>"
               "</Configuration>");
     start();
     ASSERT_EQ(platform.errorBoxes.size(), 1);
     EXPECT_EQ(platform.errorBoxes[0].text,
               QStringLiteral("''bleu'' n'est pas une valeur entière valide."));
-    EXPECT_TRUE(window->Label_TitlePression->text().isEmpty()); // RefreshForm did not run
+    EXPECT_TRUE(in<GlowLabel>("Label_TitlePression")->text().isEmpty()); // the look was not applied
     EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(ConfigFlow, AnUnreadableFileIsReportedAtCreationAndTheBannerSkipped) {
     writeFile("<Configuration><f_main><Lang>UK</lang></f_main></Configuration>");
-    window = std::make_unique<Tf_main>();
+    createMainWindow();
     ASSERT_EQ(platform.errorBoxes.size(), 1);
     EXPECT_EQ(platform.errorBoxes[0].text,
               QStringLiteral("Invalid XML Element: Erroneous end of tag, expecting </Lang> but "

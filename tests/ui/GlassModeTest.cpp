@@ -1,6 +1,5 @@
-#include "AppState.h"
 #include "GlowLabel.h"
-#include "TJvImage.h"
+#include "PictureButton.h"
 #include "WindowTest.h"
 
 #include <QCheckBox>
@@ -61,34 +60,39 @@ TEST_P(GlassMode, EveryLabelAndButtonStandsOut) {
     createWindows();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    settings->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(settings.get()));
-    (french ? settings->Label_FRClick() : settings->Label_UKClick());
-    settings->JvCheckBoxAero->setChecked(true);
-    ASSERT_TRUE(AppState.myAeroMode);
-    ASSERT_EQ(AppState.myColor1, 0u); // black titles
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    (french ? QTest::mouseClick(inDialog<GlowLabel>("Label_FR"), Qt::LeftButton)
+            : QTest::mouseClick(inDialog<GlowLabel>("Label_UK"), Qt::LeftButton));
+    inDialog<QCheckBox>("JvCheckBoxAero")->setChecked(true);
+    ASSERT_TRUE(settings.glassMode());
+    ASSERT_EQ(settings.titleColor(), 0u); // black titles
     ASSERT_EQ(window->palette().color(QPalette::Window), QColor(Qt::black));
 
     const QImage mainShot = screenshot(window.get());
     for (QWidget* label : std::initializer_list<QWidget*>{
-             window->Label_TitlePression, window->Label_TitleTemperature, window->Label_Version,
-             window->Label_quorzen}) {
+             in<GlowLabel>("Label_TitlePression"), in<GlowLabel>("Label_TitleTemperature"),
+             in<GlowLabel>("Label_Version"), in<GlowLabel>("Label_quorzen")}) {
         const double c = contrast(mainShot, label->geometry());
         EXPECT_GE(c, 3.0) << label->objectName().toStdString() << " contrast " << c;
     }
-    const QImage settingsShot = screenshot(settings.get());
+    const QImage settingsShot = screenshot(dialog.get());
     if (qEnvironmentVariableIsSet("BARITEMP_GLASS_SHOTS")) {
         mainShot.save(qEnvironmentVariable("BARITEMP_GLASS_SHOTS") +
                       (french ? "/main-fr.png" : "/main-en.png"));
         settingsShot.save(qEnvironmentVariable("BARITEMP_GLASS_SHOTS") +
                           (french ? "/settings-fr.png" : "/settings-en.png"));
     }
-    std::vector<QWidget*> parts = {
-        settings->Label_TitleLanguage, settings->Label_FR,     settings->Label_UK,
-        settings->Label_Color1,        settings->Label_Color2, settings->Label_Dec,
-        settings->Label_CheckAero};
-    for (TJvImage* b : {settings->JvImg_SaveFR, settings->JvImg_CancelFR, settings->JvImg_SaveUK,
-                        settings->JvImg_CancelUK}) {
+    std::vector<QWidget*> parts = {inDialog<GlowLabel>("Label_TitleLanguage"),
+                                   inDialog<GlowLabel>("Label_FR"),
+                                   inDialog<GlowLabel>("Label_UK"),
+                                   inDialog<GlowLabel>("Label_Color1"),
+                                   inDialog<GlowLabel>("Label_Color2"),
+                                   inDialog<GlowLabel>("Label_Dec"),
+                                   inDialog<GlowLabel>("Label_CheckAero")};
+    for (PictureButton* b :
+         {inDialog<PictureButton>("JvImg_SaveFR"), inDialog<PictureButton>("JvImg_CancelFR"),
+          inDialog<PictureButton>("JvImg_SaveUK"), inDialog<PictureButton>("JvImg_CancelUK")}) {
         if (b->isVisible())
             parts.push_back(b);
     }

@@ -1,5 +1,5 @@
+#include "PictureButton.h"
 #include "Startup.h"
-#include "TJvImage.h"
 #include "WindowTest.h"
 
 #include <QApplication>
@@ -21,24 +21,25 @@ TEST_F(HighDpi, PicturesAreDrawnAtTwiceThePixels) {
     if (window->devicePixelRatioF() < 2)
         GTEST_SKIP() << "the screen is not scaled (run with QT_SCALE_FACTOR=2)";
     EXPECT_EQ(window->size(), QSize(360, 435)); // logical pixels
-    settings->show();                           // its pictures are read when it shows
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(settings.get()));
+    dialog->show();                             // its pictures are read when it shows
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     EXPECT_EQ(window->grab().size(), QSize(720, 870));
 
     const auto twice = [](const QPixmap& p, const char* what) {
         EXPECT_EQ(p.devicePixelRatio(), 2.0) << what;
         EXPECT_EQ(p.size() / 2, p.deviceIndependentSize().toSize()) << what;
     };
-    twice(window->ImageBackGround->pixmap(), "background");
-    twice(window->JvImg_Tools->Picture(), "tools icon");
-    twice(settings->ImgFR->Picture(), "French flag");
-    twice(settings->Img_UK->Picture(), "British flag");
-    for (TJvImage* b : {settings->JvImg_SaveFR, settings->JvImg_CancelFR, settings->JvImg_SaveUK,
-                        settings->JvImg_CancelUK}) {
+    twice(in<QLabel>("ImageBackGround")->pixmap(), "background");
+    twice(in<PictureButton>("JvImg_Tools")->picture(), "tools icon");
+    twice(inDialog<PictureButton>("ImgFR")->picture(), "French flag");
+    twice(inDialog<PictureButton>("Img_UK")->picture(), "British flag");
+    for (PictureButton* b :
+         {inDialog<PictureButton>("JvImg_SaveFR"), inDialog<PictureButton>("JvImg_CancelFR"),
+          inDialog<PictureButton>("JvImg_SaveUK"), inDialog<PictureButton>("JvImg_CancelUK")}) {
         const std::string name = b->objectName().toStdString();
-        twice(b->Picture(), name.c_str());
-        twice(b->Pictures().PicEnter, (name + " hover").c_str());
-        twice(b->Pictures().PicDown, (name + " pressed").c_str());
+        twice(b->picture(), name.c_str());
+        twice(b->statePictures().hovered, (name + " hover").c_str());
+        twice(b->statePictures().pressed, (name + " pressed").c_str());
     }
     // The window icon at 16 and 32 logical pixels: the drawings made for 32 and 64 pixels.
     const QIcon icon = ApplicationIcon();

@@ -1,7 +1,6 @@
-#include "AppState.h"
-#include "TJvOfficeColorPanel.h"
+#include "ColorGrid.h"
+#include "SplashScreen.h"
 #include "WindowTest.h"
-#include "u_SplashFormv2011.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -92,40 +91,39 @@ TEST_F(Layout, MainWindow) {
 }
 
 TEST_F(Layout, SettingsWindow) {
-    expectInside(settings.get(), {
-                                     {"RadioBtn_FR", "Shape_Language"},
-                                     {"Label_FR", "Shape_Language"},
-                                     {"ImgFR", "Shape_Language"},
-                                     {"Img_UK", "Shape_Language"},
-                                     {"Label_UK", "Shape_Language"},
-                                     {"RadioBtn_UK", "Shape_Language"},
-                                     {"Label_Color1", "Shape_Colors"},
-                                     {"Label_Color2", "Shape_Colors"},
-                                     {"JvColorPanel1", "Shape_Colors"},
-                                     {"Label_Dec", "Shape_Options"},
-                                     {"Ed_NbDec", "Shape_Options"},
-                                     {"JvCheckBoxAero", "Shape_Options"},
-                                     {"JvImg_SaveFR", nullptr},
-                                     {"JvImg_CancelFR", nullptr},
-                                     {"Shape_Options", nullptr},
-                                 });
+    expectInside(dialog.get(), {
+                                   {"RadioBtn_FR", "Shape_Language"},
+                                   {"Label_FR", "Shape_Language"},
+                                   {"ImgFR", "Shape_Language"},
+                                   {"Img_UK", "Shape_Language"},
+                                   {"Label_UK", "Shape_Language"},
+                                   {"RadioBtn_UK", "Shape_Language"},
+                                   {"Label_Color1", "Shape_Colors"},
+                                   {"Label_Color2", "Shape_Colors"},
+                                   {"JvColorPanel1", "Shape_Colors"},
+                                   {"Label_Dec", "Shape_Options"},
+                                   {"Ed_NbDec", "Shape_Options"},
+                                   {"JvCheckBoxAero", "Shape_Options"},
+                                   {"JvImg_SaveFR", nullptr},
+                                   {"JvImg_CancelFR", nullptr},
+                                   {"Shape_Options", nullptr},
+                               });
     // The second grid ends at the frame's inner side.
-    const QRect colours = area(settings.get(), "Shape_Colors");
-    EXPECT_TRUE(colours.contains(area(settings.get(), "JvColorPanel2")));
-    expectApart(settings.get(),
+    const QRect colours = area(dialog.get(), "Shape_Colors");
+    EXPECT_TRUE(colours.contains(area(dialog.get(), "JvColorPanel2")));
+    expectApart(dialog.get(),
                 {"RadioBtn_FR", "Label_FR", "ImgFR", "Img_UK", "Label_UK", "RadioBtn_UK",
                  "JvColorPanel1", "JvColorPanel2", "Ed_NbDec", "JvCheckBoxAero", "Label_CheckAero",
                  "JvImg_SaveFR", "JvImg_CancelFR"});
     // Each Save picture in its Cancel's row, in the same place in both languages.
-    EXPECT_EQ(area(settings.get(), "JvImg_SaveFR"), area(settings.get(), "JvImg_SaveUK"));
-    EXPECT_EQ(area(settings.get(), "JvImg_CancelFR"), area(settings.get(), "JvImg_CancelUK"));
-    EXPECT_EQ(area(settings.get(), "JvImg_SaveFR").top(),
-              area(settings.get(), "JvImg_CancelFR").top());
+    EXPECT_EQ(area(dialog.get(), "JvImg_SaveFR"), area(dialog.get(), "JvImg_SaveUK"));
+    EXPECT_EQ(area(dialog.get(), "JvImg_CancelFR"), area(dialog.get(), "JvImg_CancelUK"));
+    EXPECT_EQ(area(dialog.get(), "JvImg_SaveFR").top(), area(dialog.get(), "JvImg_CancelFR").top());
 }
 
 TEST_F(Layout, SplashWindow) {
-    QPointer<TSplashFormv2011> splash =
-        TSplashFormv2011::Execute(QStringLiteral("Chargement en cours..."), 40, true);
+    QPointer<SplashScreen> splash =
+        SplashScreen::open(QStringLiteral("Chargement en cours..."), 40, true, version);
     expectInside(splash.data(), {{"LabelMiddle", nullptr},
                                  {"LabelError", nullptr},
                                  {"LabelVersion", nullptr},
@@ -139,13 +137,13 @@ TEST_F(Layout, SplashWindow) {
 }
 
 TEST(ColorGridLayout, FortyCellsInsideTheGridApart) {
-    TJvOfficeColorPanel grid(nullptr, 0xFFFFFF, 0x20000000);
+    ColorGrid grid(nullptr, 0xFFFFFF, 0x20000000);
     for (int i = 0; i < 40; ++i) {
         SCOPED_TRACE(i);
-        const QRect cell = TJvOfficeColorPanel::CellRect(i);
+        const QRect cell = ColorGrid::cellRect(i);
         EXPECT_TRUE(grid.rect().adjusted(1, 1, -1, -1).contains(cell));
         for (int j = 0; j < i; ++j) {
-            EXPECT_FALSE(cell.intersects(TJvOfficeColorPanel::CellRect(j))) << j;
+            EXPECT_FALSE(cell.intersects(ColorGrid::cellRect(j))) << j;
         }
     }
 }

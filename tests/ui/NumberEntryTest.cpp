@@ -1,5 +1,3 @@
-#include "AppState.h"
-#include "RegionalSettings.h"
 #include "ValueField.h"
 #include "WindowTest.h"
 
@@ -26,15 +24,14 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         makeConfigDir();
-        window = std::make_unique<Tf_main>();
+        createMainWindow();
         setRules(u',', u'\u202F'); // French, as Qt and recent Windows write it
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    static void setRules(char16_t decimal, char16_t thousand) {
-        DecimalSeparator = decimal;
-        ThousandSeparator = thousand;
+    void setRules(char16_t decimal, char16_t thousand) {
+        window->setSeparators({decimal, thousand});
     }
     // The keypad's decimal key as the layout gives it: "." (French) or "," (German).
     static void keypadDecimal(QWidget* field, const QString& character) {
@@ -51,7 +48,7 @@ protected:
         field->setFocus();
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     }
-    QString psi() const { return window->Ed_Psi->TextHint(); }
+    QString psi() const { return field("Ed_Psi")->textHint(); }
 };
 
 struct KeypadCase {
@@ -71,12 +68,12 @@ class KeypadDecimal : public NumberEntry, public ::testing::WithParamInterface<K
 TEST_P(KeypadDecimal, TypesTheRegionalSeparatorWhateverTheLayoutGives) {
     const KeypadCase c = GetParam();
     setRules(c.decimal, c.thousand);
-    window->Ed_Bar->setFocus();
-    keypadDigits(window->Ed_Bar, QStringLiteral("2"));
-    keypadDecimal(window->Ed_Bar, QString::fromLatin1(c.layoutGives));
-    keypadDigits(window->Ed_Bar, QStringLiteral("5"));
-    enter(window->Ed_Bar);
-    EXPECT_EQ(window->Ed_Bar->text(), QString::fromUtf8(c.bar));
+    field("Ed_Bar")->setFocus();
+    keypadDigits(field("Ed_Bar"), QStringLiteral("2"));
+    keypadDecimal(field("Ed_Bar"), QString::fromLatin1(c.layoutGives));
+    keypadDigits(field("Ed_Bar"), QStringLiteral("5"));
+    enter(field("Ed_Bar"));
+    EXPECT_EQ(field("Ed_Bar")->text(), QString::fromUtf8(c.bar));
     EXPECT_EQ(psi(), QString::fromUtf8(c.psi));
 }
 
@@ -91,102 +88,102 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(NumberEntry, OnlyTheKeypadKeyIsTranslated) {
     // The main keyboard's "." stays refused under French rules.
-    type(window->Ed_Bar, QStringLiteral("2.5"));
-    EXPECT_EQ(window->Ed_Bar->text(), QStringLiteral("25"));
+    type(field("Ed_Bar"), QStringLiteral("2.5"));
+    EXPECT_EQ(field("Ed_Bar")->text(), QStringLiteral("25"));
     // No decimal separator at all: the keypad key types nothing.
     setRules(0, 0);
-    window->Ed_mBar->setFocus();
-    keypadDecimal(window->Ed_mBar, QStringLiteral("."));
-    EXPECT_EQ(window->Ed_mBar->text(), QString());
+    field("Ed_mBar")->setFocus();
+    keypadDecimal(field("Ed_mBar"), QStringLiteral("."));
+    EXPECT_EQ(field("Ed_mBar")->text(), QString());
 }
 
 TEST_F(NumberEntry, PasteOfADatasheetValueConverts) {
-    paste(QStringLiteral("1 013,25 mbar"), window->Ed_mBar);
-    EXPECT_EQ(window->Ed_mBar->text(), QStringLiteral("1013,25"));
-    enter(window->Ed_mBar);
-    EXPECT_EQ(window->Ed_mBar->text(), QStringLiteral("1\u202F013,2500 mbar"));
+    paste(QStringLiteral("1 013,25 mbar"), field("Ed_mBar"));
+    EXPECT_EQ(field("Ed_mBar")->text(), QStringLiteral("1013,25"));
+    enter(field("Ed_mBar"));
+    EXPECT_EQ(field("Ed_mBar")->text(), QStringLiteral("1\u202F013,2500 mbar"));
     EXPECT_TRUE(platform.errorBoxes.isEmpty());
 }
 
 TEST_F(NumberEntry, PasteUnderOtherRulesIsReportedNeverGuessed) {
-    paste(QStringLiteral("2.5"), window->Ed_Bar);
-    EXPECT_EQ(window->Ed_Bar->text(), QStringLiteral("2.5"));
-    enter(window->Ed_Bar);
+    paste(QStringLiteral("2.5"), field("Ed_Bar"));
+    EXPECT_EQ(field("Ed_Bar")->text(), QStringLiteral("2.5"));
+    enter(field("Ed_Bar"));
     ASSERT_EQ(platform.errorBoxes.size(), 1);
     EXPECT_EQ(platform.errorBoxes[0].text,
               QStringLiteral("'2.5' n'est pas une valeur en virgule flottante correcte."));
-    EXPECT_EQ(window->Ed_Bar->text(), QStringLiteral("2.5"));
-    EXPECT_EQ(window->Ed_mBar->TextHint(), QStringLiteral("mbar")); // nothing converted
+    EXPECT_EQ(field("Ed_Bar")->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(field("Ed_mBar")->textHint(), QStringLiteral("mbar")); // nothing converted
 }
 
 TEST_F(NumberEntry, ACopiedResultPastesBackAndConverts) {
-    type(window->Ed_Bar, QStringLiteral("1"));
-    enter(window->Ed_Bar);
-    window->Ed_Psi->setFocus();
-    QTest::keyClick(window->Ed_Psi, Qt::Key_C, Qt::ControlModifier);
+    type(field("Ed_Bar"), QStringLiteral("1"));
+    enter(field("Ed_Bar"));
+    field("Ed_Psi")->setFocus();
+    QTest::keyClick(field("Ed_Psi"), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("14,5038 psi"));
-    QTest::keyClick(window->Ed_Psi, Qt::Key_V, Qt::ControlModifier);
-    enter(window->Ed_Psi);
-    EXPECT_EQ(window->Ed_Bar->TextHint(), QStringLiteral("1,0000 bar"));
+    QTest::keyClick(field("Ed_Psi"), Qt::Key_V, Qt::ControlModifier);
+    enter(field("Ed_Psi"));
+    EXPECT_EQ(field("Ed_Bar")->textHint(), QStringLiteral("1,0000 bar"));
 }
 
 TEST_F(NumberEntry, EnterTwiceOnAGroupedResult) {
-    type(window->Ed_Pa, QStringLiteral("100000"));
-    enter(window->Ed_Pa);
-    EXPECT_EQ(window->Ed_Pa->text(), QStringLiteral("100\u202F000,0000 Pa"));
+    type(field("Ed_Pa"), QStringLiteral("100000"));
+    enter(field("Ed_Pa"));
+    EXPECT_EQ(field("Ed_Pa")->text(), QStringLiteral("100\u202F000,0000 Pa"));
     const QStringList first = [this] {
         QStringList hints;
-        for (ValueField* f : window->valueFields())
-            hints << f->TextHint();
+        for (ValueField* f : fields())
+            hints << f->textHint();
         return hints;
     }();
-    enter(window->Ed_Pa);
-    enter(window->Ed_Pa);
+    enter(field("Ed_Pa"));
+    enter(field("Ed_Pa"));
     EXPECT_TRUE(platform.errorBoxes.isEmpty());
-    EXPECT_EQ(window->Ed_Pa->text(), QStringLiteral("100\u202F000,0000 Pa"));
+    EXPECT_EQ(field("Ed_Pa")->text(), QStringLiteral("100\u202F000,0000 Pa"));
     for (int i = 0; i < 17; ++i)
-        EXPECT_EQ(window->valueFields()[i]->TextHint(), first[i]) << i;
+        EXPECT_EQ(fields()[i]->textHint(), first[i]) << i;
 }
 
 // A value keeps its unit: pasted into a field of another unit of its quantity, it converts from
 // its own; of the other quantity, or in a unit the window does not know, it is reported.
 TEST_F(NumberEntry, PasteInAnotherUnitConvertsFromThatUnit) {
-    paste(QStringLiteral("30 psi"), window->Ed_Bar);
-    EXPECT_EQ(window->Ed_Psi->text(), QStringLiteral("30,0000 psi"));
-    EXPECT_TRUE(window->Ed_Psi->hasFocus());
-    EXPECT_EQ(window->Ed_Bar->text(), QString());
-    EXPECT_EQ(window->Ed_Bar->TextHint(), QStringLiteral("2,0684 bar"));
-    enter(window->Ed_Psi);
-    EXPECT_EQ(window->Ed_Bar->TextHint(), QStringLiteral("2,0684 bar"));
+    paste(QStringLiteral("30 psi"), field("Ed_Bar"));
+    EXPECT_EQ(field("Ed_Psi")->text(), QStringLiteral("30,0000 psi"));
+    EXPECT_TRUE(field("Ed_Psi")->hasFocus());
+    EXPECT_EQ(field("Ed_Bar")->text(), QString());
+    EXPECT_EQ(field("Ed_Bar")->textHint(), QStringLiteral("2,0684 bar"));
+    enter(field("Ed_Psi"));
+    EXPECT_EQ(field("Ed_Bar")->textHint(), QStringLiteral("2,0684 bar"));
 
-    for (const auto& [text, field] : {std::pair{QStringLiteral("25 °C"), window->Ed_Torr},
-                                      std::pair{QStringLiteral("12 atm"), window->Ed_Kpa}}) {
+    for (const auto& [text, target] : {std::pair{QStringLiteral("25 °C"), field("Ed_Torr")},
+                                       std::pair{QStringLiteral("12 atm"), field("Ed_Kpa")}}) {
         platform.errorBoxes.clear();
-        field->setFocus();
-        paste(text, field);
-        EXPECT_EQ(field->text(), text);
-        enter(field);
+        target->setFocus();
+        paste(text, target);
+        EXPECT_EQ(target->text(), text);
+        enter(target);
         ASSERT_EQ(platform.errorBoxes.size(), 1);
         EXPECT_EQ(platform.errorBoxes[0].text,
                   u'\'' + text +
                       QStringLiteral("' n'est pas une valeur en virgule flottante correcte."));
-        EXPECT_EQ(window->Ed_Bar->TextHint(), QStringLiteral("2,0684 bar")); // nothing converted
-        EXPECT_EQ(window->Ed_Celsius->TextHint(), QStringLiteral("°C"));
+        EXPECT_EQ(field("Ed_Bar")->textHint(), QStringLiteral("2,0684 bar")); // nothing converted
+        EXPECT_EQ(field("Ed_Celsius")->textHint(), QStringLiteral("°C"));
     }
 }
 
 TEST_F(NumberEntry, ShiftInsertContextMenuAndDropPasteTheSameWay) {
     QGuiApplication::clipboard()->setText(QStringLiteral(" 1 013,25 mbar\n"));
-    window->Ed_mBar->setFocus();
-    QTest::keyClick(window->Ed_mBar, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(window->Ed_mBar->text(), QStringLiteral("1013,25"));
+    field("Ed_mBar")->setFocus();
+    QTest::keyClick(field("Ed_mBar"), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(field("Ed_mBar")->text(), QStringLiteral("1013,25"));
     QGuiApplication::clipboard()->setText(QStringLiteral("1 013,25"));
 
     // The context menu's Paste.
-    window->Ed_Psi->setFocus();
+    field("Ed_Psi")->setFocus();
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                window->Ed_Psi->mapToGlobal(QPoint(5, 5)));
-    QCoreApplication::sendEvent(window->Ed_Psi, &menuEvent);
+                                field("Ed_Psi")->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(field("Ed_Psi"), &menuEvent);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     QAction* pasteAction = nullptr;
@@ -196,44 +193,44 @@ TEST_F(NumberEntry, ShiftInsertContextMenuAndDropPasteTheSameWay) {
     ASSERT_NE(pasteAction, nullptr);
     pasteAction->trigger();
     menu->close();
-    EXPECT_EQ(window->Ed_Psi->text(), QStringLiteral("1013,25"));
+    EXPECT_EQ(field("Ed_Psi")->text(), QStringLiteral("1013,25"));
 
     // A drop from another program.
     QMimeData data;
     data.setText(QStringLiteral("29,5300 inch Hg"));
     const QPointF at(5, 5);
     QDragEnterEvent dragEnter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(window->Ed_Kg, &dragEnter);
+    QCoreApplication::sendEvent(field("Ed_Kg"), &dragEnter);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(window->Ed_Kg, &drop);
-    EXPECT_EQ(window->Ed_Kg->text(), QString());
-    EXPECT_EQ(window->Ed_inchHg->text(), QStringLiteral("29,5300 inch Hg"));
-    EXPECT_EQ(window->Ed_mBar->TextHint(), QStringLiteral("1\u202F000,0007 mbar"));
+    QCoreApplication::sendEvent(field("Ed_Kg"), &drop);
+    EXPECT_EQ(field("Ed_Kg")->text(), QString());
+    EXPECT_EQ(field("Ed_inchHg")->text(), QStringLiteral("29,5300 inch Hg"));
+    EXPECT_EQ(field("Ed_mBar")->textHint(), QStringLiteral("1\u202F000,0007 mbar"));
 }
 
 TEST_F(NumberEntry, EditingShortcutsWorkOtherControlCharactersDoNot) {
-    type(window->Ed_Bar, QStringLiteral("125"));
-    QTest::keyClick(window->Ed_Bar, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(window->Ed_Bar->selectedText(), QStringLiteral("125"));
-    QTest::keyClick(window->Ed_Bar, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(window->Ed_Bar->text(), QString());
+    type(field("Ed_Bar"), QStringLiteral("125"));
+    QTest::keyClick(field("Ed_Bar"), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(field("Ed_Bar")->selectedText(), QStringLiteral("125"));
+    QTest::keyClick(field("Ed_Bar"), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(field("Ed_Bar")->text(), QString());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("125"));
-    QTest::keyClick(window->Ed_Bar, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(window->Ed_Bar->text(), QStringLiteral("125"));
-    QTest::keyClick(window->Ed_Bar, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(window->Ed_Bar->text(), QString());
-    QTest::keyClick(window->Ed_Bar, Qt::Key_Z, Qt::ControlModifier);
-    QTest::keyClick(window->Ed_Bar, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(window->Ed_Bar->text(), QString());
-    QTest::keyClick(window->Ed_Bar, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->Ed_Bar->text(), QStringLiteral("125"));
+    QTest::keyClick(field("Ed_Bar"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field("Ed_Bar")->text(), QStringLiteral("125"));
+    QTest::keyClick(field("Ed_Bar"), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(field("Ed_Bar")->text(), QString());
+    QTest::keyClick(field("Ed_Bar"), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(field("Ed_Bar"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(field("Ed_Bar")->text(), QString());
+    QTest::keyClick(field("Ed_Bar"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field("Ed_Bar")->text(), QStringLiteral("125"));
     // Any other Ctrl+letter makes a control character, which the key filter refuses.
     for (const Qt::Key k : {Qt::Key_B, Qt::Key_D, Qt::Key_Q}) {
         const QString control(QChar(k - Qt::Key_A + 1));
         QKeyEvent press(QEvent::KeyPress, k, Qt::ControlModifier, control);
-        QCoreApplication::sendEvent(window->Ed_Bar, &press);
+        QCoreApplication::sendEvent(field("Ed_Bar"), &press);
     }
-    EXPECT_EQ(window->Ed_Bar->text(), QStringLiteral("125"));
+    EXPECT_EQ(field("Ed_Bar")->text(), QStringLiteral("125"));
 }
 
 } // namespace

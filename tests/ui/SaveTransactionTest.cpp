@@ -1,12 +1,9 @@
-#include "AppState.h"
 #include "ColorText.h"
 #include "ConfigListings.h"
+#include "ConfigSection.h"
+#include "ConfigStore.h"
 #include "FaultyFileSystem.h"
 #include "GlowLabel.h"
-#include "JvAppXMLStorage.h"
-#include "JvFormConfig.h"
-#include "RegionalSettings.h"
-#include "WinCodes.h"
 #include "WindowTest.h"
 
 #include <QDir>
@@ -29,52 +26,49 @@ class SaveTransaction : public test::WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        settings = std::make_unique<Tf_settings>();
-        AppState.f_settings = settings.get();
-        platform.confirmAnswer = win::kIdYes;
+        platform.confirmAnswer = Platform::Answer::Yes;
     }
 
     // Shows the main window; `onSettings` runs in the settings window when it opens by itself,
     // which is then cancelled unless it closed.
     void start(const std::function<void()>& onSettings = {}) {
-        window = std::make_unique<Tf_main>();
-        AppState.f_main = window.get();
-        QTimer::singleShot(0, settings.get(), [this, onSettings] {
-            if (!settings->isVisible())
+        createWindows();
+        QTimer::singleShot(0, dialog.get(), [this, onSettings] {
+            if (!dialog->isVisible())
                 return;
             if (onSettings)
                 onSettings();
-            if (settings->isVisible())
-                settings->reject();
+            if (dialog->isVisible())
+                dialog->reject();
         });
         window->show();
         QCoreApplication::processEvents(); // the check above, when nothing opened by itself
     }
     // The user's choice in the settings window: English, 7 decimals, then Save and "Oui".
     void chooseEnglishAndSave() {
-        settings->Label_UKClick();
-        settings->Ed_NbDec->setText(QStringLiteral("7"));
-        settings->ASaveExecute();
+        QTest::mouseClick(inDialog<GlowLabel>("Label_UK"), Qt::LeftButton);
+        inDialog<QLineEdit>("Ed_NbDec")->setText(QStringLiteral("7"));
+        saveSettings();
     }
     // Opens the settings window as the tools icon does, and runs `inside` in it; cancelled
     // when still open afterwards.
     void inSettings(const std::function<void()>& inside) {
-        QTimer::singleShot(0, settings.get(), [this, inside] {
+        QTimer::singleShot(0, dialog.get(), [this, inside] {
             inside();
-            if (settings->isVisible())
-                settings->reject();
+            if (dialog->isVisible())
+                dialog->reject();
         });
-        window->JvImg_ToolsClick();
+        in<PictureButton>("JvImg_Tools")->click();
     }
     // After the settings window closed: the windows show the language and decimals the file
     // holds (the defaults when it holds none).
     void expectWindowsShowTheFile() {
         const QByteArray held = readFile();
         const bool english = held.contains("<Lang>UK</Lang>");
-        EXPECT_EQ(AppState.myLang, english ? QStringLiteral("UK") : QStringLiteral("FR"));
-        EXPECT_EQ(window->Label_TitlePression->text(),
+        EXPECT_EQ(settings.language(), english ? QStringLiteral("UK") : QStringLiteral("FR"));
+        EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(),
                   english ? QStringLiteral("Pressure") : QStringLiteral("Pression"));
-        EXPECT_EQ(AppState.myNbDec, held.contains("<Dec>7</Dec>") ? 7 : 4);
+        EXPECT_EQ(settings.decimals(), held.contains("<Dec>7</Dec>") ? 7 : 4);
     }
 };
 
@@ -89,18 +83,18 @@ TEST_F(SaveTransaction, CancelAfterAFailedSaveShowsTheStoredValues) {
     inSettings([this] {
         chooseEnglishAndSave();
         ASSERT_EQ(platform.errorBoxes.size(), 1);
-        EXPECT_TRUE(settings->isVisible());
-        EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pressure")); // chosen
-        settings->ACancelExecute();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(),
+                  QStringLiteral("Pressure")); // chosen
+        dialog->close();
     });
-    EXPECT_EQ(AppState.myLang, QStringLiteral("FR"));
-    EXPECT_EQ(AppState.myNbDec, 4);
-    EXPECT_EQ(window->Label_TitlePression->text(), QStringLiteral("Pression"));
-    DecimalSeparator = u',';
-    ThousandSeparator = u' ';
-    type(window->Ed_Bar, QStringLiteral("1"));
-    enter(window->Ed_Bar);
-    EXPECT_EQ(window->Ed_Bar->text(), QStringLiteral("1,0000 bar"));
+    EXPECT_EQ(settings.language(), QStringLiteral("FR"));
+    EXPECT_EQ(settings.decimals(), 4);
+    EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pression"));
+    window->setSeparators({u',', u' '});
+    type(field("Ed_Bar"), QStringLiteral("1"));
+    enter(field("Ed_Bar"));
+    EXPECT_EQ(field("Ed_Bar")->text(), QStringLiteral("1,0000 bar"));
     files.replaceFails.clear();
     window->close();
     EXPECT_EQ(readFile(), QByteArray(test::kFirstListing));
@@ -112,16 +106,16 @@ TEST_F(SaveTransaction, AnotherCopysSaveSurvivesThisOnesClosing) {
     writeFile(test::kFirstListing);
     start();
     {
-        TJvAppXMLStorage other;
-        TJvFormConfig otherSection(other, "f_main");
+        ConfigStore other;
+        ConfigSection otherSection(other, "f_main");
         other.setFileName(file().toStdString());
-        other.BeginUpdate();
-        otherSection.WriteString("Lang", "UK");
-        ASSERT_TRUE(other.EndUpdateAsSave());
+        other.beginUpdate();
+        otherSection.writeString("Lang", "UK");
+        ASSERT_TRUE(other.endUpdateAsSave());
     }
     inSettings([] {});
     expectWindowsShowTheFile();
-    EXPECT_EQ(AppState.myLang, QStringLiteral("UK"));
+    EXPECT_EQ(settings.language(), QStringLiteral("UK"));
     window->showMaximized();
     window->close();
     const QByteArray held = readFile();
@@ -132,18 +126,18 @@ TEST_F(SaveTransaction, AnotherCopysSaveSurvivesThisOnesClosing) {
 // This copy saves while another runs: the other's closing keeps the save.
 TEST_F(SaveTransaction, ThisCopysSaveSurvivesAnothersClosing) {
     writeFile(test::kFirstListing);
-    TJvAppXMLStorage other;
-    TJvFormConfig otherSection(other, "f_main");
+    ConfigStore other;
+    ConfigSection otherSection(other, "f_main");
     other.setFileName(file().toStdString());
     start();
     inSettings([this] { chooseEnglishAndSave(); });
     struct Normal : PlacementTarget {
-        int showCommand() override { return win::kSwShowNormal; }
+        int showCommand() override { return showcommand::kNormal; }
         bool applicationMinimised() override { return false; }
         void setState(State) override {}
         void minimiseApplication() override {}
     } otherWindow;
-    otherSection.SaveFormPlacement(otherWindow);
+    otherSection.savePlacement(otherWindow);
     const QByteArray held = readFile();
     EXPECT_TRUE(held.contains("<Lang>UK</Lang>")) << held.toStdString();
     EXPECT_TRUE(held.contains("<Dec>7</Dec>")) << held.toStdString();
@@ -166,8 +160,7 @@ protected:
     // (0: none). Returns the number of operations the flow asked for.
     int run(int failAt) {
         const Flow flow = GetParam().flow;
-        settings = std::make_unique<Tf_settings>(); // a new run of the program
-        AppState.f_settings = settings.get();
+        dialog.reset(); // a new run of the program
         if (flow != Flow::FirstStart)
             writeFile(test::kFirstListing);
         const QByteArray old = readFile();
@@ -178,9 +171,9 @@ protected:
         const auto save = [&] {
             boxesBeforeSave = platform.errorBoxes.size();
             chooseEnglishAndSave();
-            saved = !settings->isVisible();
+            saved = !dialog->isVisible();
             if (!saved)
-                settings->ACancelExecute();
+                dialog->close();
         };
         if (flow == Flow::FirstStart)
             start(save);

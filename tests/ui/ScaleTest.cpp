@@ -1,8 +1,6 @@
-#include "AppState.h"
 #include "GlowLabel.h"
-#include "RegionalSettings.h"
+#include "PictureButton.h"
 #include "Shape.h"
-#include "TJvImage.h"
 #include "ValueField.h"
 #include "WindowTest.h"
 
@@ -55,12 +53,11 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         // Chosen as in the settings window: both windows follow.
-        TheSettings().setLang(QString::fromLatin1(GetParam().lang));
-        TheSettings().setAeroMode(GetParam().glass);
-        DecimalSeparator = u',';
-        ThousandSeparator = u' ';
-        type(window->Ed_Kg, QStringLiteral("1000"));
-        enter(window->Ed_Kg); // long results in every pressure field
+        settings.setLanguage(QString::fromLatin1(GetParam().lang));
+        settings.setGlassMode(GetParam().glass);
+        window->setSeparators({u',', u' '});
+        type(field("Ed_Kg"), QStringLiteral("1000"));
+        enter(field("Ed_Kg")); // long results in every pressure field
     }
 
     // The window's client area as the screen shows it, in device pixels.
@@ -161,7 +158,7 @@ protected:
                 field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
             const QString shown = field->text().isEmpty()
                                       ? field->fontMetrics().elidedText(
-                                            field->TextHint(), Qt::ElideRight, area.width() - 4)
+                                            field->textHint(), Qt::ElideRight, area.width() - 4)
                                       : field->text();
             expectUncut(field, field->font(), shown, int(Qt::AlignRight | Qt::AlignVCenter), area);
         }
@@ -176,8 +173,8 @@ protected:
                     << label->objectName().toStdString();
             }
         }
-        for (TJvImage* image : childrenOf<TJvImage>(window))
-            EXPECT_EQ(image->Picture().devicePixelRatio(), 2.0)
+        for (PictureButton* image : childrenOf<PictureButton>(window))
+            EXPECT_EQ(image->picture().devicePixelRatio(), 2.0)
                 << image->objectName().toStdString();
     }
 };
@@ -191,14 +188,14 @@ TEST_P(Scales, MainWindowWhole) {
 }
 
 TEST_P(Scales, SettingsWindowWhole) {
-    settings->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(settings.get()));
-    const QImage shot = screenshot(settings.get());
-    SCOPED_TRACE("scale " + std::to_string(settings->devicePixelRatioF()));
-    expectWholeFrames(settings.get(), shot);
-    expectNoTextCut(settings.get());
-    expectTwiceThePixels(settings.get());
-    settings->hide();
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    const QImage shot = screenshot(dialog.get());
+    SCOPED_TRACE("scale " + std::to_string(dialog->devicePixelRatioF()));
+    expectWholeFrames(dialog.get(), shot);
+    expectNoTextCut(dialog.get());
+    expectTwiceThePixels(dialog.get());
+    dialog->hide();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,5 @@
-#include "TJvImage.h"
-#include "TJvOfficeColorPanel.h"
+#include "ColorGrid.h"
+#include "PictureButton.h"
 
 #include <QEnterEvent>
 #include <QPainter>
@@ -16,12 +16,12 @@ QPixmap solid(QColor c) {
     return p;
 }
 
-class PictureButton : public ::testing::Test {
+class PictureButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
         button.setGeometry(0, 0, 89, 28);
         button.setPicture(normal);
-        button.OnClick = [this] { ++clicks; };
+        QObject::connect(&button, &PictureButton::clicked, [this] { ++clicks; });
     }
     void enter() {
         QEnterEvent e(QPointF(10, 10), QPointF(10, 10), QPointF(10, 10));
@@ -33,115 +33,115 @@ protected:
     }
     void press(QPoint at = {10, 10}) { QTest::mousePress(&button, Qt::LeftButton, {}, at); }
     void release(QPoint at = {10, 10}) { QTest::mouseRelease(&button, Qt::LeftButton, {}, at); }
-    QColor shown() const { return button.Displayed().toImage().pixelColor(1, 1); }
+    QColor shown() const { return button.displayed().toImage().pixelColor(1, 1); }
 
-    TJvImage button;
+    PictureButton button;
     const QPixmap normal = solid(Qt::white), hover = solid(Qt::cyan), down = solid(Qt::blue);
     int clicks = 0;
 };
 
-TEST_F(PictureButton, SaveButtonNormalHoverPressedThenNormalAfterAClick) {
-    button.setPictures({hover, down, normal, normal, {}});
+TEST_F(PictureButtonTest, SaveButtonNormalHoverPressedThenNormalAfterAClick) {
+    button.setStatePictures({hover, down, normal, normal, {}});
     enter();
-    EXPECT_EQ(button.State(), TPicState::stEntered);
+    EXPECT_EQ(button.state(), PictureButton::State::Hovered);
     EXPECT_EQ(shown(), QColor(Qt::cyan));
     press();
-    EXPECT_EQ(button.State(), TPicState::stDown);
+    EXPECT_EQ(button.state(), PictureButton::State::Pressed);
     EXPECT_EQ(shown(), QColor(Qt::blue));
     release();
     EXPECT_EQ(clicks, 1); // the handler runs first
-    EXPECT_EQ(button.State(), TPicState::stClicked1);
+    EXPECT_EQ(button.state(), PictureButton::State::Clicked1);
     EXPECT_EQ(shown(), QColor(Qt::white));
     leave();
-    EXPECT_EQ(button.State(), TPicState::stClicked1); // the counter still says 1
+    EXPECT_EQ(button.state(), PictureButton::State::Clicked1); // the counter still says 1
     press();
     release();
-    EXPECT_EQ(button.State(), TPicState::stClicked2);
+    EXPECT_EQ(button.state(), PictureButton::State::Clicked2);
     press();
     release(); // a third click brings the counter back to 0
     EXPECT_EQ(clicks, 3);
-    EXPECT_EQ(button.ClickCount(), 0);
-    EXPECT_EQ(button.State(), TPicState::stEntered);
+    EXPECT_EQ(button.clickCount(), 0);
+    EXPECT_EQ(button.state(), PictureButton::State::Hovered);
 }
 
-TEST_F(PictureButton, FrenchCancelWithoutAfterClickPicturesShowsItsHoverPicture) {
-    button.setPictures({hover, down, {}, {}, {}});
+TEST_F(PictureButtonTest, FrenchCancelWithoutAfterClickPicturesShowsItsHoverPicture) {
+    button.setStatePictures({hover, down, {}, {}, {}});
     enter();
     press();
     release();
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(button.ClickCount(), 0);
-    EXPECT_EQ(button.State(), TPicState::stEntered);
+    EXPECT_EQ(button.clickCount(), 0);
+    EXPECT_EQ(button.state(), PictureButton::State::Hovered);
     EXPECT_EQ(shown(), QColor(Qt::cyan));
     leave();
-    EXPECT_EQ(button.State(), TPicState::stDefault);
+    EXPECT_EQ(button.state(), PictureButton::State::Normal);
 }
 
-TEST_F(PictureButton, ReleasedOutsideIsNoClick) {
-    button.setPictures({hover, down, normal, normal, {}});
+TEST_F(PictureButtonTest, ReleasedOutsideIsNoClick) {
+    button.setStatePictures({hover, down, normal, normal, {}});
     enter();
     press();
     release(QPoint(200, 10));
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(button.State(), TPicState::stDefault);
+    EXPECT_EQ(button.state(), PictureButton::State::Normal);
     EXPECT_EQ(shown(), QColor(Qt::white));
 }
 
-TEST_F(PictureButton, WithoutStatePicturesItNeverChangesItsPicture) {
+TEST_F(PictureButtonTest, WithoutStatePicturesItNeverChangesItsPicture) {
     enter();
     press();
     EXPECT_EQ(shown(), QColor(Qt::white));
     release();
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(button.State(), TPicState::stDefault);
+    EXPECT_EQ(button.state(), PictureButton::State::Normal);
     EXPECT_EQ(shown(), QColor(Qt::white));
 }
 
 constexpr std::uint32_t kWhite = 0xFFFFFF, kDefault = 0x20000000, kRed = 0x0000FF;
 
-TEST(ColorGrid, Cells) {
-    EXPECT_STREQ(TJvOfficeColorPanel::CellName(16), "Red");
-    EXPECT_EQ(TJvOfficeColorPanel::CellColor(16), kRed);
-    EXPECT_STREQ(TJvOfficeColorPanel::CellName(29), "Sky blue");
-    EXPECT_EQ(TJvOfficeColorPanel::CellColor(29), 166u + 256u * 202u + 65536u * 240u);
+TEST(ColorGridTest, Cells) {
+    EXPECT_STREQ(ColorGrid::cellName(16), "Red");
+    EXPECT_EQ(ColorGrid::cellColor(16), kRed);
+    EXPECT_STREQ(ColorGrid::cellName(29), "Sky blue");
+    EXPECT_EQ(ColorGrid::cellColor(29), 166u + 256u * 202u + 65536u * 240u);
 }
 
-TEST(ColorGrid, MarkingByCodeAndByClick) {
+TEST(ColorGridTest, MarkingByCodeAndByClick) {
     // The titles grid: hidden default entry white, nothing marked at first.
-    TJvOfficeColorPanel titles(nullptr, kWhite, kDefault);
+    ColorGrid titles(nullptr, kWhite, kDefault);
     int events = 0;
-    titles.OnColorChange = [&] { ++events; };
-    EXPECT_EQ(titles.MarkedEntry(), TJvOfficeColorPanel::kHidden);
+    QObject::connect(&titles, &ColorGrid::colorChanged, [&] { ++events; });
+    EXPECT_EQ(titles.markedEntry(), ColorGrid::kHidden);
     titles.setSelectedColor(kWhite);
-    EXPECT_EQ(titles.MarkedEntry(), TJvOfficeColorPanel::kHidden); // white is the hidden entry
+    EXPECT_EQ(titles.markedEntry(), ColorGrid::kHidden); // white is the hidden entry
     EXPECT_EQ(events, 1);
     titles.setSelectedColor(kWhite);
     EXPECT_EQ(events, 1); // the same colour: no event
     titles.setSelectedColor(kRed);
-    EXPECT_EQ(titles.MarkedEntry(), 16);
+    EXPECT_EQ(titles.markedEntry(), 16);
     titles.setSelectedColor(0x123456); // no cell: the marking stays, the event is raised
-    EXPECT_EQ(titles.MarkedEntry(), 16);
+    EXPECT_EQ(titles.markedEntry(), 16);
     EXPECT_EQ(events, 3);
     titles.show();
-    QTest::mouseClick(&titles, Qt::LeftButton, {}, TJvOfficeColorPanel::CellRect(39).center());
-    EXPECT_EQ(titles.MarkedEntry(), 39); // a click marks the white cell
-    EXPECT_EQ(titles.SelectedColor(), kWhite);
+    QTest::mouseClick(&titles, Qt::LeftButton, {}, ColorGrid::cellRect(39).center());
+    EXPECT_EQ(titles.markedEntry(), 39); // a click marks the white cell
+    EXPECT_EQ(titles.selectedColor(), kWhite);
     EXPECT_EQ(events, 4);
-    QTest::mouseClick(&titles, Qt::LeftButton, {}, TJvOfficeColorPanel::CellRect(39).center());
+    QTest::mouseClick(&titles, Qt::LeftButton, {}, ColorGrid::cellRect(39).center());
     EXPECT_EQ(events, 4); // same colour
-    QTest::mouseClick(&titles, Qt::RightButton, {}, TJvOfficeColorPanel::CellRect(0).center());
-    EXPECT_EQ(titles.SelectedColor(), kWhite); // a right click selects nothing
+    QTest::mouseClick(&titles, Qt::RightButton, {}, ColorGrid::cellRect(0).center());
+    EXPECT_EQ(titles.selectedColor(), kWhite); // a right click selects nothing
 
     // The text-zone grid: hidden entry clDefault, the white cell marked at first.
-    TJvOfficeColorPanel fields(nullptr, kDefault, kWhite);
-    EXPECT_EQ(fields.MarkedEntry(), 39);
+    ColorGrid fields(nullptr, kDefault, kWhite);
+    EXPECT_EQ(fields.markedEntry(), 39);
     fields.setSelectedColor(kDefault);
-    EXPECT_EQ(fields.MarkedEntry(), TJvOfficeColorPanel::kHidden);
+    EXPECT_EQ(fields.markedEntry(), ColorGrid::kHidden);
 }
 
-TEST(ColorGrid, BackColorPaintsPanelAndFaces) {
-    TJvOfficeColorPanel grid(nullptr, kWhite, kDefault);
-    grid.setBackColor(Qt::black);
+TEST(ColorGridTest, BackColorPaintsPanelAndFaces) {
+    ColorGrid grid(nullptr, kWhite, kDefault);
+    grid.setBackgroundColor(Qt::black);
     const QImage image = grid.grab().toImage();
     EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(0, 50), QColor(128, 128, 128));        // flat grey border

@@ -26,7 +26,7 @@ start_window_manager
 xdotool key Num_Lock # the keypad types digits
 documents=\$(documents_folder) || fail "the shell gives no documents folder"
 declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82" [torr]="84 190")
-put() { printf '%s' "\$1" | xclip -i -selection clipboard; sleep 0.3; }
+put() { printf '%s' "\$1" | xclip -i -selection clipboard; sleep 1; }
 click() { xdotool mousemove --window "\$main" \${at[\$1]} click 1; sleep 0.3; }
 clipboard() { # the clipboard, its narrow and plain no-break spaces as "_"
     xclip -o -selection clipboard 2>/dev/null |
@@ -75,17 +75,6 @@ for case in "fr_FR.UTF-8 fr 2,5000 36,2594 14,5038 1_000,0000 1,0000" \\
     sleep 0.5
     expect "\$1 mbar result pasted into mbar: bar" "\$(copied bar)" "\$7 bar"
     if [ "\$1" = fr_FR.UTF-8 ]; then
-        international='HKCU\\Control Panel\\International'
-        "\$wine" reg add "\$international" /v sDecimal /d / /f >/dev/null 2>&1
-        "\$wine" "$probe" settingchange >/dev/null 2>&1
-        sleep 0.5
-        click bar
-        xdotool type --delay 50 1
-        xdotool key Return
-        sleep 0.5
-        expect "\$1 decimal symbol changed to / while running: psi" "\$(copied psi)" "14/5038 psi"
-        "\$wine" reg add "\$international" /v sDecimal /d , /f >/dev/null 2>&1
-        "\$wine" "$probe" settingchange >/dev/null 2>&1
         # A value keeps its unit.
         put "30 psi"
         click bar
@@ -106,6 +95,17 @@ for case in "fr_FR.UTF-8 fr 2,5000 36,2594 14,5038 1_000,0000 1,0000" \\
         xdotool key ctrl+v Return
         sleep 0.5
         expect "\$1 1 013,25 mbar pasted into bar: mbar" "\$(copied mbar)" "1_013,2500 mbar"
+        international='HKCU\\Control Panel\\International'
+        "\$wine" reg add "\$international" /v sDecimal /d / /f >/dev/null 2>&1
+        "\$wine" "$probe" settingchange >/dev/null 2>&1
+        sleep 0.5
+        click bar
+        xdotool type --delay 50 1
+        xdotool key Return
+        sleep 0.5
+        expect "\$1 decimal symbol changed to / while running: psi" "\$(copied psi)" "14/5038 psi"
+        "\$wine" reg add "\$international" /v sDecimal /d , /f >/dev/null 2>&1
+        "\$wine" "$probe" settingchange >/dev/null 2>&1
     fi
     close_program \$pid "\$1"
 done

@@ -1,8 +1,7 @@
 #include "Accessibility.h"
 
-#include "Settings.h"
-#include "TJvImage.h"
-#include "TJvOfficeColorPanel.h"
+#include "ColorGrid.h"
+#include "PictureButton.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -47,8 +46,8 @@ public:
             [target] {
                 if (target.isNull())
                     return;
-                if (auto* button = dynamic_cast<TJvImage*>(target.data())) {
-                    button->Click();
+                if (auto* button = qobject_cast<PictureButton*>(target.data())) {
+                    button->click();
                     return;
                 }
                 // A link reacts to the mouse: the same press and release at its centre.
@@ -68,7 +67,7 @@ public:
 // One colour of a grid: a list item with no object of its own.
 class ColorCell : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    ColorCell(TJvOfficeColorPanel* grid, int index) : grid_(grid), index_(index) {}
+    ColorCell(ColorGrid* grid, int index) : grid_(grid), index_(index) {}
 
     bool isValid() const override { return grid_ != nullptr; }
     QObject* object() const override { return nullptr; }
@@ -84,19 +83,19 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
-            return TJvOfficeColorPanel::CellSpokenName(index_, InterfaceIsFrench());
+            return ColorGrid::cellSpokenName(index_);
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
-        const QRect cell = TJvOfficeColorPanel::CellRect(index_);
+        const QRect cell = ColorGrid::cellRect(index_);
         return QRect(grid_->mapToGlobal(cell.topLeft()), cell.size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State s;
         s.selectable = true;
-        s.selected = grid_->MarkedEntry() == index_;
+        s.selected = grid_->markedEntry() == index_;
         s.invisible = !grid_->isVisible();
         return s;
     }
@@ -108,44 +107,44 @@ public:
     void doAction(const QString& action) override {
         if (action != pressAction())
             return;
-        QPointer<TJvOfficeColorPanel> grid = grid_;
+        QPointer<ColorGrid> grid = grid_;
         const int index = index_;
         QMetaObject::invokeMethod(
             grid_,
             [grid, index] {
                 if (grid)
-                    grid->ClickCell(index);
+                    grid->clickCell(index);
             },
             Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    TJvOfficeColorPanel* grid_;
+    ColorGrid* grid_;
     int index_;
 };
 
 // A colour grid: the list of its cells, which live as long as it does.
-class ColorGrid : public QAccessibleWidget {
+class ColorList : public QAccessibleWidget {
 public:
-    explicit ColorGrid(TJvOfficeColorPanel* grid) : QAccessibleWidget(grid, QAccessible::List) {
-        for (int i = 0; i < TJvOfficeColorPanel::kCells; ++i) {
+    explicit ColorList(ColorGrid* grid) : QAccessibleWidget(grid, QAccessible::List) {
+        for (int i = 0; i < ColorGrid::kCells; ++i) {
             auto* cell = new ColorCell(grid, i);
             ids_[static_cast<std::size_t>(i)] = QAccessible::registerAccessibleInterface(cell);
         }
     }
-    ~ColorGrid() override {
+    ~ColorList() override {
         for (const QAccessible::Id id : ids_)
             QAccessible::deleteAccessibleInterface(id);
     }
-    int childCount() const override { return TJvOfficeColorPanel::kCells; }
+    int childCount() const override { return ColorGrid::kCells; }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= TJvOfficeColorPanel::kCells)
+        if (index < 0 || index >= ColorGrid::kCells)
             return nullptr;
         return QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(index)]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int i = 0; i < TJvOfficeColorPanel::kCells; ++i) {
+        for (int i = 0; i < ColorGrid::kCells; ++i) {
             if (QAccessible::accessibleInterface(ids_[static_cast<std::size_t>(i)]) == child)
                 return i;
         }
@@ -153,27 +152,27 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint p = widget()->mapFromGlobal(QPoint(x, y));
-        for (int i = 0; i < TJvOfficeColorPanel::kCells; ++i) {
-            if (TJvOfficeColorPanel::CellRect(i).contains(p))
+        for (int i = 0; i < ColorGrid::kCells; ++i) {
+            if (ColorGrid::cellRect(i).contains(p))
                 return child(i);
         }
         return nullptr;
     }
 
 private:
-    std::array<QAccessible::Id, TJvOfficeColorPanel::kCells> ids_{};
+    std::array<QAccessible::Id, ColorGrid::kCells> ids_{};
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
-    if (dynamic_cast<TJvImage*>(widget) != nullptr)
+    if (qobject_cast<PictureButton*>(widget) != nullptr)
         return new Pressable(widget, QAccessible::Button);
     if (widget->property(kLinkProperty).toBool())
         return new Pressable(widget, QAccessible::Link);
-    if (auto* grid = dynamic_cast<TJvOfficeColorPanel*>(widget))
-        return new ColorGrid(grid);
+    if (auto* grid = qobject_cast<ColorGrid*>(widget))
+        return new ColorList(grid);
     return nullptr;
 }
 

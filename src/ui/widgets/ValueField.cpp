@@ -1,7 +1,7 @@
 #include "ValueField.h"
 
+#include "NumericEntry.h"
 #include "RegionalNumber.h"
-#include "RegionalSettings.h"
 #include "U16Text.h"
 
 #include <QAction>
@@ -16,15 +16,18 @@
 
 namespace baritemp {
 
-ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
+ValueField::ValueField(const Unit& unit, QWidget* parent)
+    : QLineEdit(parent), unit_(unit), unitName_(QStringFromU16(UnitName(unit))) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text == lastText_)
             return;
         lastText_ = text;
-        if (onChange)
-            onChange(this);
+        emit contentChanged();
     });
+    setAccessibleName(unitName_);
+    setTextHint(unitName_);
+    describe();
 }
 
 void ValueField::setTextHint(const QString& hint) {
@@ -35,15 +38,8 @@ void ValueField::setTextHint(const QString& hint) {
     }
 }
 
-void ValueField::setUnit(const QString& unit) {
-    unit_ = unit;
-    setAccessibleName(unit);
-    setTextHint(unit);
-    describe();
-}
-
 void ValueField::describe() {
-    const QString description = Result().isEmpty() ? toolTip() : Result();
+    const QString description = result().isEmpty() ? toolTip() : result();
     if (description != accessibleDescription())
         setAccessibleDescription(description); // announced to a screen reader on that field
 }
@@ -63,12 +59,12 @@ void ValueField::setBackgroundColor(const QColor& color) {
 
 std::optional<QString> ValueField::arriving(const QString& text) {
     const auto reading =
-        ReadNumberAndUnit(U16FromQString(text), DecimalSeparator, ThousandSeparator);
-    if (!reading || (reading->unit && reading->unit->group != Group))
+        ReadNumberAndUnit(U16FromQString(text), separators_.decimal, separators_.thousand);
+    if (!reading || (reading->unit && reading->unit->group != unit_.group))
         return text;
     const QString number = QStringFromU16(reading->number);
-    if (reading->unit && *reading->unit != Unit{Group, Index} && onOtherUnit) {
-        onOtherUnit(this, *reading->unit, number);
+    if (reading->unit && *reading->unit != unit_) {
+        emit numberInOtherUnit(*reading->unit, number);
         return std::nullopt;
     }
     return number;
@@ -110,32 +106,32 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         if (hasSelectedText())
             QLineEdit::keyPressEvent(event);
-        else if (!Result().isEmpty())
-            QGuiApplication::clipboard()->setText(Result());
+        else if (!result().isEmpty())
+            QGuiApplication::clipboard()->setText(result());
         event->accept();
         return;
     }
     if (editingShortcut(event))
         return;
     const QString text = event->text();
-    // Keys that make a character (Enter, Backspace and Ctrl+letter included) go through the
-    // callback first; Delete, arrows and the like make none and go straight to the field.
+    // Keys that make a character (Enter, Backspace and Ctrl+letter included) go through the key
+    // filter first; Delete, arrows and the like make none and go straight to the field.
     const bool character = text.size() == 1 && event->key() != Qt::Key_Delete;
-    if (!character || !onKeyPress) {
+    if (!character) {
         QLineEdit::keyPressEvent(event);
         return;
     }
     char16_t key = text.front().unicode();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        key = 13;
+        key = kCarriageReturn;
     // French layouts give the keypad's decimal key ".", German ones ",": either way it means the
     // decimal separator, as in spreadsheets and calculators. Its own character would be swallowed
     // (or, typed in the wrong place, never read) and 2.5 would convert as 25.
     const bool keypadDecimal = (event->modifiers() & Qt::KeypadModifier) &&
                                (event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma);
     if (keypadDecimal)
-        key = DecimalSeparator;
-    onKeyPress(this, key);
+        key = separators_.decimal;
+    key = KeyFilter(key, separators_.decimal);
     if (key == 0) {
         event->accept(); // discarded: the field never sees it
         return;
@@ -152,7 +148,9 @@ void ValueField::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     // The menu's Paste reads the clipboard as Ctrl+V does. Qt 6.4 names its actions by their
     // (translated) text only; later versions also by object name.
-    const QString pasteText = QLineEdit::tr("&Paste");
+    // (Qt's own text, in Qt's own translations: not one of this program's texts.)
+    static constexpr const char* kQtPaste = "&Paste";
+    const QString pasteText = QLineEdit::tr(kQtPaste);
     for (QAction* action : menu->actions()) {
         if (action->objectName() == QLatin1String("edit-paste") ||
             action->text().startsWith(pasteText + u'\t') || action->text() == pasteText) {
@@ -210,8 +208,7 @@ void ValueField::focusInEvent(QFocusEvent* event) {
     const Qt::FocusReason reason = event->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return;
-    if (onEnter)
-        onEnter(this);
+    setText(QString()); // entering a field empties it
 }
 
 void ValueField::paintEvent(QPaintEvent* event) {

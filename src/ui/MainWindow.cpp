@@ -1,0 +1,398 @@
+#include "MainWindow.h"
+#include "MainWindowLayout.h"
+
+#include "Accessibility.h"
+#include "Artwork.h"
+#include "BaritempApplication.h"
+#include "ConversionError.h"
+#include "Diagnostics.h"
+#include "EntryCycle.h"
+#include "GlowLabel.h"
+#include "Messages.h"
+#include "PictureButton.h"
+#include "Platform.h"
+#include "RegionalSettings.h"
+#include "Shape.h"
+#include "Startup.h"
+#include "TemperatureConversion.h"
+#include "U16Text.h"
+#include "ValueField.h"
+#include "VersionTexts.h"
+#include "WindowFrame.h"
+#include "WindowLook.h"
+#include "WindowPlacement.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShortcut>
+#include <QShowEvent>
+
+namespace baritemp {
+
+namespace {
+
+template <typename T>
+T* child(const QWidget* window, const char* name) {
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+QString MainWindow::makerAddress() {
+    return QStringLiteral("https://www.quorzen.example");
+}
+
+MainWindow::MainWindow(Settings& settings, const VersionTexts& version, QWidget* parent)
+    : QWidget(parent, kFixedDialogFrame), settings_(settings) {
+    InstallAccessibility();
+    setObjectName(QStringLiteral("f_main"));
+    setFixedSize(360, 435);
+    setFont(MakeFont("Tahoma", 11));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, Qt::black);
+    setPalette(p);
+    buildLayout(version);
+    setWindowTitle(QString::fromStdString(version.caption("No Filversion")));
+
+    // Every result of the last conversion, one line per field in tab order.
+    auto* copyAll = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copyAll, &QShortcut::activated, this, &MainWindow::copyAllResults);
+    // This window shows what the settings window chooses, at once.
+    connect(&settings_, &Settings::changed, this, &MainWindow::settingChanged);
+    // The regional separators, now and whenever the system announces changed settings.
+    setSeparators(UserSeparators());
+    Platform::current().followSettingsChanges(this, [this] { setSeparators(UserSeparators()); });
+}
+
+// One control of the layout, as its kind is made.
+QWidget* MainWindow::makeControl(const mainwindow::Place& place, const VersionTexts& version) {
+    using mainwindow::Kind;
+    switch (place.kind) {
+    case Kind::Picture: {
+        auto* picture = new QLabel(this);
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setPixmap(ArtworkPicture("background"));
+        return picture;
+    }
+    case Kind::Frame:
+        return new Shape(this);
+    case Kind::Title: {
+        auto* title = new GlowLabel(this);
+        title->setFont(MakeFont("Tahoma", 11));
+        return title;
+    }
+    case Kind::VersionLine: {
+        auto* line = new GlowLabel(this);
+        line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont font = MakeFont("Calibri", 13, false, true);
+        font.setUnderline(true);
+        line->setFont(font);
+        line->setText(QString::fromStdString(version.versionLine("No Filversion")));
+        return line;
+    }
+    case Kind::Link: {
+        auto* link = new GlowLabel(this);
+        MarkAsLink(link); // before anything asks a screen reader's view of it
+        link->setAlignment(Qt::AlignCenter);
+        link->setFont(MakeFont("Calibri", 13, false, true));
+        link->setText(QStringLiteral("www.quorzen.example"));
+        link->setCursor(Qt::PointingHandCursor);
+        link->installEventFilter(this);
+        link->setAccessibleName(makerAddress());
+        return link;
+    }
+    case Kind::ToolsIcon:
+        break;
+    }
+    auto* tools = new PictureButton(this);
+    tools->setPicture(ArtworkPicture("tools"));
+    connect(tools, &PictureButton::clicked, this, &MainWindow::settingsRequested);
+    return tools;
+}
+
+void MainWindow::buildLayout(const VersionTexts& version) {
+    for (const mainwindow::Place& place : mainwindow::kPlaces) {
+        QWidget* control = makeControl(place, version);
+        control->setObjectName(QString::fromLatin1(place.name));
+        if (place.kind == mainwindow::Kind::Title)
+            control->move(place.geometry.topLeft());
+        else
+            control->setGeometry(place.geometry);
+    }
+    // The layout's 106 pixels were made for a shorter address: the link widens about its centre
+    // just enough for this one.
+    auto* link = child<GlowLabel>(this, "Label_quorzen");
+    const int linkWidth = qMax(106, QFontMetrics(link->font()).horizontalAdvance(link->text()) + 6);
+    link->setGeometry(123 + 53 - linkWidth / 2, 404, linkWidth, 16);
+
+    for (const mainwindow::FieldPlace& place : mainwindow::kFields) {
+        auto* f = new ValueField(place.unit, this);
+        f->setObjectName(QString::fromLatin1(place.name));
+        f->setGeometry(place.x, place.y, 129, 21);
+        f->setBackgroundColor(Qt::white);
+        connect(f, &QLineEdit::returnPressed, this, [this, f] { convert(f); });
+        connect(f, &ValueField::numberInOtherUnit, this, &MainWindow::convertIn);
+        if (!fields_.empty())
+            setTabOrder(fields_.back(), f);
+        fields_.push_back(f);
+    }
+    // The Celsius field refuses values below absolute zero as they are typed.
+    ValueField* celsius = field(mainwindow::temperature(0));
+    connect(celsius, &ValueField::contentChanged, this,
+            [this, celsius] { applyCelsiusFloor(celsius); });
+}
+
+MainWindow::~MainWindow() {
+    if (!WindowPlacementSaved(settings_))
+        SaveWindowPlacement(this, settings_);
+}
+
+void MainWindow::setSeparators(const Separators& separators) {
+    separators_ = separators;
+    for (ValueField* f : fields_)
+        f->setSeparators(separators);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    SaveWindowPlacement(this, settings_);
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    // The placement record first (its closing update block writes the file when the folder
+    // exists), then the settings, whatever happened.
+    RestoreWindowPlacement(this, settings_);
+    firstShow();
+}
+
+void MainWindow::firstShow() {
+    if (!settings_.nothingStored()) {
+        if (!ReadConfiguration(settings_))
+            return; // its error was shown; the look stays as it is
+    } else {
+        // Nothing stored yet: the first start's values, and the settings window before this
+        // one shows.
+        settings_.applyFirstRunDefaults();
+        emit settingsRequested();
+    }
+    refresh();
+}
+
+void MainWindow::settingChanged(Settings::Item what) {
+    switch (what) {
+    case Settings::Item::Language:
+        refresh();
+        break;
+    case Settings::Item::GlassMode:
+        // The glass frame as asked, then refresh() sets it again under the system test.
+        Platform::current().setGlass(this, settings_.glassMode());
+        refresh();
+        break;
+    case Settings::Item::TitleColor:
+        setLabelsColor(settings_.titleColor());
+        break;
+    case Settings::Item::FieldColor:
+        setFieldsColor(settings_.fieldColor());
+        break;
+    case Settings::Item::All: {
+        // What the settings window's reactions to the values read would bring, once: a
+        // language option becomes selected only for "FR" and "UK".
+        const Settings::Changes& read = settings_.lastLoad();
+        const bool language =
+            read.language &&
+            (settings_.french() || settings_.language() == QLatin1String(stored::kEnglish));
+        if (read.glassMode)
+            Platform::current().setGlass(this, settings_.glassMode());
+        if (read.glassMode || language) {
+            refresh();
+            break;
+        }
+        if (read.titleColor)
+            setLabelsColor(settings_.titleColor());
+        if (read.fieldColor)
+            setFieldsColor(settings_.fieldColor());
+        break;
+    }
+    case Settings::Item::Decimals: // shown from the next conversion on
+        break;
+    }
+}
+
+void MainWindow::refresh() {
+    // No language at all (an empty one in the file): French, and the look follows from there.
+    if (settings_.language().isEmpty()) {
+        settings_.setLanguage(QString::fromLatin1(stored::kFrench));
+        return;
+    }
+    const bool glass = settings_.glassMode();
+    ApplyGlassLook(this,
+                   {Platform::current().glassEra() && glass, glass, glass, glass ? kGlowSize : 0});
+    retranslate();
+    setLabelsColor(settings_.titleColor());
+    setFieldsColor(settings_.fieldColor());
+    update();
+}
+
+void MainWindow::retranslate() {
+    auto* pressureTitle = child<GlowLabel>(this, "Label_TitlePression");
+    auto* temperatureTitle = child<GlowLabel>(this, "Label_TitleTemperature");
+    pressureTitle->setText(tr("Pressure"));
+    temperatureTitle->setText(tr("Temperature"));
+    pressureTitle->adjustSize();
+    temperatureTitle->adjustSize();
+    auto* tools = child<PictureButton>(this, "JvImg_Tools");
+    tools->setToolTip(tr("Settings"));
+    tools->setAccessibleName(tools->toolTip()); // a screen reader's button name
+    const QString hint = tr("Press [Enter] to convert...");
+    for (ValueField* f : fields_)
+        f->setToolTip(hint);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    else if (event->type() == QEvent::LocaleChange)
+        setSeparators(UserSeparators());
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::setLabelsColor(std::uint32_t color) {
+    for (GlowLabel* label : findChildren<GlowLabel*>())
+        label->setTextColor(ColorFromBgr(color));
+}
+
+void MainWindow::setFieldsColor(std::uint32_t color) {
+    for (ValueField* f : fields_)
+        f->setBackgroundColor(ColorFromBgr(color));
+}
+
+ValueField* MainWindow::field(const Unit& unit) const {
+    return fields_[static_cast<std::size_t>(
+        (unit.group == FieldGroup::Pressure ? 0 : kPressureUnitCount) + unit.index)];
+}
+
+void MainWindow::convert(ValueField* field) {
+    if (field->text().isEmpty())
+        return; // Enter in an empty field does nothing
+    const EntryOutcome outcome =
+        RunEntryCycle(field->unit().group, field->unit().index, U16FromQString(field->text()),
+                      NumberFormat{separators_.decimal, separators_.thousand, settings_.decimals()},
+                      [](std::u16string_view text) { LogDiagnostic(QStringFromU16(text)); });
+    // The trimmed text stays in the field whatever follows.
+    field->setText(QStringFromU16(outcome.trimmedText));
+    if (!outcome.ok()) {
+        // Not a number, or too large: the box, no conversion, the field keeps its text.
+        BaritempApplication::reportError(*outcome.error);
+        return;
+    }
+    showResults(field->unit(), outcome.texts);
+    lastGroup_ = field->unit().group;
+}
+
+void MainWindow::convertIn(const Unit& unit, const QString& number) {
+    ValueField* target = field(unit);
+    target->setFocus(Qt::OtherFocusReason); // entering it empties it
+    target->setText(number);
+    convert(target);
+}
+
+// Every field emptied, the source field's text (also its cue banner) selected, the other fields
+// of the group their results as cue banners; the other group keeps its cue banners.
+void MainWindow::showResults(const Unit& source, const std::vector<std::u16string>& texts) {
+    try {
+        for (ValueField* f : fields_)
+            f->setText(QString());
+        ValueField* sourceField = field(source);
+        sourceField->setText(QStringFromU16(texts.at(static_cast<std::size_t>(source.index))));
+        sourceField->setTextHint(sourceField->text());
+        sourceField->selectAll();
+        for (int i = 0; i < GroupSize(source.group); ++i) {
+            if (i != source.index)
+                field({source.group, i})
+                    ->setTextHint(QStringFromU16(texts.at(static_cast<std::size_t>(i))));
+        }
+    } catch (...) {
+        // Showing results never shows an error: what was updated stays.
+    }
+}
+
+void MainWindow::applyCelsiusFloor(ValueField* celsius) {
+    try {
+        if (const auto floor = CelsiusFloorText(U16FromQString(celsius->text()),
+                                                separators_.decimal, separators_.thousand))
+            celsius->setText(QStringFromU16(*floor));
+    } catch (...) {
+        // The floor never shows a message.
+    }
+}
+
+QString MainWindow::allResults() const {
+    if (!lastGroup_)
+        return {};
+    QStringList lines;
+    for (const ValueField* f : fields_) {
+        if (f->unit().group == *lastGroup_)
+            lines << f->result();
+    }
+    return lines.join(u'\n');
+}
+
+void MainWindow::copyAllResults() {
+    const QString results = allResults();
+    if (!results.isEmpty())
+        QGuiApplication::clipboard()->setText(results);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    // Presses on the background, the picture, the frames, the titles and the version line
+    // reach the window (those children take no mouse input); fields, the tools icon and the
+    // link keep theirs, so they never start a move.
+    if (event->button() == Qt::LeftButton)
+        Platform::current().startWindowMove(this);
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton)
+        Platform::current().startWindowMove(this);
+    QWidget::mouseMoveEvent(event);
+}
+
+// The link: underlined under the pointer, a left click opens the maker's address.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* link = qobject_cast<GlowLabel*>(watched);
+    if (link != nullptr && link->objectName() == QLatin1String("Label_quorzen")) {
+        switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::Leave: {
+            QFont f = link->font();
+            f.setUnderline(event->type() == QEvent::Enter); // italic stays
+            link->setFont(f);
+            break;
+        }
+        case QEvent::MouseButtonPress:
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                Platform::current().openUrl(makerAddress());
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace baritemp

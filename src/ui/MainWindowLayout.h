@@ -1,0 +1,64 @@
+#pragma once
+
+#include "Units.h"
+
+#include <QRect>
+
+// The main window's layout as data: what each control is and where, in pixels at 96 dpi. The
+// window builds it in this order, back to front; the value fields come last, above everything
+// else, in tab order.
+namespace baritemp::mainwindow {
+
+enum class Kind {
+    Picture,     // the background photograph
+    Frame,       // a group's outline
+    Title,       // a group's title, as large as its text
+    VersionLine, // the version record's line, right-aligned, underlined
+    Link,        // the maker's web address
+    ToolsIcon,   // opens the settings window
+};
+
+struct Place {
+    const char* name;
+    Kind kind;
+    QRect geometry; // a title has its position only: it takes its text's size
+};
+
+inline const Place kPlaces[] = {
+    {"ImageBackGround", Kind::Picture, {0, 0, 350, 529}},
+    {"Shape_Pression", Kind::Frame, {12, 27, 325, 254}},
+    {"Shape_Temperature", Kind::Frame, {12, 306, 325, 79}},
+    {"Label_TitlePression", Kind::Title, {12, 8, 0, 0}},
+    {"Label_TitleTemperature", Kind::Title, {12, 287, 0, 0}},
+    {"Label_Version", Kind::VersionLine, {123, 6, 214, 16}},
+    {"Label_quorzen", Kind::Link, {123, 404, 106, 16}},
+    {"JvImg_Tools", Kind::ToolsIcon, {13, 404, 16, 16}},
+};
+
+// The value fields in tab order (left to right, then down), each 129 x 21.
+struct FieldPlace {
+    const char* name;
+    int x, y;
+    Unit unit;
+};
+
+inline constexpr Unit pressure(int index) {
+    return {FieldGroup::Pressure, index};
+}
+inline constexpr Unit temperature(int index) {
+    return {FieldGroup::Temperature, index};
+}
+
+inline const FieldPlace kFields[] = {
+    {"Ed_Bar", 20, 36, pressure(0)},         {"Ed_mBar", 192, 36, pressure(1)},
+    {"Ed_Psi", 20, 72, pressure(2)},         {"Ed_Kg", 192, 72, pressure(3)},
+    {"Ed_Pa", 20, 108, pressure(4)},         {"Ed_DaPa", 192, 108, pressure(5)},
+    {"Ed_Kpa", 20, 144, pressure(6)},        {"Ed_MPa", 192, 144, pressure(7)},
+    {"Ed_Torr", 20, 180, pressure(8)},       {"Ed_mCE", 192, 180, pressure(9)},
+    {"Ed_mmHg", 20, 216, pressure(10)},      {"Ed_mmCE", 192, 216, pressure(11)},
+    {"Ed_inchHg", 20, 252, pressure(12)},    {"Ed_inchCE", 192, 252, pressure(13)},
+    {"Ed_Celsius", 20, 315, temperature(0)}, {"Ed_Fahren", 192, 315, temperature(1)},
+    {"Ed_Kelvin", 115, 351, temperature(2)},
+};
+
+} // namespace baritemp::mainwindow
