@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    qt6-base-dev libgl-dev libxcb1-dev binutils
+    qt6-base-dev qt6-l10n-tools libgl-dev libxcb1-dev binutils
     xvfb xauth xdotool x11-utils x11-xkb-utils openbox imagemagick xclip fonts-crosextra-carlito
     locales
     at-spi2-core python3-pyatspi dbus
