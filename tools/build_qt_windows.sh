@@ -16,7 +16,7 @@ jobs="${BARITEMP_JOBS:-$(nproc)}"
 
 stage() { printf '[qt-windows] %s\n' "$*" >&2; }
 
-bash "$here/deps.sh" >&2
+bash "$here/deps.sh" windows >&2
 
 qt_version="$(dpkg-query -W -f='${Version}' qt6-base-dev)" # for example 6.4.2+dfsg-10
 upstream="${qt_version%%+*}"

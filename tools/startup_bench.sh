@@ -12,7 +12,8 @@ runs=${1:-9}
 [ "$runs" -ge 7 ] || { echo "at least 7 runs" >&2; exit 2; }
 
 bash tools/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARITEMP_BUILD_TESTS=ON \
+    -DBARITEMP_BUILD_BENCHMARKS=ON >/dev/null
 cmake --build build --target baritemp bare_window map_timer >/dev/null
 program=${BARITEMP_PROGRAM:-$PWD/build/baritemp}
 

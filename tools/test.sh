@@ -7,7 +7,7 @@ jobs=$(nproc)
 
 step() { printf '\n== %s (%s)\n' "$*" "$(date +%H:%M:%S)"; }
 
-bash tools/deps.sh
+bash tools/deps.sh test
 
 # The Wine prefix the Windows tests run in, and Qt for Windows from Debian's own sources (built
 # by tools/windows.sh below when missing): both made once per machine and kept in
@@ -26,7 +26,7 @@ cmake --build build-fuzz --parallel "$jobs" --target xml_fuzz
 # optimiser's own warnings are errors too.
 step "Release tree (Qt-free parts)"
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBARITEMP_WITH_QT=OFF \
-    -DBARITEMP_WERROR=ON
+    -DBARITEMP_WERROR=ON -DBARITEMP_BUILD_TESTS=ON
 cmake --build build-release --parallel "$jobs"
 
 # The whole program for Windows, its test programs and its packages (zip and installer);
@@ -45,7 +45,9 @@ for target in aarch64-linux-gnu i686-linux-gnu mingw-w64-i686; do
 done
 
 step "Linux tree"
+# The tests and benchmarks asked for by name: tools/run.sh builds this tree without them.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARITEMP_WERROR=ON \
+    -DBARITEMP_BUILD_TESTS=ON -DBARITEMP_BUILD_BENCHMARKS=ON \
     -DBARITEMP_FUZZER="$PWD/build-fuzz/tests/fuzz/xml_fuzz" -DBARITEMP_WINDOWS_BUILD="$PWD/build-win" \
     -DBARITEMP_AARCH64_BUILD="$PWD/build-aarch64-linux-gnu" \
     -DBARITEMP_I686_BUILD="$PWD/build-i686-linux-gnu"

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/deps.sh
+bash tools/deps.sh windows
 qt_windows=$(bash tools/build_qt_windows.sh | tail -1)
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DBARITEMP_QT_PREFIX="$qt_windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
