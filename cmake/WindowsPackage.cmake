@@ -1,7 +1,7 @@
 # The Windows program with everything it needs beside it, in one folder: baritemp.exe, the
-# console command baritemp-convert.exe, Qt's
-# libraries, the platforms/, styles/ and imageformats/ plugins and the MinGW runtime, all
-# stripped. `cpack` makes the zip (baritemp-<version>-win64.zip) and the NSIS installer from it.
+# console command baritemp-convert.exe, Qt's libraries, the platforms/, styles/ and
+# imageformats/ plugins and the MinGW runtime, all stripped. The MSI is made from it with the
+# build; `cpack` makes the zip (baritemp-<version>-win64.zip) and the NSIS installer.
 
 include(${CMAKE_CURRENT_LIST_DIR}/MingwRuntime.cmake)
 
@@ -38,6 +38,26 @@ add_custom_target(windows_deploy ALL
     COMMAND sh -c "cd '${deploy}' && ${strip} --strip-unneeded *.exe *.dll */*.dll"
     DEPENDS baritemp baritemp-convert
     COMMENT "The program and what it needs, stripped, in deploy/"
+    VERBATIM)
+
+# The MSI (baritemp-<version>-win64.msi), for deployment by Group Policy, Intune or Configuration
+# Manager: wixl (Debian's wixl package) builds resources/windows/baritemp.wxs with the deploy
+# folder. Windows Installer takes at most 255 for a version's first number: the package's
+# version is the program's with its year counted from 2000 (2011.1.2.0 is 11.1.2): the order
+# of versions is kept.
+find_program(BARITEMP_WIXL wixl REQUIRED)
+math(EXPR msi_major "${PROJECT_VERSION_MAJOR} - 2000")
+# wixl finds the files a package source names relative to the source's own folder only.
+set(wxs_folder ${PROJECT_SOURCE_DIR}/resources/windows)
+file(RELATIVE_PATH msi_deploy ${wxs_folder} ${deploy})
+set(BARITEMP_MSI ${PROJECT_BINARY_DIR}/baritemp-${PROJECT_VERSION}-win64.msi)
+add_custom_target(windows_msi ALL
+    COMMAND ${BARITEMP_WIXL} -a x64 -D DeployDir=${msi_deploy}
+            -D Version=${msi_major}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}
+            -D FullVersion=${PROJECT_VERSION}
+            -D IconFile=../images/baritemp.ico -o ${BARITEMP_MSI} ${wxs_folder}/baritemp.wxs
+    DEPENDS windows_deploy
+    COMMENT "The MSI: baritemp-${PROJECT_VERSION}-win64.msi"
     VERBATIM)
 
 install(DIRECTORY ${deploy}/ DESTINATION . USE_SOURCE_PERMISSIONS)

@@ -16,10 +16,10 @@ run=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-crosextra-carlito)
 # No desktop: the program runs on a virtual display.
 headless=(xvfb xauth)
 # The Windows build: MinGW-w64, Qt for Windows from Debian's sources (unpacked and patched here,
-# its tools from the host's Qt), GoogleTest's sources (its test programs) and the NSIS
-# installer.
+# its tools from the host's Qt), GoogleTest's sources (its test programs), the NSIS installer
+# and the MSI.
 windows=(cmake ninja-build g++ qt6-base-dev libgl-dev xz-utils patch
-         g++-mingw-w64-x86-64-posix googletest nsis)
+         g++-mingw-w64-x86-64-posix googletest nsis wixl)
 # The tests: GoogleTest and Google Benchmark, Qt Linguist's tools (the translations' test),
 # clang with its sanitizers (fuzzing), a virtual display with a window manager and the tools
 # that drive it, the regional settings they run with, a screen reader's view (AT-SPI), the
@@ -31,7 +31,7 @@ test=("${run[@]}" "${headless[@]}" "${windows[@]}"
       xdotool x11-utils x11-xkb-utils openbox imagemagick xclip locales
       at-spi2-core python3-pyatspi dbus
       appstream desktop-file-utils units
-      wine64 fonts-wine
+      wine64 fonts-wine msitools
       g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user g++-mingw-w64-i686-posix)
 
 list=0

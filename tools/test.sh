@@ -29,7 +29,7 @@ cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBARITEMP_WITH_
     -DBARITEMP_WERROR=ON -DBARITEMP_BUILD_TESTS=ON
 cmake --build build-release --parallel "$jobs"
 
-# The whole program for Windows, its test programs and its packages (zip and installer);
+# The whole program for Windows, its test programs and its packages (zip, installer, MSI);
 # CTest runs them under Wine and compares their results with the Linux build's.
 step "Windows tree (MinGW-w64, Qt for Windows: about half an hour the first time) and packages"
 bash tools/windows.sh -DBARITEMP_WERROR=ON
