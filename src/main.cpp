@@ -3,11 +3,13 @@
 #include "Platform.h"
 #include "SettingsDialog.h"
 #include "Startup.h"
+#include "StartupTimeline.h"
 
 #include <memory>
 
 int main(int, char** argv) {
     using namespace baritemp;
+    StartupTimeline::mark("main");
     MainWindow* mainWindow = nullptr;
     StartupWindows windows;
     windows.createMainWindow = [&mainWindow](Settings& settings, const VersionTexts& version) {

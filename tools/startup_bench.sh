@@ -3,8 +3,9 @@
 # for the program (settings file present) and for a bare Qt Widgets window with two line
 # edits, interleaved, RUNS times each (at least 7). Prints the medians, the program's own work
 # (its median minus the bare window's and the 150 ms of pauses its start-up sequence
-# prescribes), the ratio to the bare window plus 150 ms, and the program's peak memory when its
-# main window is mapped.
+# prescribes), the ratio to the bare window plus 150 ms, the program's peak memory at its main
+# window's first frame, and the breakdown: each stage's median moment after the launch, and
+# its median length, for both (the stages each marks in its timeline, StartupTimeline.h).
 #   bash tools/startup_bench.sh [RUNS]        BARITEMP_PROGRAM: another baritemp to time
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,20 +29,25 @@ printf '%s\r\n' '<?xml version="1.0" encoding="Windows-1252" standalone="no"?>' 
 
 cat >"$home/session.sh" <<SCRIPT
 export HOME=$home XDG_RUNTIME_DIR=$home LANG=fr_FR.UTF-8
+timer=$PWD/build/tests/bench/map_timer
+bare=$PWD/build/tests/bench/bare_window
 # One of each first, unmeasured: the disk cache warm for both.
-"$PWD/build/tests/bench/map_timer" 'Baritemp v' "$program" >/dev/null 2>&1
-"$PWD/build/tests/bench/map_timer" 'bare window' "$PWD/build/tests/bench/bare_window" >/dev/null
+"\$timer" 'Baritemp v' "$program" >/dev/null 2>&1
+"\$timer" 'bare window' "\$bare" >/dev/null
 for i in \$(seq 1 $runs); do
-    echo "program \$("$PWD/build/tests/bench/map_timer" 'Baritemp v' "$program" 2>/dev/null)"
-    echo "bare \$("$PWD/build/tests/bench/map_timer" 'bare window' "$PWD/build/tests/bench/bare_window")"
+    export BARITEMP_STARTUP_TIMELINE=$home/program.\$i
+    echo "program \$("\$timer" 'Baritemp v' "$program" 2>/dev/null)"
+    export BARITEMP_STARTUP_TIMELINE=$home/bare.\$i
+    echo "bare \$("\$timer" 'bare window' "\$bare")"
 done
 SCRIPT
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$home/session.sh" >"$home/times"
-/usr/bin/python3 - "$home/times" <<'PY'
-import statistics, sys
+/usr/bin/python3 - "$home" <<'PY'
+import glob, os, statistics, sys
+home = sys.argv[1]
 times = {"program": [], "bare": []}
 memory = []
-for line in open(sys.argv[1]):
+for line in open(os.path.join(home, "times")):
     parts = line.split()
     if len(parts) == 3:
         times[parts[0]].append(float(parts[1]))
@@ -56,5 +62,37 @@ print("bare Qt window with two line edits:     median %.1f ms  [%s]" %
 print("the program's own start-up work: %.1f ms (median - bare - 150 ms of pauses)" %
       (program - bare - 150))
 print("ratio to bare window + 150 ms: %.3f" % (program / (bare + 150)))
-print("peak memory at the main window's map: median %.1f MiB" % (statistics.median(memory) / 1024))
+print("peak memory at the main window's first frame: median %.1f MiB" %
+      (statistics.median(memory) / 1024))
+
+# The breakdown: per stage, the median moment after the launch and the median time since the
+# stage before (in the order the stages came).
+def timelines(kind):
+    runs = []
+    for path in sorted(glob.glob(os.path.join(home, kind + ".*"))):
+        marks = [line.rstrip("\n").split(" ", 1) for line in open(path)]
+        launch = next(int(t) for t, stage in marks if stage == "launch")
+        runs.append([(stage, (int(t) - launch) / 1e6) for t, stage in marks])
+    return runs
+
+def breakdown(runs):
+    order, at, length = [], {}, {}
+    for run in runs:
+        previous = 0.0
+        for stage, t in sorted(run, key=lambda m: m[1]):
+            if stage not in at:
+                order.append(stage)
+                at[stage], length[stage] = [], []
+            at[stage].append(t)
+            length[stage].append(t - previous)
+            previous = t
+    return [(s, statistics.median(at[s]), statistics.median(length[s])) for s in order]
+
+program_stages = breakdown(timelines("program"))
+bare_stages = dict((s, (a, l)) for s, a, l in breakdown(timelines("bare")))
+print("\nstage (ms: median moment after launch, median length)   program           bare window")
+for stage, at, length in program_stages:
+    other = bare_stages.get(stage)
+    print("  %-42s %7.1f  %6.1f    %s" % (stage, at, length,
+          "%7.1f  %6.1f" % other if other else ""))
 PY

@@ -6,6 +6,7 @@
 #include "Settings.h"
 #include "SplashScreen.h"
 #include "StartupBanner.h"
+#include "StartupTimeline.h"
 #include "VersionResource.h"
 #include "VersionTexts.h"
 
@@ -73,6 +74,7 @@ void Startup::readVersionRecord() {
 
 void Startup::startApplication() {
     ensureApplication();
+    StartupTimeline::mark("application object");
     QApplication::setApplicationName(QStringLiteral("Baritemp"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(ApplicationIcon());
@@ -111,14 +113,17 @@ void Startup::createWindows() {
     settings_ = std::make_unique<Settings>();
     BaritempApplication::current().follow(*settings_);
     mainWindow_ = windows_.createMainWindow(*settings_, version_);
+    StartupTimeline::mark("main window built");
     try {
         OpenConfiguration(*settings_, version_);
     } catch (const std::exception& e) {
         // Shown as the window is made; the banner is skipped, the window stays.
         BaritempApplication::reportError(e);
     }
+    StartupTimeline::mark("configuration opened, banner");
     trace(QStringLiteral("main window created"));
     settingsWindow_ = windows_.createSettingsWindow(*settings_);
+    StartupTimeline::mark("settings window built");
     trace(QStringLiteral("settings window created"));
 }
 
@@ -146,7 +151,12 @@ int Startup::runEventLoop() {
     // Shown from inside the loop: its first show may open the settings window modally, and a
     // request to end must then reach every loop.
     QWidget* main = mainWindow_.get();
-    QTimer::singleShot(0, main, [main] { main->show(); });
+    StartupTimeline::markFirstFrame(main, "main window's first frame");
+    QTimer::singleShot(0, main, [main] {
+        StartupTimeline::mark("event loop");
+        main->show();
+        StartupTimeline::mark("main window shown");
+    });
     trace(QStringLiteral("event loop"));
     const int code = QApplication::exec();
     settingsWindow_.reset();
@@ -157,8 +167,11 @@ int Startup::runEventLoop() {
 int Startup::run() {
     try {
         readVersionRecord();
+        StartupTimeline::mark("version record");
         startApplication();
+        StartupTimeline::mark("application set up");
         showSplash();
+        StartupTimeline::mark("splash shown");
         // The windows under a guard: the splash window's closing below runs whatever happens.
         std::exception_ptr failure;
         try {
@@ -167,6 +180,7 @@ int Startup::run() {
             failure = std::current_exception();
         }
         finishSplash();
+        StartupTimeline::mark("splash finished (150 ms of pauses)");
         // A window that could not be made ends the start-up now, with the run-time report.
         if (failure)
             std::rethrow_exception(failure);

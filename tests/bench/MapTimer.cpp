@@ -2,6 +2,9 @@
 // whose name starts with NAME is mapped on the X display, and the program's peak resident
 // memory at that moment. Then ends the program (SIGTERM) and waits for it.
 //   map_timer NAME PROGRAM [ARGUMENTS...]   prints "<milliseconds> <peak KiB>"
+// With BARITEMP_STARTUP_TIMELINE naming a file, the launch and the map are marked in it beside
+// the program's own stages, and the program runs on until it has marked its window's first
+// frame: the peak memory is then the one at that frame.
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -38,6 +41,36 @@ long peakKiB(pid_t pid) {
     return -1;
 }
 
+// The program's timeline, when one is asked for (see StartupTimeline.h).
+const char* timelinePath() {
+    const char* path = std::getenv("BARITEMP_STARTUP_TIMELINE");
+    return path != nullptr && *path != '\0' ? path : nullptr;
+}
+
+void markTimeline(const char* stage) {
+    if (const char* path = timelinePath()) {
+        std::ofstream(path, std::ios::app)
+            << std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+                   .count()
+            << ' ' << stage << '\n';
+    }
+}
+
+// Waits (at most two seconds) until the program has marked its first frame.
+void awaitFirstFrame() {
+    const char* path = timelinePath();
+    for (int i = 0; path != nullptr && i < 2000; ++i) {
+        std::ifstream timeline(path);
+        std::string line;
+        while (std::getline(timeline, line)) {
+            if (line.find("first frame") != std::string::npos)
+                return;
+        }
+        usleep(1000);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -56,6 +89,7 @@ int main(int argc, char** argv) {
     xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
 
+    markTimeline("launch");
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -73,6 +107,8 @@ int main(int argc, char** argv) {
             milliseconds =
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count();
+            markTimeline("mapped");
+            awaitFirstFrame();
             peak = peakKiB(pid);
             break;
         }
