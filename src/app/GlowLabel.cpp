@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <algorithm>
 #include <vector>
 
 namespace baritemp {
@@ -46,9 +47,16 @@ void filterLines(const std::vector<int>& from, std::vector<int>& to, int w, int 
     std::vector<int> in(static_cast<std::size_t>(length)), out(in.size());
     for (int l = 0; l < lines; ++l) {
         const std::size_t first = rows ? static_cast<std::size_t>(l) * w : l;
-        for (int i = 0; i < length; ++i)
+        bool blank = true;
+        for (int i = 0; i < length; ++i) {
             in[static_cast<std::size_t>(i)] = from[first + i * step];
-        filter(in, out, r);
+            blank = blank && in[static_cast<std::size_t>(i)] == 0;
+        }
+        // Both filters keep a line of nothing as it is: most of a label's width is empty.
+        if (blank)
+            std::fill(out.begin(), out.end(), 0);
+        else
+            filter(in, out, r);
         for (int i = 0; i < length; ++i)
             to[first + i * step] = out[static_cast<std::size_t>(i)];
     }
@@ -141,7 +149,21 @@ void GlowLabel::showEvent(QShowEvent* event) {
         resize(width(), needed);
 }
 
+namespace {
+
+// A text of blanks alone, in a plain font on no frame: nothing to draw, and no font to load.
+bool DrawsNothing(const QLabel& label) {
+    const QFont& f = label.font();
+    return label.frameShape() == QFrame::NoFrame && label.pixmap().isNull() &&
+           !label.text().isEmpty() && label.text().trimmed().isEmpty() && !f.underline() &&
+           !f.overline() && !f.strikeOut();
+}
+
+} // namespace
+
 void GlowLabel::paintEvent(QPaintEvent* event) {
+    if (DrawsNothing(*this))
+        return;
     if (!glassMode_ || glowSize_ <= 0 || text().isEmpty()) {
         QLabel::paintEvent(event);
         return;

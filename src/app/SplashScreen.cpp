@@ -147,8 +147,10 @@ SplashScreen* SplashScreen::open(const QString& text, int top, bool glassMode,
 }
 
 void SplashScreen::setVersionLine(const QString& line) {
-    label(this, "LabelVersion")->setText(line);
-    repaint();
+    // Painted at once: the line, and the window under it (the rest has not changed).
+    GlowLabel* version = label(this, "LabelVersion");
+    version->setText(line);
+    version->repaint();
 }
 
 void SplashScreen::showFinished() {

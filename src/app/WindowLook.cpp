@@ -3,21 +3,45 @@
 #include "GlowLabel.h"
 #include "Platform.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 #include <QWidget>
 
+#include <map>
+
 namespace baritemp {
 
-QFont MakeFont(const char* family, int pixels, bool bold, bool italic) {
+namespace {
+
+// The families a font is asked in, the missing ones left out: looked up once per family for the
+// whole program. Asking for a family the system lacks costs a search of its fallbacks (the
+// whole font list sorted) with every new size and style.
+const QStringList& InstalledFamilies(const QString& name) {
+    static std::map<QString, QStringList> known;
+    const auto found = known.find(name);
+    if (found != known.end())
+        return found->second;
     // Close stand-ins where the Windows fonts are missing: Carlito has Calibri's metrics, and
     // the condensed DejaVu comes near Tahoma's width.
-    const QString name = QString::fromLatin1(family);
-    QStringList families{name};
+    QStringList wanted{name};
     if (name == QStringLiteral("Calibri"))
-        families << QStringLiteral("Carlito") << QStringLiteral("Nimbus Sans Narrow");
+        wanted << QStringLiteral("Carlito") << QStringLiteral("Nimbus Sans Narrow");
     else
-        families << QStringLiteral("DejaVu Sans Condensed") << QStringLiteral("Nimbus Sans");
-    QFont f(name);
+        wanted << QStringLiteral("DejaVu Sans Condensed") << QStringLiteral("Nimbus Sans");
+    QStringList installed;
+    for (const QString& family : wanted) {
+        if (QFontDatabase::hasFamily(family))
+            installed << family;
+    }
+    // None of them: the font system's own choice for the whole list, as before.
+    return known.emplace(name, installed.isEmpty() ? wanted : installed).first->second;
+}
+
+} // namespace
+
+QFont MakeFont(const char* family, int pixels, bool bold, bool italic) {
+    const QStringList& families = InstalledFamilies(QString::fromLatin1(family));
+    QFont f(families.front());
     f.setFamilies(families);
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(pixels);
