@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "Artwork.h"
 #include "BaritempApplication.h"
 #include "GlowLabel.h"
 #include "Platform.h"
@@ -220,13 +221,17 @@ bool ReadConfiguration(Settings& settings) {
 }
 
 QIcon ApplicationIcon() {
-    // The sizes a window system asks of a window's icon (caption, task bar, window switcher);
-    // each named with its size, so that none is read before it is asked for, and read once for
-    // every window. A screen scaled to 200 % gets the @2x drawings. (The larger icons of the
-    // desktop and the Windows icon resource are files of their own.)
+    // The sizes a window system asks of a window's icon (caption, task bar, window switcher),
+    // read once for every window; a screen scaled beyond 100 % gets the @2x drawings beside
+    // them. (The larger icons of the desktop and the Windows icon resource are files of their
+    // own.)
     QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/images/icon_%1.png").arg(size), QSize(size, size));
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    for (const char* name : {"icon_16", "icon_32", "icon_48"}) {
+        icon.addPixmap(ArtworkPicture(name, 1.0));
+        if (ratio > 1.0)
+            icon.addPixmap(ArtworkPicture(name, ratio));
+    }
     return icon;
 }
 

@@ -50,7 +50,8 @@ void OpenConfiguration(Settings& settings, const VersionTexts& version);
 // no colour), its error in the application error box, and false.
 bool ReadConfiguration(Settings& settings);
 
-// The application icon for the windows: 16, 32 and 48 pixels (each read when first asked for).
+// The application icon for the windows: 16, 32 and 48 pixels (and their @2x drawings on a
+// scaled screen), read once.
 QIcon ApplicationIcon();
 
 } // namespace baritemp
