@@ -1,5 +1,6 @@
 #include "PackedPicture.h"
 
+#include <QSysInfo>
 #include <QtEndian>
 
 #include <cstring>
@@ -39,15 +40,20 @@ QImage UnpackPicture(const QByteArray& data) {
     if (width == 0 || height == 0 || width > kLargest || height > kLargest ||
         data.size() != kHeaderSize + qsizetype{4} * width * height)
         return {};
-    QImage image(static_cast<int>(width), static_cast<int>(height),
-                 QImage::Format_ARGB32_Premultiplied);
+    const auto* pixels = reinterpret_cast<const uchar*>(data.constData() + kHeaderSize);
+    const int w = static_cast<int>(width), h = static_cast<int>(height);
+    if (QSysInfo::ByteOrder == QSysInfo::LittleEndian &&
+        reinterpret_cast<quintptr>(pixels) % alignof(quint32) == 0) {
+        // The pixels where they are, kept alive by the image: no copy, no second buffer.
+        return QImage(
+            pixels, w, h, w * 4, QImage::Format_ARGB32_Premultiplied,
+            [](void* kept) { delete static_cast<QByteArray*>(kept); }, new QByteArray(data));
+    }
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return {};
-    const char* in = data.constData() + kHeaderSize;
-    for (quint32 y = 0; y < height; ++y) {
-        qFromLittleEndian<quint32>(in, width, image.scanLine(static_cast<int>(y)));
-        in += qsizetype{4} * width;
-    }
+    for (int y = 0; y < h; ++y)
+        qFromLittleEndian<quint32>(pixels + qsizetype{4} * width * y, width, image.scanLine(y));
     return image;
 }
 

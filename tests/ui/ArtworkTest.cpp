@@ -36,7 +36,9 @@ TEST(Artwork, PackedPictureReadsOnlyWhatItWrote) {
     image.fill(QColor(10, 20, 30, 128));
     image.setPixel(2, 1, qRgba(200, 100, 50, 255));
     const QByteArray packed = PackPicture(image);
-    EXPECT_EQ(UnpackPicture(packed), image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    // The picture shares the packed bytes and keeps them: here they were a temporary.
+    const QImage unpacked = UnpackPicture(PackPicture(image));
+    EXPECT_EQ(unpacked, image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
     const auto changed = [&packed](qsizetype at, char byte) {
         QByteArray bytes = packed;
