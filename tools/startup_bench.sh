@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Start-up time, side by side in one run under a virtual display: launch -> main window mapped,
 # for the program (settings file present) and for a bare Qt Widgets window with two line
-# edits, interleaved, RUNS times each (at least 7). Prints the medians, the program's own work
-# (its median minus the bare window's and the 150 ms of pauses its start-up sequence
-# prescribes), the ratio to the bare window plus 150 ms, the program's peak memory at its main
-# window's first frame, and the breakdown: each stage's median moment after the launch, and
-# its median length, for both (the stages each marks in its timeline, StartupTimeline.h).
+# edits, interleaved, RUNS times each (at least 7, 15 unless told). Prints the medians, the
+# program's own work (the median of its time minus the bare window's in the run beside it, less
+# the 150 ms of pauses its start-up sequence prescribes), the ratio to the bare window plus
+# 150 ms, the program's peak memory at its main window's first frame, and the breakdown: each
+# stage's median moment after the launch, and its median length, for both (the stages each
+# marks in its timeline, StartupTimeline.h).
 #   bash tools/startup_bench.sh [RUNS]        BARITEMP_PROGRAM: another baritemp to time
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-9}
+runs=${1:-15}
 [ "$runs" -ge 7 ] || { echo "at least 7 runs" >&2; exit 2; }
 
 bash tools/deps.sh
@@ -59,8 +60,12 @@ print("program (launch -> main window mapped): median %.1f ms  [%s]" %
       (program, " ".join("%.0f" % t for t in times["program"])))
 print("bare Qt window with two line edits:     median %.1f ms  [%s]" %
       (bare, " ".join("%.0f" % t for t in times["bare"])))
-print("the program's own start-up work: %.1f ms (median - bare - 150 ms of pauses)" %
-      (program - bare - 150))
+# Each run of the program is paired with the bare window's run right after it: the median of
+# the pairs' differences follows the machine's drift over the session better than the
+# difference of the two medians does.
+paired = statistics.median(p - b for p, b in zip(times["program"], times["bare"]))
+print("the program's own start-up work: %.1f ms (median of program - bare, run by run, "
+      "- 150 ms of pauses; %.1f ms from the medians)" % (paired - 150, program - bare - 150))
 print("ratio to bare window + 150 ms: %.3f" % (program / (bare + 150)))
 print("peak memory at the main window's first frame: median %.1f MiB" %
       (statistics.median(memory) / 1024))
