@@ -14,7 +14,8 @@ namespace baritemp {
 namespace {
 
 // The families a font is asked in, the missing ones left out: looked up once per family for the
-// whole program. Asking for a family the system lacks costs a search of its fallbacks (the
+// whole program (a memo of the system's fonts, which do not change while it runs; each look-up
+// costs a font match). Asking for a family the system lacks costs a search of its fallbacks (the
 // whole font list sorted) with every new size and style.
 const QStringList& InstalledFamilies(const QString& name) {
     static std::map<QString, QStringList> known;
