@@ -99,6 +99,14 @@
         <translation>baritemp-convert --help décrit l&apos;usage.</translation>
     </message>
     <message>
+        <source>--reference takes a pressure and its unit, as &quot;950 hPa&quot;: %1</source>
+        <translation>--reference attend une pression et son unité, comme &quot;950 hPa&quot; : %1</translation>
+    </message>
+    <message>
+        <source>--reference is out of range: %1</source>
+        <translation>--reference est hors limites : %1</translation>
+    </message>
+    <message>
         <source>Usage: baritemp-convert VALUE UNIT [options]
        baritemp-convert --from UNIT --to UNIT [options] &lt; values
        baritemp-convert --csv COLUMN --from UNIT --to UNIT [options] [FILE]
@@ -107,7 +115,9 @@ Converts a pressure between fourteen units and a temperature between °C, °F an
 exact results of Baritemp&apos;s window, written as it writes them.
 
 Units: bar mbar psi kg/cm² Pa daPa kPa MPa Torr mCE mmHg mmCE &quot;inch Hg&quot; &quot;inch CE&quot;
-       °C °F K (also kg/cm2, inHg, inCE, C, F, degC, degF; letter case counts: mPa is no MPa)
+       °C °F K, the window&apos;s; atm kgf/m² µbar dyn/cm² ftH2O inH2O@60F inHg@32F
+       inHg@60F °R; and other names (hPa, at, mH2O, inH2O, psig, barg, degF …; --units
+       lists them all). Letter case counts: mPa is no MPa.
 
 Options:
   --to UNIT                  only this unit (repeatable)
@@ -126,12 +136,18 @@ Options:
                              groups) instead of the number alone
   --json                     for one value: the value read, and each result as text and as a
                              number (21 significant digits, and rounded to a double)
+  --exact                    by the units&apos; definitions, rounded once, also between the
+                             window&apos;s units (without it, the window&apos;s table)
+  --reference PRESSURE       the atmosphere gauge pressures are above, as &quot;950 hPa&quot;
+                             (default: the standard atmosphere, 101325 Pa)
   --units                    what each unit is: its value in pascals, its definition, its
                              other names
   --lang FR|UK               the language of the messages (default: the window&apos;s, else the
                              user&apos;s)
   --help                     this text
 
+Gauge and absolute pressures (barg, psia, kPa(g) …): from one to the other, the reference is
+added or taken off; a marked value in an unmarked unit keeps its mark (&quot;10 barg&quot; in psi is psig).
 The unit written in a value governs: &quot;30 psi&quot; converts from psi only. A line whose value does
 not read, or is in another unit, is passed through unchanged and reported on standard error
 with its number. Exit status: 0 all converted, 1 some values not converted, 2 usage error.
@@ -144,8 +160,9 @@ Convertit une pression entre quatorze unités, une température entre °C, °F e
 les résultats exacts de la fenêtre de Baritemp, écrits comme elle les écrit.
 
 Unités : bar mbar psi kg/cm² Pa daPa kPa MPa Torr mCE mmHg mmCE &quot;inch Hg&quot; &quot;inch CE&quot;
-         °C °F K (aussi kg/cm2, inHg, inCE, C, F, degC, degF ; la casse compte : mPa n&apos;est
-         pas MPa)
+         °C °F K, celles de la fenêtre ; atm kgf/m² µbar dyn/cm² ftH2O inH2O@60F inHg@32F
+         inHg@60F °R ; et d&apos;autres noms (hPa, at, mH2O, inH2O, psig, barg, degF … ; --units
+         les donne tous). La casse compte : mPa n&apos;est pas MPa.
 
 Options :
   --to UNITÉ                 seulement cette unité (répétable)
@@ -165,12 +182,19 @@ Options :
                              les groupes de chiffres) au lieu du nombre seul
   --json                     pour une valeur : la valeur lue, et chaque résultat en texte et
                              en nombre (21 chiffres significatifs, et arrondi à un double)
+  --exact                    d&apos;après les définitions des unités, arrondi une fois, aussi
+                             entre les unités de la fenêtre (sans elle, la table de la fenêtre)
+  --reference PRESSION       l&apos;atmosphère au-dessus de laquelle sont les pressions relatives,
+                             comme &quot;950 hPa&quot; (par défaut : l&apos;atmosphère normale, 101325 Pa)
   --units                    ce qu&apos;est chaque unité : sa valeur en pascals, sa définition, ses
                              autres noms
   --lang FR|UK               la langue des messages (par défaut : celle de la fenêtre, sinon
                              celle de l&apos;utilisateur)
   --help                     ce texte
 
+Pressions relatives et absolues (barg, psia, kPa(g) …) : de l&apos;une à l&apos;autre, la référence est
+ajoutée ou retranchée ; une valeur marquée dans une unité sans marque garde sa marque (&quot;10 barg&quot;
+en psi donne psig).
 L&apos;unité écrite dans une valeur compte : &quot;30 psi&quot; n&apos;est converti que depuis psi. Une ligne dont
 la valeur ne se lit pas, ou est dans une autre unité, est recopiée telle quelle et signalée sur
 la sortie d&apos;erreur avec son numéro. Code de sortie : 0 tout converti, 1 des valeurs non converties,
@@ -211,6 +235,26 @@ la sortie d&apos;erreur avec son numéro. Code de sortie : 0 tout converti, 1 de
     <message>
         <source>The settings could not be saved in &apos;%1&apos;: %2</source>
         <translation>Les paramètres n&apos;ont pas pu être enregistrés dans &apos;%1&apos; : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2 is not a unit Baritemp knows</source>
+        <translation>&apos;%1&apos; : %2 n&apos;est pas une unité que Baritemp connaît</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number here: the decimal separator of your settings is &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre ici : le séparateur décimal de vos réglages est &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a temperature, not a pressure</source>
+        <translation>&apos;%1&apos; est une température, pas une pression</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a pressure, not a temperature</source>
+        <translation>&apos;%1&apos; est une pression, pas une température</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is in %2: enter it in the %2 field</source>
+        <translation>&apos;%1&apos; est en %2 : saisissez-la dans le champ %2</translation>
     </message>
 </context>
 <context>
@@ -317,6 +361,50 @@ la sortie d&apos;erreur avec son numéro. Code de sortie : 0 tout converti, 1 de
     <message>
         <source>; also: %1</source>
         <translation> ; aussi : %1</translation>
+    </message>
+    <message>
+        <source>standard atmosphere</source>
+        <translation>atmosphère normale</translation>
+    </message>
+    <message>
+        <source>kilogram-force per square metre</source>
+        <translation>kilogramme-force par mètre carré</translation>
+    </message>
+    <message>
+        <source>microbar</source>
+        <translation>microbar</translation>
+    </message>
+    <message>
+        <source>dyne per square centimetre</source>
+        <translation>dyne par centimètre carré</translation>
+    </message>
+    <message>
+        <source>foot of water at 4 °C</source>
+        <translation>pied d&apos;eau à 4 °C</translation>
+    </message>
+    <message>
+        <source>inch of water at 60 °F</source>
+        <translation>pouce d&apos;eau à 60 °F</translation>
+    </message>
+    <message>
+        <source>inch of mercury at 32 °F</source>
+        <translation>pouce de mercure à 32 °F</translation>
+    </message>
+    <message>
+        <source>inch of mercury at 60 °F</source>
+        <translation>pouce de mercure à 60 °F</translation>
+    </message>
+    <message>
+        <source>degree Rankine</source>
+        <translation>degré Rankine</translation>
+    </message>
+    <message>
+        <source>%1: 12 inch CE</source>
+        <translation>%1 : 12 inch CE</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation> (%1)</translation>
     </message>
 </context>
 <context>

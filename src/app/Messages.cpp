@@ -4,6 +4,7 @@
 #include "ConversionError.h"
 #include "Settings.h"
 #include "Translations.h"
+#include "UnitCatalogue.h"
 #include "XmlError.h"
 
 #include <QCoreApplication>
@@ -36,10 +37,37 @@ QString ConversionErrorText(const ConversionError& error, const QTranslator* cat
     case ConversionError::Kind::Overflow:
         return text(catalogue, QT_TRANSLATE_NOOP("Messages", "Floating-point overflow"));
     case ConversionError::Kind::InvalidInteger:
+        return text(catalogue, QT_TRANSLATE_NOOP("Messages", "''%1'' is not a valid integer"))
+            .arg(quoted);
+    default:
         break;
     }
-    return text(catalogue, QT_TRANSLATE_NOOP("Messages", "''%1'' is not a valid integer"))
-        .arg(quoted);
+    // What the reading understood and the conversion cannot take: always in the interface
+    // language, whatever the fixed texts' language.
+    const QString detail = QString::fromStdString(error.detail());
+    switch (error.kind()) {
+    case ConversionError::Kind::UnknownUnit:
+        return text(nullptr, QT_TRANSLATE_NOOP("Messages", "'%1': %2 is not a unit Baritemp knows"))
+            .arg(quoted, detail);
+    case ConversionError::Kind::DecimalSeparator:
+        return text(nullptr, QT_TRANSLATE_NOOP("Messages", "'%1' is not a number here: the decimal "
+                                                           "separator of your settings is '%2'"))
+            .arg(quoted, detail);
+    case ConversionError::Kind::OtherQuantity: {
+        const auto unit = FindNamedUnit(error.detail());
+        const bool temperature = unit && unit->unit->quantity == FieldGroup::Temperature;
+        return (temperature
+                    ? text(nullptr,
+                           QT_TRANSLATE_NOOP("Messages", "'%1' is a temperature, not a pressure"))
+                    : text(nullptr,
+                           QT_TRANSLATE_NOOP("Messages", "'%1' is a pressure, not a temperature")))
+            .arg(quoted);
+    }
+    default:
+        return text(nullptr,
+                    QT_TRANSLATE_NOOP("Messages", "'%1' is in %2: enter it in the %2 field"))
+            .arg(quoted, detail);
+    }
 }
 
 QString ConfigFileErrorText(const ConfigFileError& error, const QTranslator* catalogue) {

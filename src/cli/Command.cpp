@@ -9,6 +9,7 @@
 #include "TextCodec.h"
 #include "Translations.h"
 #include "UnitList.h"
+#include "ValueReading.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -33,8 +34,9 @@ struct Options {
     std::vector<std::string> positional;
     std::vector<std::string> to;
     std::optional<std::string> decimals, locale, decimalSeparator, thousandSeparator, from, csv,
-        delimiter, lang;
-    bool noUnit = false, windowText = false, json = false, noHeader = false, units = false;
+        delimiter, lang, reference;
+    bool noUnit = false, windowText = false, json = false, noHeader = false, units = false,
+         exact = false;
 };
 
 // The options that take a value, and those that are flags.
@@ -47,6 +49,7 @@ const std::pair<const char*, std::optional<std::string> Options::*> kValued[] = 
     {"--csv", &Options::csv},
     {"--delimiter", &Options::delimiter},
     {"--lang", &Options::lang},
+    {"--reference", &Options::reference},
 };
 const std::pair<const char*, bool Options::*> kFlags[] = {
     {"--help", &Options::help},
@@ -55,6 +58,7 @@ const std::pair<const char*, bool Options::*> kFlags[] = {
     {"--units", &Options::units},
     {"--json", &Options::json},
     {"--no-header", &Options::noHeader},
+    {"--exact", &Options::exact},
 };
 
 // A usage error: its text, worded once the language is known.
@@ -66,8 +70,8 @@ QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString unitName(const Unit& unit) {
-    return QString::fromStdString(ToUtf8(UnitName(unit)));
+QString unitName(const NamedUnit& unit) {
+    return QString::fromStdU16String(WrittenName(unit));
 }
 
 std::string jsonString(std::string_view utf8) {
@@ -105,10 +109,11 @@ public:
 
 private:
     Options parse(const std::vector<std::string>& arguments);
-    static Unit unit(const std::string& name);
+    static NamedUnit unit(const std::string& name);
+    Reference reference(const Options& o, const NumberFormat& format) const;
     static char16_t oneCharacter(const std::string& option, const std::string& text,
                                  bool emptyAllowed);
-    std::pair<std::string, Unit> valueAndUnit(const Options& o) const;
+    std::pair<std::string, NamedUnit> valueAndUnit(const Options& o) const;
     NumberFormat format(const Options& o) const;
     int oneValue(const Options& o, const Converter& converter);
     static CsvColumn csvColumn(const Options& o);
@@ -169,8 +174,8 @@ Options Command::parse(const std::vector<std::string>& arguments) {
     return o;
 }
 
-Unit Command::unit(const std::string& name) {
-    if (const auto u = FindUnit(name))
+NamedUnit Command::unit(const std::string& name) {
+    if (const auto u = FindNamedUnit(name))
         return *u;
     throw UsageError{[name] { return tr("unknown unit: %1").arg(utf8(name)); }};
 }
@@ -188,13 +193,13 @@ char16_t Command::oneCharacter(const std::string& option, const std::string& utf
 // The value and the unit it is converted from: "2,5 bar", or "2,5" and "bar", or the value
 // alone with --from. A unit given apart is checked against one written in the value when the
 // value is read: the value's own unit governs.
-std::pair<std::string, Unit> Command::valueAndUnit(const Options& o) const {
+std::pair<std::string, NamedUnit> Command::valueAndUnit(const Options& o) const {
     const std::string& text = o.positional[0];
     if (o.positional.size() >= 2)
         return {text, unit(o.positional[1])};
     if (o.from)
         return {text, unit(*o.from)};
-    if (const auto named = FindTrailingUnit(FromUtf8(text)))
+    if (const auto named = FindTrailingName(FromUtf8(text)))
         return {text, named->unit};
     throw UsageError{[] { return tr("the value's unit is missing"); }};
 }
@@ -226,22 +231,42 @@ NumberFormat Command::format(const Options& o) const {
     return format;
 }
 
+// The atmosphere a gauge pressure is above: a pressure with its unit ("950 hPa").
+Reference Command::reference(const Options& o, const NumberFormat& format) const {
+    if (!o.reference)
+        return {};
+    const std::u16string text = FromUtf8(*o.reference);
+    const ValueText reading =
+        ReadValueText(text, format.decimalSeparator, format.thousandSeparator);
+    if (!reading.ok() || !reading.unit || reading.unit->unit->quantity != FieldGroup::Pressure)
+        throw UsageError{[o] {
+            return tr("--reference takes a pressure and its unit, as \"950 hPa\": %1")
+                .arg(utf8(*o.reference));
+        }};
+    try {
+        return {RoundToDouble(reading.value), reading.unit->unit};
+    } catch (const ConversionError&) {
+        throw UsageError{
+            [o] { return tr("--reference is out of range: %1").arg(utf8(*o.reference)); }};
+    }
+}
+
 int Command::oneValue(const Options& o, const Converter& converter) {
     const auto [text, from] = valueAndUnit(o);
-    std::vector<Unit> targets;
+    std::vector<NamedUnit> targets;
     for (const std::string& name : o.to) {
-        const Unit u = unit(name);
-        if (u.group != from.group)
+        const NamedUnit u = unit(name);
+        if (u.unit->quantity != from.unit->quantity)
             throw UsageError{[name, from] {
                 return tr("%1 and %2 are not the same quantity").arg(utf8(name), unitName(from));
             }};
         targets.push_back(u);
     }
     if (targets.empty()) {
-        for (int i = 0; i < GroupSize(from.group); ++i)
-            targets.push_back({from.group, i});
+        for (int i = 0; i < GroupSize(from.unit->quantity); ++i)
+            targets.push_back(Named(CatalogueUnitOf({from.unit->quantity, i})));
     }
-    const Conversion c = converter.all(from, FromUtf8(text));
+    const Conversion c = converter.convert(from, targets, FromUtf8(text));
     switch (c.status) {
     case Conversion::Status::OtherUnit:
         say(tr("the value is in %1 and the unit given is %2")
@@ -259,25 +284,25 @@ int Command::oneValue(const Options& o, const Converter& converter) {
         break;
     }
     if (!c.floorText.empty()) {
-        say(tr("below absolute zero, converted at %1")
-                .arg(utf8(ToUtf8(c.texts[static_cast<std::size_t>(from.index)]))));
+        const std::u16string floor =
+            FormatResult(Extended::fromDouble(c.input), WrittenName(from), converter.format());
+        say(tr("below absolute zero, converted at %1").arg(QString::fromStdU16String(floor)));
     }
-    const auto shown = [&](const Unit& u) {
-        const auto i = static_cast<std::size_t>(u.index);
+    const auto shown = [&](std::size_t i) {
         return ToUtf8(o.noUnit ? converter.number(c.results[i]) : c.texts[i]);
     };
     if (!o.json) {
-        for (const Unit& u : targets)
-            out_ << shown(u) << '\n';
+        for (std::size_t i = 0; i < targets.size(); ++i)
+            out_ << shown(i) << '\n';
         return 0;
     }
     out_ << "{\"input\":" << jsonDouble(c.input)
-         << ",\"unit\":" << jsonString(ToUtf8(UnitName(from))) << ",\"results\":[";
+         << ",\"unit\":" << jsonString(ToUtf8(WrittenName(from))) << ",\"results\":[";
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        const Extended& r = c.results[static_cast<std::size_t>(targets[i].index)];
-        out_ << (i == 0 ? "\n" : ",\n") << "{\"unit\":" << jsonString(ToUtf8(UnitName(targets[i])))
-             << ",\"text\":" << jsonString(shown(targets[i]))
-             << ",\"value\":" << ExtendedToScientific(r, 21)
+        const Extended& r = c.results[i];
+        const std::u16string written = Converter::writtenUnit(targets[i], from.mark);
+        out_ << (i == 0 ? "\n" : ",\n") << "{\"unit\":" << jsonString(ToUtf8(written))
+             << ",\"text\":" << jsonString(shown(i)) << ",\"value\":" << ExtendedToScientific(r, 21)
              << ",\"double\":" << jsonDouble(r.toDouble()) << '}';
     }
     out_ << "\n]}\n";
@@ -305,7 +330,7 @@ int Command::stream(const Options& o, const Converter& converter) {
     StreamJob job;
     job.from = unit(*o.from);
     job.to = unit(o.to.front());
-    if (job.from.group != job.to.group)
+    if (job.from.unit->quantity != job.to.unit->quantity)
         throw UsageError{[o] {
             return tr("%1 and %2 are not the same quantity").arg(utf8(*o.from), utf8(o.to.front()));
         }};
@@ -323,7 +348,7 @@ int Command::stream(const Options& o, const Converter& converter) {
     job.floored = [&](long number, const std::string& converted) {
         line(number, tr("below absolute zero, converted at %1").arg(utf8(converted)));
     };
-    job.otherUnit = [&](long number, const Unit& valueUnit) {
+    job.otherUnit = [&](long number, const NamedUnit& valueUnit) {
         line(number, tr("the value is in %1 and the unit given is %2")
                          .arg(unitName(valueUnit), unitName(job.from)));
     };
@@ -372,7 +397,7 @@ int Command::run(const std::vector<std::string>& arguments) {
             out_ << UnitListText(DescribeUnits(numbers)).toStdString();
             return 0;
         }
-        const Converter converter(numbers);
+        const Converter converter(numbers, o.exact, reference(o, numbers));
         if (o.json && (o.positional.empty() || o.csv))
             throw UsageError{[] { return tr("--json is for one value"); }};
         if (!o.csv && !o.positional.empty())
@@ -396,7 +421,9 @@ Converts a pressure between fourteen units and a temperature between °C, °F an
 exact results of Baritemp's window, written as it writes them.
 
 Units: bar mbar psi kg/cm² Pa daPa kPa MPa Torr mCE mmHg mmCE "inch Hg" "inch CE"
-       °C °F K (also kg/cm2, inHg, inCE, C, F, degC, degF; letter case counts: mPa is no MPa)
+       °C °F K, the window's; atm kgf/m² µbar dyn/cm² ftH2O inH2O@60F inHg@32F
+       inHg@60F °R; and other names (hPa, at, mH2O, inH2O, psig, barg, degF …; --units
+       lists them all). Letter case counts: mPa is no MPa.
 
 Options:
   --to UNIT                  only this unit (repeatable)
@@ -415,12 +442,18 @@ Options:
                              groups) instead of the number alone
   --json                     for one value: the value read, and each result as text and as a
                              number (21 significant digits, and rounded to a double)
+  --exact                    by the units' definitions, rounded once, also between the
+                             window's units (without it, the window's table)
+  --reference PRESSURE       the atmosphere gauge pressures are above, as "950 hPa"
+                             (default: the standard atmosphere, 101325 Pa)
   --units                    what each unit is: its value in pascals, its definition, its
                              other names
   --lang FR|UK               the language of the messages (default: the window's, else the
                              user's)
   --help                     this text
 
+Gauge and absolute pressures (barg, psia, kPa(g) …): from one to the other, the reference is
+added or taken off; a marked value in an unmarked unit keeps its mark ("10 barg" in psi is psig).
 The unit written in a value governs: "30 psi" converts from psi only. A line whose value does
 not read, or is in another unit, is passed through unchanged and reported on standard error
 with its number. Exit status: 0 all converted, 1 some values not converted, 2 usage error.

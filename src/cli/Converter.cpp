@@ -4,26 +4,45 @@
 #include "EntryCycle.h"
 #include "NumericEntry.h"
 #include "PressureConversion.h"
-#include "RegionalNumber.h"
 #include "TemperatureConversion.h"
+#include "TextCodec.h"
+#include "ValueReading.h"
 
 namespace baritemp::cli {
 
 namespace {
 
-bool celsius(const Unit& unit) {
-    return unit.group == FieldGroup::Temperature && unit.index == 0;
+bool belowAbsoluteZero(const Unit& unit, const Extended& value) {
+    return unit.group == FieldGroup::Temperature && value < AbsoluteZero(unit.index);
+}
+
+// Why a text that did not read is no value.
+ConversionError readingError(const ValueText& reading, std::u16string_view text,
+                             const NumberFormat& format) {
+    switch (reading.status) {
+    case ValueText::Status::UnknownUnit:
+        return ConversionError(ConversionError::Kind::UnknownUnit, ToUtf8(reading.whole),
+                               ToUtf8(reading.unknownUnit));
+    case ValueText::Status::DecimalSeparator:
+        return ConversionError(ConversionError::Kind::DecimalSeparator, ToUtf8(reading.whole),
+                               ToUtf8(std::u16string(1, format.decimalSeparator)));
+    default:
+        return ConversionError(ConversionError::Kind::InvalidNumber, ToUtf8(text));
+    }
 }
 
 } // namespace
 
-bool Converter::read(const Unit& from, std::u16string_view text, Conversion& out) const {
+bool Converter::read(const NamedUnit& from, std::u16string_view text, Conversion& out,
+                     PressureMark& mark) const {
     const char16_t decimal = format_.decimalSeparator;
+    const std::optional<Unit> field = WindowUnitOf(*from.unit);
+    mark = from.mark;
     out.status = Conversion::Status::Failed;
     // A number as typed reads the same by the paste rule and after the cut at its last digit;
     // it needs neither (the quick way for columns of plain numbers).
     if (const auto number = TryTextToNumber(text, decimal);
-        number && !(celsius(from) && *number < -ZeroCelsiusInKelvin())) {
+        number && field && !belowAbsoluteZero(*field, *number)) {
         try {
             out.input = RoundToDouble(*number);
         } catch (const ConversionError& e) {
@@ -33,66 +52,125 @@ bool Converter::read(const Unit& from, std::u16string_view text, Conversion& out
         out.status = Conversion::Status::Converted;
         return true;
     }
-    const auto reading = ReadNumberAndUnit(text, decimal, format_.thousandSeparator);
-    if (reading && reading->unit && *reading->unit != from) {
-        out.status = Conversion::Status::OtherUnit;
-        out.valueUnit = *reading->unit;
-        return false;
-    }
-    // Not a number: the text as it is, for the entry cycle to report.
-    const std::u16string number = reading ? reading->number : std::u16string(text);
-    if (number.empty()) {
+    const ValueText reading = ReadValueText(text, decimal, format_.thousandSeparator);
+    if (reading.status == ValueText::Status::Empty) {
         out.status = Conversion::Status::Empty; // Enter in an empty field does nothing
         return false;
     }
-    EnteredValue entered = ReadEnteredValue(from.group, from.index, number, format_);
-    if (entered.floored)
-        out.floorText = entered.text;
-    if (!entered.ok()) {
-        out.error = entered.error;
+    if (reading.ok() && reading.unit) {
+        if (reading.unit->unit != from.unit) {
+            out.status = Conversion::Status::OtherUnit;
+            out.valueUnit = *reading.unit;
+            return false;
+        }
+        if (reading.unit->mark != PressureMark::None)
+            mark = reading.unit->mark;
+    }
+    if (field) {
+        // Not a number: the text as it is, for the entry cycle to report.
+        const std::u16string_view entered =
+            reading.ok() ? std::u16string_view(reading.number) : text;
+        EnteredValue value = ReadEnteredValue(field->group, field->index, entered, format_);
+        if (value.floored)
+            out.floorText = value.text;
+        if (!value.ok()) {
+            out.error = value.error;
+            return false;
+        }
+        out.input = value.value;
+        out.status = Conversion::Status::Converted;
+        return true;
+    }
+    if (!reading.ok()) {
+        out.error = readingError(reading, text, format_);
         return false;
     }
-    out.input = entered.value;
+    try {
+        out.input = RoundToDouble(reading.value);
+    } catch (const ConversionError& e) {
+        out.error = e;
+        return false;
+    }
+    if (from.unit->quantity == FieldGroup::Temperature) {
+        const Extended zero = FromBase(*from.unit, ExactRatio()).toExtended();
+        if (Extended::fromDouble(out.input) < zero) {
+            out.input = zero.toDouble();
+            out.floorText =
+                NumberToText(zero, format_.decimals, decimal, format_.thousandSeparator);
+        }
+    }
     out.status = Conversion::Status::Converted;
     return true;
 }
 
-Conversion Converter::all(const Unit& from, std::u16string_view text) const {
-    Conversion out;
-    if (!read(from, text, out))
-        return out;
-    const int count = GroupSize(from.group);
-    if (from.group == FieldGroup::Pressure) {
-        const auto results = ConvertPressure(from.index, out.input);
-        out.results.assign(results.begin(), results.end());
-    } else {
-        const auto results = ConvertTemperature(from.index, out.input);
-        out.results.assign(results.begin(), results.end());
+Extended Converter::result(const NamedUnit& from, PressureMark mark, const NamedUnit& to,
+                           double value) const {
+    const auto fromField = WindowUnitOf(*from.unit);
+    const auto toField = WindowUnitOf(*to.unit);
+    // Across gauge and absolute, the reference goes on or comes off.
+    const bool across =
+        mark != PressureMark::None && to.mark != PressureMark::None && mark != to.mark;
+    const bool addReference = mark == PressureMark::Gauge;
+    if (exact_ || !fromField || !toField) {
+        if (!across)
+            return ConvertByDefinition(*from.unit, *to.unit, value);
+        // One rounding for the whole: the value and the reference, exactly.
+        const ExactRatio reference =
+            ToBase(*reference_.unit, ExactRatio::fromDouble(reference_.value));
+        const ExactRatio base = ToBase(*from.unit, ExactRatio::fromDouble(value));
+        return FromBase(*to.unit, addReference ? base + reference : base - reference).toExtended();
     }
-    for (int i = 0; i < count; ++i)
-        out.texts.push_back(FormatResult(out.results[static_cast<std::size_t>(i)],
-                                         UnitName({from.group, i}), format_));
+    // The window's very cell: the double exactly, times the table's factor, once.
+    const auto byTable = [&](const Unit& source, double x) {
+        return source.group == FieldGroup::Pressure
+                   ? ConvertPressureTo(source.index, toField->index, x)
+                   : ConvertTemperature(source.index, x)[static_cast<std::size_t>(toField->index)];
+    };
+    Extended converted = byTable(*fromField, value);
+    if (across) {
+        const auto referenceField = WindowUnitOf(*reference_.unit);
+        const Extended reference =
+            referenceField ? byTable(*referenceField, reference_.value)
+                           : ConvertByDefinition(*reference_.unit, *to.unit, reference_.value);
+        converted = addReference ? converted + reference : converted - reference;
+    }
+    return converted;
+}
+
+std::u16string Converter::writtenUnit(const NamedUnit& to, PressureMark valueMark) {
+    return WrittenName(to, valueMark);
+}
+
+Conversion Converter::convert(const NamedUnit& from, const std::vector<NamedUnit>& to,
+                              std::u16string_view text, Form form) const {
+    Conversion out;
+    PressureMark mark = PressureMark::None;
+    if (!read(from, text, out, mark))
+        return out;
+    for (const NamedUnit& target : to) {
+        const Extended r = result(from, mark, target, out.input);
+        out.results.push_back(r);
+        out.texts.push_back(form == Form::WindowText
+                                ? FormatResult(r, writtenUnit(target, mark), format_)
+                                : number(r));
+    }
     return out;
+}
+
+Conversion Converter::all(const NamedUnit& from, std::u16string_view text) const {
+    std::vector<NamedUnit> units;
+    for (int i = 0; i < GroupSize(from.unit->quantity); ++i)
+        units.push_back(Named(CatalogueUnitOf({from.unit->quantity, i})));
+    return convert(from, units, text);
+}
+
+Conversion Converter::one(const NamedUnit& from, const NamedUnit& to, std::u16string_view text,
+                          Form form) const {
+    return convert(from, {to}, text, form);
 }
 
 std::u16string Converter::number(const Extended& result) const {
     return NumberToText(result, format_.decimals, format_.decimalSeparator, 0);
-}
-
-Conversion Converter::one(const Unit& from, const Unit& to, std::u16string_view text,
-                          Form form) const {
-    Conversion out;
-    if (!read(from, text, out))
-        return out;
-    // The very cell the window computes: the double exactly, times the table's factor, once.
-    const Extended result =
-        from.group == FieldGroup::Pressure
-            ? ConvertPressureTo(from.index, to.index, out.input)
-            : ConvertTemperature(from.index, out.input)[static_cast<std::size_t>(to.index)];
-    out.results.push_back(result);
-    out.texts.push_back(form == Form::WindowText ? FormatResult(result, UnitName(to), format_)
-                                                 : number(result));
-    return out;
 }
 
 } // namespace baritemp::cli

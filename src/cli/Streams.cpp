@@ -64,7 +64,7 @@ bool convertValue(const Converter& converter, const StreamJob& job, long lineNum
         return false;
     if (!c.floorText.empty() && job.floored) {
         std::u16string converted = c.floorText + u' ';
-        converted += UnitName(job.from);
+        converted += WrittenName(job.from);
         job.floored(lineNumber, ToUtf8(converted));
     }
     ++report.values;
@@ -213,8 +213,9 @@ StreamReport ConvertCsv(std::istream& in, std::ostream& out, const Converter& co
         const bool wasQuoted = raw.size() >= 2 && raw.front() == '"';
         std::string replacement;
         if (first && column.header) {
-            replacement =
-                field(unquoted(raw) + " (" + ToUtf8(UnitName(job.to)) + ")", delimiter, wasQuoted);
+            replacement = field(unquoted(raw) + " (" +
+                                    ToUtf8(Converter::writtenUnit(job.to, job.from.mark)) + ")",
+                                delimiter, wasQuoted);
         } else {
             std::string converted;
             if (!convertValue(converter, job, record.firstLine, unquoted(raw), converted, report)) {

@@ -16,15 +16,15 @@ struct StreamReport {
 
 // A job's conversions and where each line's trouble is told, with its number (from 1).
 struct StreamJob {
-    Unit from;
-    Unit to;
+    NamedUnit from;
+    NamedUnit to;
     Converter::Form form = Converter::Form::WindowText;
     // A value that does not read, or is out of range.
     std::function<void(long line, const ConversionError& error)> failed;
-    // A Celsius value below absolute zero: what was converted ("-273,15 °C").
+    // A temperature below absolute zero: what was converted ("-273,15 °C").
     std::function<void(long line, const std::string& converted)> floored;
     // A value written in another unit than `from` ("30 psi" among bars): never converted.
-    std::function<void(long line, const Unit& valueUnit)> otherUnit;
+    std::function<void(long line, const NamedUnit& valueUnit)> otherUnit;
 };
 
 // One value per line of `in`, each written as one line of `out` in the unit asked for, in the

@@ -3,18 +3,20 @@
 #include "DecimalToExtended.h"
 #include "ExactDecimal.h"
 #include "TextCodec.h"
+#include "UnitCatalogue.h"
 #include "UnitDefinitions.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <iterator>
 
 namespace baritemp::cli {
 
 namespace {
 
-// What each unit is called, in the window's order.
-constexpr const char* kWords[kUnitCount] = {
+// What each unit is called, in the catalogue's order: the window's units, then the others.
+constexpr const char* kWords[] = {
     QT_TRANSLATE_NOOP("UnitList", "bar"),
     QT_TRANSLATE_NOOP("UnitList", "millibar"),
     QT_TRANSLATE_NOOP("UnitList", "pound-force per square inch"),
@@ -32,7 +34,17 @@ constexpr const char* kWords[kUnitCount] = {
     QT_TRANSLATE_NOOP("UnitList", "degree Celsius"),
     QT_TRANSLATE_NOOP("UnitList", "degree Fahrenheit"),
     QT_TRANSLATE_NOOP("UnitList", "kelvin"),
+    QT_TRANSLATE_NOOP("UnitList", "standard atmosphere"),
+    QT_TRANSLATE_NOOP("UnitList", "kilogram-force per square metre"),
+    QT_TRANSLATE_NOOP("UnitList", "microbar"),
+    QT_TRANSLATE_NOOP("UnitList", "dyne per square centimetre"),
+    QT_TRANSLATE_NOOP("UnitList", "foot of water at 4 °C"),
+    QT_TRANSLATE_NOOP("UnitList", "inch of water at 60 °F"),
+    QT_TRANSLATE_NOOP("UnitList", "inch of mercury at 32 °F"),
+    QT_TRANSLATE_NOOP("UnitList", "inch of mercury at 60 °F"),
+    QT_TRANSLATE_NOOP("UnitList", "degree Rankine"),
 };
+static_assert(std::size(kWords) == 26);
 
 // A decimal literal ("133.322368421", "101325/760") with the format's separators and every
 // digit it has.
@@ -49,8 +61,9 @@ QString literal(std::string_view text, const NumberFormat& format) {
     return QString::fromStdU16String(number);
 }
 
-// A relative difference with two significant digits: "+9.9·10⁻¹⁰".
-QString difference(const Extended& relative, const NumberFormat& format) {
+} // namespace
+
+QString RelativeDifferenceText(const Extended& relative, const NumberFormat& format) {
     const std::string scientific = ExtendedToScientific(relative, 2); // "-3.9e-13"
     const std::size_t e = scientific.find('e');
     const std::size_t start = scientific.front() == '-' ? 1 : 0;
@@ -68,33 +81,64 @@ QString difference(const Extended& relative, const NumberFormat& format) {
     return out;
 }
 
-QString formula(const Unit& unit, const NumberFormat& format) {
-    switch (unit.index) {
-    case 0:
+namespace {
+
+QString formula(const CatalogueUnit& unit, const NumberFormat& format) {
+    if (unit.symbol == u"°C")
         return QStringLiteral("K - ") + literal("273.15", format);
-    case 1:
+    if (unit.symbol == u"°F")
         return QStringLiteral("°C × 9/5 + 32");
-    default:
-        return QStringLiteral("K");
+    if (unit.symbol == u"°R")
+        return QStringLiteral("K × 9/5");
+    return QStringLiteral("K");
+}
+
+// A unit without a field: its definition as the source gives it.
+void describeOwn(const CatalogueUnit& unit, const QString& words, const NumberFormat& format,
+                 UnitLine& line) {
+    if (unit.quantity == FieldGroup::Temperature) {
+        line.value = formula(unit, format);
+        line.definition = words;
+        return;
     }
+    line.value = literal(unit.size, format) + QStringLiteral(" Pa");
+    // The exact ones; the others are the source's conversion factors, as it writes them.
+    const bool exact = unit.symbol == u"atm" || unit.symbol == u"kgf/m²" ||
+                       unit.symbol == u"µbar" || unit.symbol == u"dyn/cm²";
+    line.definition = exact ? QCoreApplication::translate("UnitList", "%1, exactly").arg(words)
+                      : unit.symbol == u"ftH2O"
+                          ? QCoreApplication::translate("UnitList", "%1: 12 inch CE").arg(words)
+                          : words;
 }
 
 } // namespace
 
 std::vector<UnitLine> DescribeUnits(const NumberFormat& format) {
     std::vector<UnitLine> lines;
-    for (std::size_t i = 0; i < kUnitCount; ++i) {
-        const UnitDefinition& d = UnitDefinitions()[i];
+    const auto catalogue = Catalogue();
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const CatalogueUnit& unit = catalogue[i];
         const QString words = QCoreApplication::translate("UnitList", kWords[i]);
         UnitLine line;
-        line.unit = QString::fromStdU16String(std::u16string(UnitName(d.unit)));
+        line.unit = QString::fromStdU16String(std::u16string(unit.symbol));
+        line.source =
+            QString::fromUtf8(unit.source.data(), static_cast<qsizetype>(unit.source.size()));
+        for (const std::u16string_view alias : OtherNames(unit))
+            line.aliases += (line.aliases.isEmpty() ? QString() : QStringLiteral(", ")) +
+                            QString::fromStdU16String(std::u16string(alias));
+        if (i >= static_cast<std::size_t>(kUnitCount)) {
+            describeOwn(unit, words, format, line);
+            lines.push_back(std::move(line));
+            continue;
+        }
+        const UnitDefinition& d = UnitDefinitions()[i];
         QString conventional;
         if (!d.conventional.empty())
             conventional =
                 literal(d.conventional, format) + (d.continues ? QStringLiteral("…") : QString());
-        const QString apart = difference(RelativeDifference(d), format);
+        const QString apart = RelativeDifferenceText(RelativeDifference(d), format);
         if (d.agreement == Agreement::Scale) {
-            line.value = formula(d.unit, format);
+            line.value = formula(unit, format);
             line.definition = words;
         } else {
             line.value = literal(TablePascals(d), format) + QStringLiteral(" Pa");
@@ -118,9 +162,6 @@ std::vector<UnitLine> DescribeUnits(const NumberFormat& format) {
         case Agreement::Scale:
             break;
         }
-        for (const std::u16string_view alias : UnitAliases(d.unit))
-            line.aliases += (line.aliases.isEmpty() ? QString() : QStringLiteral(", ")) +
-                            QString::fromStdU16String(std::u16string(alias));
         lines.push_back(std::move(line));
     }
     return lines;
@@ -137,6 +178,7 @@ QString UnitListText(const std::vector<UnitLine>& lines) {
         out += line.unit.leftJustified(unitWidth + 2);
         out += line.value.leftJustified(valueWidth + 2);
         out += line.definition;
+        out += QCoreApplication::translate("UnitList", " (%1)").arg(line.source);
         if (!line.aliases.isEmpty())
             out += QCoreApplication::translate("UnitList", "; also: %1").arg(line.aliases);
         out += u'\n';

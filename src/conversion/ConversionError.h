@@ -13,14 +13,21 @@ public:
         InvalidNumber,  // the text is no number
         Overflow,       // the number is beyond the double range
         InvalidInteger, // the text is no 32-bit integer (a stored colour)
+        // A value the reading understood but the conversion cannot take; `detail` says more.
+        UnknownUnit,      // the word after the number names no unit (detail: the word)
+        DecimalSeparator, // a number only with another decimal separator (detail: the user's)
+        OtherQuantity,    // a value of the other quantity (detail: the value's unit)
+        OtherUnit,        // a value in another unit than the one asked (detail: the value's unit)
     };
 
-    explicit ConversionError(Kind kind, std::string text = {})
-        : std::runtime_error(kindName(kind)), kind_(kind), text_(std::move(text)) {}
+    explicit ConversionError(Kind kind, std::string text = {}, std::string detail = {})
+        : std::runtime_error(kindName(kind)), kind_(kind), text_(std::move(text)),
+          detail_(std::move(detail)) {}
 
     Kind kind() const { return kind_; }
     // The text that is no number or no integer, as it was given (UTF-8).
     const std::string& text() const { return text_; }
+    const std::string& detail() const { return detail_; }
 
     // The class name the run-time report gives this error: conversion errors are
     // "EConvertError", an overflow "EOverflow".
@@ -35,13 +42,22 @@ private:
             return "InvalidNumber";
         case Kind::Overflow:
             return "Overflow";
-        default:
+        case Kind::InvalidInteger:
             return "InvalidInteger";
+        case Kind::UnknownUnit:
+            return "UnknownUnit";
+        case Kind::DecimalSeparator:
+            return "DecimalSeparator";
+        case Kind::OtherQuantity:
+            return "OtherQuantity";
+        default:
+            return "OtherUnit";
         }
     }
 
     Kind kind_;
     std::string text_;
+    std::string detail_;
 };
 
 } // namespace baritemp

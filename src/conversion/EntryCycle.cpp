@@ -6,6 +6,8 @@
 #include "RegionalNumber.h"
 #include "TemperatureConversion.h"
 #include "TextCodec.h"
+#include "UnitCatalogue.h"
+#include "ValueReading.h"
 
 #include <stdexcept>
 
@@ -24,22 +26,8 @@ std::vector<std::u16string> formatAll(const std::array<Extended, N>& results,
     return texts;
 }
 
-// Whether what the cut after the last digit drops holds a word that is not the field's own unit.
-// The cut drops what typing leaves behind (a sign, a separator, blanks) and the unit of a result
-// the program wrote ("100 000,0000 Pa"); a word naming another unit, or none the window knows,
-// makes the text no value of this field: "25 °C" in the Torr field is not 25 Torr.
-bool namesAnotherUnit(std::u16string_view cut, const Unit& own, const NumberFormat& format) {
-    bool word = false;
-    for (const char16_t c : cut) {
-        const bool letter = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-        word = word || letter ||
-               (c > 0x7F && !IsNumberBlank(c) && c != format.decimalSeparator &&
-                c != format.thousandSeparator);
-    }
-    if (!word)
-        return false;
-    const auto named = FindUnit(cut);
-    return !named || *named != own;
+std::string utf8(std::u16string_view text) {
+    return ToUtf8(text);
 }
 
 } // namespace
@@ -48,15 +36,49 @@ EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_
                               const NumberFormat& format,
                               const std::function<void(std::u16string_view)>& log) {
     EnteredValue entered;
+    const Unit field{group, sourceIndex};
+    // What typing leaves after the last digit (a sign, a separator, blanks) goes, and so does the
+    // unit of a result the program wrote ("100 000,0000 Pa").
     entered.text = TrimToLastDigit(fieldText, log);
-    if (namesAnotherUnit(fieldText.substr(entered.text.size()), Unit{group, sourceIndex}, format)) {
+    const ValueText reading =
+        ReadValueText(fieldText, format.decimalSeparator, format.thousandSeparator);
+    const auto fail = [&](ConversionError::Kind kind, std::string detail) {
         entered.text = std::u16string(fieldText);
-        entered.error = ConversionError(ConversionError::Kind::InvalidNumber, ToUtf8(fieldText));
+        entered.error = ConversionError(kind, utf8(reading.whole), std::move(detail));
         return entered;
+    };
+    if (reading.status == ValueText::Status::UnknownUnit)
+        return fail(ConversionError::Kind::UnknownUnit, utf8(reading.unknownUnit));
+    if (reading.ok() && reading.unit) {
+        // "25 °C" in the Torr field is not 25 Torr, nor is "30 psi".
+        const CatalogueUnit& unit = *reading.unit->unit;
+        if (unit.quantity != group)
+            return fail(ConversionError::Kind::OtherQuantity, utf8(unit.symbol));
+        const auto windowUnit = WindowUnitOf(unit);
+        if (windowUnit && *windowUnit != field)
+            return fail(ConversionError::Kind::OtherUnit, utf8(unit.symbol));
+        if (!windowUnit) {
+            // A unit without a field ("1 atm"): its value by the definitions in this field's
+            // unit, which then converts as if typed.
+            entered.text = std::u16string(reading.whole);
+            try {
+                Extended value =
+                    ConvertByDefinition(unit, CatalogueUnitOf(field), RoundToDouble(reading.value));
+                if (group == FieldGroup::Temperature && value < AbsoluteZero(sourceIndex)) {
+                    value = AbsoluteZero(sourceIndex);
+                    entered.floored = true;
+                }
+                entered.value = RoundToDouble(value);
+            } catch (const ConversionError& e) {
+                entered.error = e;
+            }
+            return entered;
+        }
+        entered.text = std::u16string(reading.written); // the field's own unit, by any name
     }
-    if (group == FieldGroup::Temperature && sourceIndex == 0) {
-        if (auto floor =
-                CelsiusFloorText(entered.text, format.decimalSeparator, format.thousandSeparator)) {
+    if (group == FieldGroup::Temperature) {
+        if (auto floor = AbsoluteZeroFloorText(sourceIndex, entered.text, format.decimalSeparator,
+                                               format.thousandSeparator)) {
             entered.text = std::move(*floor);
             entered.floored = true;
         }
@@ -64,7 +86,14 @@ EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_
     const auto number =
         ReadRegionalNumber(entered.text, format.decimalSeparator, format.thousandSeparator);
     if (!number) {
-        entered.error = ConversionError(ConversionError::Kind::InvalidNumber, ToUtf8(entered.text));
+        // "2.5" under French settings: the separator is the fault, and the message says so.
+        if (reading.status == ValueText::Status::DecimalSeparator)
+            entered.error =
+                ConversionError(ConversionError::Kind::DecimalSeparator, utf8(entered.text),
+                                utf8(std::u16string(1, format.decimalSeparator)));
+        else
+            entered.error =
+                ConversionError(ConversionError::Kind::InvalidNumber, utf8(entered.text));
         return entered;
     }
     try {

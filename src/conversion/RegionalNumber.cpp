@@ -77,21 +77,4 @@ std::optional<Extended> ReadRegionalNumber(std::u16string_view text, char16_t de
     return std::nullopt;
 }
 
-std::optional<NumberAndUnit> ReadNumberAndUnit(std::u16string_view text, char16_t decimalSeparator,
-                                               char16_t thousandSeparator) {
-    const std::u16string_view whole = trimmed(text);
-    std::optional<NumberAndUnit> reading;
-    if (auto number = UngroupedNumberText(whole, decimalSeparator, thousandSeparator)) {
-        reading.emplace();
-        reading->number = std::move(*number);
-    } else if (const auto named = FindTrailingUnit(whole)) {
-        if (auto number = UngroupedNumberText(named->before, decimalSeparator, thousandSeparator)) {
-            reading.emplace();
-            reading->number = std::move(*number);
-            reading->unit = named->unit;
-        }
-    }
-    return reading;
-}
-
 } // namespace baritemp

@@ -37,18 +37,4 @@ std::optional<std::u16string> UngroupedNumberText(std::u16string_view text,
 std::optional<Extended> ReadRegionalNumber(std::u16string_view text, char16_t decimalSeparator,
                                            char16_t thousandSeparator);
 
-// A text as a value, the one reading of "number and unit" that paste, drop and the command
-// share: a number alone ("1 013,25"), or a number followed by a unit name ("1 013,25 mbar",
-// "30psi", "-40 °F", "29,92 inHg"; the names FindUnit knows), blanks and a copied line end around
-// it allowed. The number comes without its digit groups ("1013,25"); the unit is the one the
-// text names, nothing for a number alone. Nothing at all when the text is not a number under
-// these separators, or its trailing word is no unit ("30 atm"): it is never guessed, so "2.5"
-// under French rules is no number.
-struct NumberAndUnit {
-    std::u16string number;
-    std::optional<Unit> unit;
-};
-std::optional<NumberAndUnit> ReadNumberAndUnit(std::u16string_view text, char16_t decimalSeparator,
-                                               char16_t thousandSeparator);
-
 } // namespace baritemp

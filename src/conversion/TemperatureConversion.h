@@ -18,18 +18,23 @@ extern const std::array<std::u16string_view, kTemperatureUnitCount> TemperatureU
 // The extended value nearest to 273.15.
 const Extended& ZeroCelsiusInKelvin();
 
+// Absolute zero on a scale: the extended values nearest to -273.15 °C, -459.67 °F, and 0 K.
+const Extended& AbsoluteZero(int scale);
+
 // The value on every scale: the double itself at `source`, the two others computed in extended
 // precision, one rounding per operation, in this order:
 //   from °C: °F = ((x * 9) / 5) + 32, K = x + 273.15
 //   from °F: °C = ((x - 32) * 5) / 9, K = °C + 273.15
 //   from K:  °C = x - 273.15,         °F = ((°C * 9) / 5) + 32
+// A Celsius or kelvin result below absolute zero is absolute zero.
 std::array<Extended, kTemperatureUnitCount> ConvertTemperature(int source, double value);
 
-// The Celsius field's floor: when `text` reads as a number strictly below -273.15 (compared in
-// extended, without rounding to a double; digit groups read as the entry cycle reads them), the
-// text the field takes instead: "-273", the decimal separator, "15". Anything else, numbers or
-// not, is left alone.
-std::optional<std::u16string> CelsiusFloorText(std::u16string_view text, char16_t decimalSeparator,
-                                               char16_t thousandSeparator = 0);
+// A temperature field's floor: when `text` reads as a number strictly below absolute zero on
+// its scale (compared in extended, without rounding to a double; digit groups read as the entry
+// cycle reads them), the text the field takes instead: "-273" or "-459", the decimal separator,
+// "15" or "67"; "0" in kelvins. Anything else, numbers or not, is left alone.
+std::optional<std::u16string> AbsoluteZeroFloorText(int scale, std::u16string_view text,
+                                                    char16_t decimalSeparator,
+                                                    char16_t thousandSeparator = 0);
 
 } // namespace baritemp

@@ -1,7 +1,9 @@
 #include "UnitDefinitions.h"
 
 #include "DecimalToExtended.h"
+#include "ExactRatio.h"
 #include "PressureConversion.h"
+#include "UnitCatalogue.h"
 
 namespace baritemp {
 
@@ -67,6 +69,22 @@ Extended RelativeDifference(const UnitDefinition& definition) {
         return Extended();
     const Extended conventional = ConventionalPascals(definition);
     return (ExtendedFromDecimal(TablePascals(definition)) - conventional) / conventional;
+}
+
+RowDifference LargestRowDifference(int source) {
+    RowDifference largest;
+    const ExactRatio from = ExactRatio::fromDecimal(CatalogueUnitOf(pressure(source)).size);
+    for (int target = 0; target < kPressureUnitCount; ++target) {
+        if (target == source)
+            continue;
+        const ExactRatio exact =
+            from / ExactRatio::fromDecimal(CatalogueUnitOf(pressure(target)).size);
+        const ExactRatio factor = ExactRatio::fromDecimal(PressureFactorLiteral(source, target));
+        const Extended relative = ((factor - exact) / exact).toExtended();
+        if (relative.abs() > largest.relative.abs())
+            largest = {target, relative};
+    }
+    return largest;
 }
 
 } // namespace baritemp

@@ -45,4 +45,13 @@ Extended ConventionalPascals(const UnitDefinition& definition);
 // conventional, in extended precision; zero where they are the same.
 Extended RelativeDifference(const UnitDefinition& definition);
 
+// A row of the pressure table against the units' definitions (the catalogue's): of the row's
+// thirteen factors, the one farthest from the ratio of the two definitions, and how far,
+// relative: factor / (size(source) / size(target)) - 1, signed, in extended precision.
+struct RowDifference {
+    int target = 0;
+    Extended relative;
+};
+RowDifference LargestRowDifference(int source);
+
 } // namespace baritemp

@@ -24,22 +24,10 @@ struct Unit {
 // The name the window writes after a number of that unit ("bar", "kg/cm²", "inch Hg", "°C").
 std::u16string_view UnitName(const Unit& unit);
 
-// A unit by the name the window writes, blanks not counted, or by a name easier to type:
-// "kg/cm2", "inHg", "inCE", "C", "F", "degC", "degF", "torr", "PSI". Letter case counts: the
-// prefixes m and M are a factor of a thousand million apart, so "mPa" is no MPa and "MBAR" no
-// unit at all.
+// A window unit by the name the window writes or another name of it ("kg/cm2", "inHg", "hPa",
+// "C", "degF"; the catalogue's names, see UnitCatalogue.h), unmarked: nothing for "atm", which
+// has no field, or "psig". Letter case counts: "mPa" is no MPa and "MBAR" no unit at all.
 std::optional<Unit> FindUnit(std::u16string_view name);
 std::optional<Unit> FindUnit(std::string_view utf8);
-
-// The names besides its own that FindUnit knows a unit by, in the form users type them.
-std::vector<std::u16string_view> UnitAliases(const Unit& unit);
-
-// The longest end of `text` that names a unit ("1 013,25 mbar": mbar, not bar), and the text
-// before it; nothing when the text ends with no unit name.
-struct TrailingUnit {
-    std::u16string_view before;
-    Unit unit;
-};
-std::optional<TrailingUnit> FindTrailingUnit(std::u16string_view text);
 
 } // namespace baritemp

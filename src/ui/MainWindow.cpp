@@ -137,15 +137,17 @@ void MainWindow::buildLayout(const VersionTexts& version) {
         f->setGeometry(place.x, place.y, 129, 21);
         f->setBackgroundColor(Qt::white);
         connect(f, &QLineEdit::returnPressed, this, [this, f] { convert(f); });
-        connect(f, &ValueField::numberInOtherUnit, this, &MainWindow::convertIn);
+        connect(f, &ValueField::conversionAsked, this, &MainWindow::convertIn);
         if (!fields_.empty())
             setTabOrder(fields_.back(), f);
         fields_.push_back(f);
     }
-    // The Celsius field refuses values below absolute zero as they are typed.
-    ValueField* celsius = field(mainwindow::temperature(0));
-    connect(celsius, &ValueField::contentChanged, this,
-            [this, celsius] { applyCelsiusFloor(celsius); });
+    // The temperature fields refuse values below absolute zero as they are typed.
+    for (int scale = 0; scale < kTemperatureUnitCount; ++scale) {
+        ValueField* temperature = field(mainwindow::temperature(scale));
+        connect(temperature, &ValueField::contentChanged, this,
+                [this, temperature] { applyAbsoluteZeroFloor(temperature); });
+    }
 }
 
 MainWindow::~MainWindow() {
@@ -301,10 +303,10 @@ void MainWindow::convert(ValueField* field) {
     lastGroup_ = field->unit().group;
 }
 
-void MainWindow::convertIn(const Unit& unit, const QString& number) {
+void MainWindow::convertIn(const Unit& unit, const QString& text) {
     ValueField* target = field(unit);
     target->setFocus(Qt::OtherFocusReason); // entering it empties it
-    target->setText(number);
+    target->setText(text);
     convert(target);
 }
 
@@ -328,11 +330,12 @@ void MainWindow::showResults(const Unit& source, const std::vector<std::u16strin
     }
 }
 
-void MainWindow::applyCelsiusFloor(ValueField* celsius) {
+void MainWindow::applyAbsoluteZeroFloor(ValueField* temperature) {
     try {
-        if (const auto floor = CelsiusFloorText(U16FromQString(celsius->text()),
-                                                separators_.decimal, separators_.thousand))
-            celsius->setText(QStringFromU16(*floor));
+        if (const auto floor = AbsoluteZeroFloorText(temperature->unit().index,
+                                                     U16FromQString(temperature->text()),
+                                                     separators_.decimal, separators_.thousand))
+            temperature->setText(QStringFromU16(*floor));
     } catch (...) {
         // The floor never shows a message.
     }

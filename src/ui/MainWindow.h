@@ -74,9 +74,9 @@ private:
     void convert(ValueField* field);
     // A number that arrived in a field of its group in another unit: converted from the field of
     // its own unit, which takes the focus, as if it had been typed there.
-    void convertIn(const Unit& unit, const QString& number);
+    void convertIn(const Unit& unit, const QString& text);
     void showResults(const Unit& source, const std::vector<std::u16string>& texts);
-    void applyCelsiusFloor(ValueField* celsius);
+    void applyAbsoluteZeroFloor(ValueField* temperature);
     void copyAllResults();
     ValueField* field(const Unit& unit) const;
 

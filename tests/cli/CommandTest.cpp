@@ -2,11 +2,15 @@
 #include "DecimalToExtended.h"
 #include "EntryCycle.h"
 #include "Messages.h"
+#include "PressureConversion.h"
 #include "PublishedResults.h"
 #include "RegionalNumber.h"
 #include "TestText.h"
 #include "Translations.h"
+#include "UnitCatalogue.h"
+#include "UnitDefinitions.h"
 #include "UnitList.h"
+#include "ValueReading.h"
 
 #include <gtest/gtest.h>
 
@@ -80,15 +84,18 @@ void PrintTo(const Rules& r, std::ostream* os) {
 // written in another unit the window converts from that unit's field; the command, told `from`,
 // refuses it instead.
 std::vector<std::string> window(const NumberFormat& format, const Unit& from, const char* input) {
-    const auto reading =
-        ReadNumberAndUnit(u16(input), format.decimalSeparator, format.thousandSeparator);
-    if (reading && reading->unit && *reading->unit != from)
-        return {"la valeur est en " + u8(UnitName(*reading->unit)) + ", l'unité donnée est " +
+    const std::u16string text = u16(input);
+    const ValueText reading =
+        ReadValueText(text, format.decimalSeparator, format.thousandSeparator);
+    if (reading.ok() && reading.unit && reading.unit->unit != &CatalogueUnitOf(from))
+        return {"la valeur est en " + u8(reading.unit->unit->symbol) + ", l'unité donnée est " +
                 u8(UnitName(from))};
-    const EntryOutcome outcome =
-        RunEntryCycle(from.group, from.index, reading ? reading->number : u16(input), format);
+    const EntryOutcome outcome = RunEntryCycle(
+        from.group, from.index, reading.ok() ? std::u16string_view(reading.number) : text, format);
     if (!outcome.ok()) {
-        static const Translations translations; // the window's error box is French
+        // The window's error box: its fixed texts French, the others in the interface language.
+        Translations translations;
+        translations.use(QStringLiteral("FR"));
         return {ConversionErrorText(*outcome.error, &translations.french()).toStdString() + "."};
     }
     std::vector<std::string> texts;
@@ -244,7 +251,17 @@ TEST(Command, ExitStatusAndMessages) {
         {{"30 psi", "--from", "bar"}, "", 1, "la valeur est en psi"},
         {{"25 °C", "Torr"}, "", 1, "la valeur est en °C, l'unité donnée est Torr\n"},
         {{"30 psi", "psi"}, "", 0, ""},
-        {{"30 atm", "bar"}, "", 1, "'30 atm' n'est pas une valeur en virgule flottante"},
+        {{"30 atm", "bar"}, "", 1, "la valeur est en atm, l'unité donnée est bar\n"},
+        // A cause the reading can name is named.
+        {{"12 xyz", "bar"}, "", 1, "'12 xyz' : xyz n'est pas une unité que Baritemp connaît.\n"},
+        {{"2.5", "bar"},
+         "",
+         1,
+         "'2.5' n'est pas un nombre ici : le séparateur décimal de vos "
+         "réglages est ','.\n"},
+        {{"-5 K", "--to", "°C"}, "", 0, "en dessous du zéro absolu, converti à 0,0000 K\n"},
+        {{"-1 °R"}, "", 0, "en dessous du zéro absolu, converti à 0,0000 °R\n"},
+        {{"1 bar", "--reference", "950"}, "", 2, "--reference attend une pression et son unité"},
         {{"--from", "bar", "--to", "psi"},
          "30 psi\n2\n",
          1,
@@ -268,14 +285,16 @@ TEST(Command, ExitStatusAndMessages) {
     EXPECT_EQ(run({"1000", "bar", "--to", "psi", "--no-unit"}).out, "14503,7738\n");
     // Messages in one language throughout: --lang, else the window's saved one, else the user's.
     EXPECT_EQ(run({"2.5", "bar", "--lang", "UK"}).err,
-              "'2.5' is not a valid floating-point number.\n");
+              "'2.5' is not a number here: the decimal separator of your settings is ','.\n");
+    EXPECT_EQ(run({"abc", "bar", "--lang", "UK"}).err,
+              "'abc' is not a valid floating-point number.\n");
     FakeEnvironment englishUser;
     englishUser.userLanguageCode = "UK";
     englishUser.user = {u'.', u','};
-    EXPECT_EQ(run({"2,5", "bar", "--lang", "FR"}, {}, englishUser).err,
-              "'2,5' n'est pas une valeur en virgule flottante correcte.\n");
-    EXPECT_EQ(run({"2,5", "bar"}, {}, englishUser).err,
-              "'2,5' is not a valid floating-point number.\n");
+    EXPECT_EQ(run({"2;5", "bar", "--lang", "FR"}, {}, englishUser).err,
+              "'2;5' n'est pas une valeur en virgule flottante correcte.\n");
+    EXPECT_EQ(run({"2;5", "bar"}, {}, englishUser).err,
+              "'2;5' is not a valid floating-point number.\n");
     EXPECT_EQ(run({"--from", "bar", "--to", "psi", "--lang", "UK"}, "x\n").err,
               "line 1: 'x' is not a valid floating-point number.\n");
     // The language of the window's saved settings, unless --lang says otherwise.
@@ -284,6 +303,48 @@ TEST(Command, ExitStatusAndMessages) {
     EXPECT_EQ(run({"1", "xyz"}, {}, english).err.substr(0, 18), "unknown unit: xyz\n");
     EXPECT_EQ(run({"--help"}, {}, english).out.substr(0, 6), "Usage:");
     EXPECT_EQ(run({"--help", "--lang", "FR"}, {}, english).out.substr(0, 7), "Usage :");
+}
+
+// Values as datasheets write them: the catalogue's units, gauge and absolute, the definitions.
+TEST(Command, EveryPressureAsEngineersWriteIt) {
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* out;
+    };
+    const Case cases[] = {
+        {{"1 atm", "--to", "hPa"}, "1,013.2500 hPa\n"},
+        {{"1 bar", "--to", "atm", "--decimals", "9"}, "0.986923267 atm\n"},
+        {{"1013 hPa", "--to", "mbar"}, "1,013.0000 mbar\n"},
+        {{"1 ftH2O", "--to", "Pa"}, "2,988.9840 Pa\n"},
+        {{"10 inH2O", "--to", "Pa"}, "2,490.8200 Pa\n"},
+        {{"10 inH2O@60F", "--to", "Pa"}, "2,488.4000 Pa\n"},
+        {{"300 K", "--to", "°R"}, "540.0000 °R\n"},
+        {{"10 barg", "--to", "bara", "--decimals", "5"}, "11.01325 bara\n"},
+        {{"10 barg", "--to", "bara", "--reference", "950 hPa", "--decimals", "2"}, "10.95 bara\n"},
+        {{"10 barg", "--to", "psig"}, "145.0377 psig\n"},
+        {{"10 barg", "--to", "psi"}, "145.0377 psig\n"},
+        {{"10 barg", "--to", "kPa"}, "1,000.0000 kPa (g)\n"},
+        {{"14.7 psia", "--to", "psig", "--decimals", "3"}, "0.004 psig\n"},
+        {{"1", "kPa(g)", "--to", "kPa(a)", "--exact"}, "102.3250 kPa (a)\n"},
+        {{"1 kg/cm²", "--to", "bar", "--decimals", "6"}, "0.980660 bar\n"},
+        {{"1 kg/cm²", "--to", "bar", "--decimals", "6", "--exact"}, "0.980665 bar\n"},
+        {{"1 kgf/cm2", "--to", "mH2O", "--exact"}, "10.0000 mH2O\n"},
+        {{"1 mH2O", "--to", "mmWC"}, "1,000.0000 mmWC\n"},
+        {{"10 \u00B5bar", "--to", "Pa"}, "1.0000 Pa\n"},
+        {{"29.92 inHg@32F", "--to", "hPa", "--decimals", "2"}, "1,013.20 hPa\n"},
+        {{"-5 K", "--to", "°C"}, "-273.1500 °C\n"},
+        {{"-500 °F", "--to", "°C", "--decimals", "18"}, "-273.150000000000000000 °C\n"},
+        {{"-1 °R", "--to", "°C"}, "-273.1500 °C\n"},
+        {{"--from", "atm", "--to", "Pa"}, "101,325.0000 Pa\n"}, // standard input: 1
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.end(), {"--locale", "en_US", "--lang", "UK"});
+        const Outcome r = run(arguments, "1\n");
+        SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());
+        EXPECT_EQ(r.out, c.out) << r.err;
+        EXPECT_EQ(r.status, 0) << r.err;
+    }
 }
 
 // A file as loggers and spreadsheets write them: a header, quoted fields with the delimiter
@@ -332,35 +393,62 @@ TEST(Command, CsvColumnConvertedTheRestByteForByte) {
     }
 }
 
-// What each unit is: 17 lines, and the README's table is the same list.
-TEST(Command, UnitsListEveryDefinitionAsTheReadmeDoes) {
-    const Outcome r = run({"--units", "--lang", "UK", "--locale", "en_US"});
-    EXPECT_EQ(r.status, 0);
-    const std::vector<std::string> listed = lines(r.out);
-    ASSERT_EQ(listed.size(), 17u);
-    EXPECT_NE(listed[13].find("249.082 Pa"), std::string::npos) << listed[13];
-    EXPECT_NE(listed[13].find("water at 4 °C"), std::string::npos) << listed[13];
-    EXPECT_NE(listed[11].find("9.80665 Pa"), std::string::npos) << listed[11];
-    EXPECT_NE(listed[8].find("101,325/760 Pa"), std::string::npos) << listed[8];
-    EXPECT_EQ(run({"--units", "--locale", "fr_FR"}).out.rfind("bar      100\u202F000 Pa ", 0), 0u);
-
-    std::vector<std::string> expected;
-    for (const UnitLine& l : DescribeUnits(NumberFormat{u'.', u',', 4}))
-        expected.push_back(QStringLiteral("| %1 | %2 | %3 | %4 |")
-                               .arg(l.unit, l.value, l.definition, l.aliases)
-                               .toStdString());
+// The README's table that starts with `header`: its rows, as they are written.
+std::vector<std::string> readmeTable(const std::string& header) {
     std::ifstream readme(BARITEMP_README);
     std::vector<std::string> table;
     bool inTable = false;
     for (std::string line; std::getline(readme, line);) {
-        if (line.rfind("| Unit | In pascals |", 0) == 0)
+        if (line.rfind(header, 0) == 0)
             inTable = true;
         else if (inTable && line.rfind("| ", 0) == 0)
             table.push_back(line);
         else if (inTable && line.rfind("|---", 0) != 0)
             break;
     }
-    EXPECT_EQ(table, expected);
+    return table;
+}
+
+// What each unit is: the catalogue's 26 lines, and the README's table is the same list.
+TEST(Command, UnitsListEveryDefinitionAsTheReadmeDoes) {
+    const Outcome r = run({"--units", "--lang", "UK", "--locale", "en_US"});
+    EXPECT_EQ(r.status, 0);
+    const std::vector<std::string> listed = lines(r.out);
+    ASSERT_EQ(listed.size(), 26u);
+    EXPECT_NE(listed[13].find("249.082 Pa"), std::string::npos) << listed[13];
+    EXPECT_NE(listed[13].find("water at 4 °C"), std::string::npos) << listed[13];
+    EXPECT_NE(listed[13].find("inH2O@4C"), std::string::npos) << listed[13];
+    EXPECT_NE(listed[11].find("9.80665 Pa"), std::string::npos) << listed[11];
+    EXPECT_NE(listed[8].find("101,325/760 Pa"), std::string::npos) << listed[8];
+    EXPECT_NE(listed[17].find("101,325 Pa"), std::string::npos) << listed[17];
+    EXPECT_NE(listed[17].find("(CGPM 1954)"), std::string::npos) << listed[17];
+    EXPECT_NE(listed[25].find("K × 9/5"), std::string::npos) << listed[25];
+    EXPECT_EQ(run({"--units", "--locale", "fr_FR"}).out.rfind("bar        100\u202F000 Pa ", 0),
+              0u);
+
+    std::vector<std::string> expected;
+    for (const UnitLine& l : DescribeUnits(NumberFormat{u'.', u',', 4}))
+        expected.push_back(QStringLiteral("| %1 | %2 | %3 | %4 | %5 |")
+                               .arg(l.unit, l.value, l.definition, l.source, l.aliases)
+                               .toStdString());
+    EXPECT_EQ(readmeTable("| Unit | In pascals |"), expected);
+}
+
+// The README says, for each row of the table, how far it lies from the definitions at most.
+TEST(Command, TheReadmeGivesEachRowsLargestDifference) {
+    std::vector<std::string> expected;
+    const NumberFormat english{u'.', u',', 4};
+    for (int source = 0; source < kPressureUnitCount; ++source) {
+        const RowDifference d = LargestRowDifference(source);
+        expected.push_back("| " + u8(PressureUnits[static_cast<std::size_t>(source)]) + " | " +
+                           RelativeDifferenceText(d.relative, english).toStdString() + " | " +
+                           u8(PressureUnits[static_cast<std::size_t>(d.target)]) + " |");
+    }
+    EXPECT_EQ(readmeTable("| Row | Largest difference |"), expected);
+    // The ones users meet first: 1 kg/cm² is 10 mCE by definition, the table says 10.000102;
+    // 1 Pa in psi is rounded at its sixth digit.
+    EXPECT_EQ(LargestRowDifference(3).target, 9);
+    EXPECT_EQ(RelativeDifferenceText(LargestRowDifference(4).relative, english), "+1.8·10⁻⁶");
 }
 
 TEST(Command, JsonGivesTheValueReadAndFullPrecision) {

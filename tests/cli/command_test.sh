@@ -21,18 +21,29 @@ expect "LANG=fr_FR" "$(LANG=fr_FR.UTF-8 "$command" 1 bar --to mbar | sed 's/\xe2
 expect "LC_NUMERIC over LANG" "$(LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8 "$command" 2,5 bar --to psi)" \
     "36,2594 psi"
 
-# Messages in one language: --lang, else the window's saved one, else the user's own.
+# Messages in one language: --lang, else the window's saved one, else the user's own; a cause
+# the reading can name is named.
 LANG=fr_FR.UTF-8 "$command" 2.5 bar --lang UK 2>"$work/err"
-expect "French user, --lang UK" "$(cat "$work/err")" "'2.5' is not a valid floating-point number."
+expect "French user, --lang UK" "$(cat "$work/err")" \
+    "'2.5' is not a number here: the decimal separator of your settings is ','."
 LANG=en_US.UTF-8 "$command" 2,5 bar --lang FR 2>"$work/err"
 expect "English user, --lang FR" "$(cat "$work/err")" \
-    "'2,5' n'est pas une valeur en virgule flottante correcte."
-LANG=en_US.UTF-8 "$command" 2,5 bar 2>"$work/err"
+    "'2,5' n'est pas un nombre ici : le séparateur décimal de vos réglages est '.'."
+LANG=en_US.UTF-8 "$command" 2x5 bar 2>"$work/err"
 expect "English user, nothing saved" "$(cat "$work/err")" \
-    "'2,5' is not a valid floating-point number."
-LANG=fr_FR.UTF-8 "$command" 2.5 bar 2>"$work/err"
+    "'2x5' is not a valid floating-point number."
+LANG=fr_FR.UTF-8 "$command" 2x5 bar 2>"$work/err"
 expect "French user, nothing saved" "$(cat "$work/err")" \
-    "'2.5' n'est pas une valeur en virgule flottante correcte."
+    "'2x5' n'est pas une valeur en virgule flottante correcte."
+LANG=en_US.UTF-8 "$command" "12 xyz" bar 2>"$work/err"
+expect "exit status of an unknown unit in a value" "$?" 1
+expect "an unknown unit named" "$(cat "$work/err")" "'12 xyz': xyz is not a unit Baritemp knows."
+
+# Values as datasheets write them.
+expect "1 atm in hPa, French" "$(LANG=fr_FR.UTF-8 "$command" "1 atm" --to hPa | sed 's/\xe2\x80\xaf/_/')" \
+    "1_013,2500 hPa"
+expect "10 barg in psi" "$(LANG=en_US.UTF-8 "$command" "10 barg" --to psi)" "145.0377 psig"
+expect "-5 K floored" "$(LANG=en_US.UTF-8 "$command" "-5 K" --to °C 2>/dev/null)" "-273.1500 °C"
 
 # What the window saved: 2 decimals, English.
 mkdir -p "$work/Documents/Quorzen/CfgFiles"

@@ -1,9 +1,13 @@
 #include "ConversionError.h"
 #include "DecimalToExtended.h"
 #include "EntryCycle.h"
+#include "ExactDecimal.h"
+#include "ExactRatio.h"
 #include "PressureConversion.h"
+#include "RegionalNumber.h"
 #include "TemperatureConversion.h"
 #include "TestText.h"
+#include "UnitCatalogue.h"
 #include "UnitDefinitions.h"
 
 #include <gtest/gtest.h>
@@ -362,44 +366,197 @@ INSTANTIATE_TEST_SUITE_P(
         TemperatureCase{Fahrenheit, "-40", {"-40,0000 °C", "-40,0000 °F", "233,1500 K"}},
         TemperatureCase{Fahrenheit, "98,6", {"37,0000 °C", "98,6000 °F", "310,1500 K"}},
         TemperatureCase{Kelvin, "0", {"-273,1500 °C", "-459,6700 °F", "0,0000 K"}},
-        TemperatureCase{Kelvin, "-500", {"-773,1500 °C", "-1 359,6700 °F", "-500,0000 K"}},
+        // Kelvin and Fahrenheit stop at absolute zero as Celsius does.
+        TemperatureCase{Kelvin, "-500", {"-273,1500 °C", "-459,6700 °F", "0,0000 K"}},
+        TemperatureCase{Fahrenheit, "-459,67", {"-273,1500 °C", "-459,6700 °F", "0,0000 K"}},
         // The double 273.15 lies just below the extended constant: the difference rounds to
         // zero and shows no minus sign.
         TemperatureCase{Kelvin, "273,15", {"0,0000 °C", "32,0000 °F", "273,1500 K"}},
         TemperatureCase{Celsius, "-273,15", {"-273,1500 °C", "-459,6700 °F", "0,0000 K"}},
         // The Celsius floor acts before the text is read.
         TemperatureCase{Celsius, "-274", {"-273,1500 °C", "-459,6700 °F", "0,0000 K"}},
-        // Fahrenheit and kelvin have no floor.
-        TemperatureCase{Fahrenheit, "-1000", {"-573,3333 °C", "-1 000,0000 °F", "-300,1833 K"}}));
+        TemperatureCase{Fahrenheit, "-1000", {"-273,1500 °C", "-459,6700 °F", "0,0000 K"}},
+        TemperatureCase{Fahrenheit, "-459", {"-272,7778 °C", "-459,0000 °F", "0,3722 K"}}));
 
-TEST(CelsiusFloor, ReplacesOnlyNumbersStrictlyBelowAbsoluteZero) {
+// With 18 decimals, no Celsius or kelvin result reads below absolute zero, whatever the source
+// scale and however far below it the value was typed.
+TEST(AbsoluteZero, NoResultBelowIt) {
+    for (const int source : {Celsius, Fahrenheit, Kelvin}) {
+        for (const char* text : {"-273,15", "-459,67", "0", "-1E6", "-459,6700000000001"}) {
+            const EntryOutcome outcome = RunEntryCycle(FieldGroup::Temperature, source, u16(text),
+                                                       NumberFormat{u',', u' ', 18});
+            ASSERT_TRUE(outcome.ok()) << text;
+            for (const int scale : {Celsius, Kelvin}) {
+                const std::u16string& shown = outcome.texts[static_cast<std::size_t>(scale)];
+                const auto value =
+                    ReadRegionalNumber(shown.substr(0, shown.rfind(u' ')), u',', u' ');
+                ASSERT_TRUE(value) << u8(shown);
+                EXPECT_FALSE(*value < AbsoluteZero(scale))
+                    << source << " " << text << ": " << u8(shown);
+            }
+        }
+    }
+}
+
+TEST(AbsoluteZeroFloor, ReplacesOnlyNumbersStrictlyBelowAbsoluteZero) {
     struct Case {
+        int scale;
         const char* text;
         char16_t separator;
         const char* replacement; // nullptr: left alone
     };
     const Case cases[] = {
-        {"-274", u',', "-273,15"},
-        {"-273,16", u',', "-273,15"},
-        {"-273,15", u',', nullptr},
-        {"-273,1500000000001", u',', "-273,15"},
-        {"-273,15000000000000000000001", u',', nullptr}, // equal to the floor in extended
-        {"-1E10", u',', "-273,15"},
-        {"-274", u'.', "-273.15"},
-        {"-273", u',', nullptr},
-        {"-", u',', nullptr},
-        {"-274 °C", u',', nullptr},
-        {"", u',', nullptr},
-        {"-274", 0, "-273"},    // a null separator ends the text there
-        {"-274", u'1', "-273"}, // "-273115" would still be below the floor
+        {Celsius, "-274", u',', "-273,15"},
+        {Celsius, "-273,16", u',', "-273,15"},
+        {Celsius, "-273,15", u',', nullptr},
+        {Celsius, "-273,1500000000001", u',', "-273,15"},
+        {Celsius, "-273,15000000000000000000001", u',', nullptr}, // the floor, in extended
+        {Celsius, "-1E10", u',', "-273,15"},
+        {Celsius, "-274", u'.', "-273.15"},
+        {Celsius, "-273", u',', nullptr},
+        {Celsius, "-", u',', nullptr},
+        {Celsius, "-274 °C", u',', nullptr},
+        {Celsius, "", u',', nullptr},
+        {Celsius, "-274", 0, "-273"},    // a null separator ends the text there
+        {Celsius, "-274", u'1', "-273"}, // "-273115" would still be below the floor
+        {Fahrenheit, "-460", u',', "-459,67"},
+        {Fahrenheit, "-459.68", u'.', "-459.67"},
+        {Fahrenheit, "-459,67", u',', nullptr},
+        {Fahrenheit, "-459", u',', nullptr},
+        {Fahrenheit, "-500", 0, "-459"},
+        {Kelvin, "-5", u',', "0"},
+        {Kelvin, "-0,0001", u',', "0"},
+        {Kelvin, "-0", u',', nullptr},
+        {Kelvin, "0", u',', nullptr},
+        {Kelvin, "-", u',', nullptr},
     };
     for (const Case& c : cases) {
-        const auto floor = CelsiusFloorText(u16(c.text), c.separator);
+        const auto floor = AbsoluteZeroFloorText(c.scale, u16(c.text), c.separator);
         if (c.replacement == nullptr)
             EXPECT_FALSE(floor.has_value()) << c.text;
         else
             EXPECT_EQ(floor ? u8(*floor) : "(none)", c.replacement) << c.text;
     }
+}
+
+} // namespace
+} // namespace baritemp
+
+namespace baritemp {
+namespace {
+
+ExactRatio ratio(const char* text) {
+    return ExactRatio::fromDecimal(text);
+}
+
+// Each definition of the catalogue recomputed from what it stands on: standard gravity, the
+// inch, the pound, the atmosphere, the densities of water and mercury. Exact definitions must
+// come out exactly; the values a source tabulates (NIST SP 811 gives six digits) within one unit
+// of their last digit.
+TEST(UnitCatalogue, EachDefinitionFromFirstPrinciples) {
+    const ExactRatio g = ratio("9.80665"), inch = ratio("0.0254"), pound = ratio("0.45359237"),
+                     atm = ratio("101325"), water = ratio("1000"), mercury = ratio("13595.1");
+    const ExactRatio water4C = ratio("999.972"), water60F = ratio("999.012"),
+                     mercury60F = ratio("13556.8");
+    struct Case {
+        const char* symbol;
+        ExactRatio pascals;
+        const char* tolerance; // "0": exactly
+    };
+    const Case cases[] = {
+        {"bar", ratio("100000"), "0"},
+        {"mbar", ratio("100"), "0"},
+        {"psi", pound * g / (inch * inch), "0"},
+        {"kg/cm²", g / ratio("0.0001"), "0"},
+        {"Pa", ratio("1"), "0"},
+        {"daPa", ratio("10"), "0"},
+        {"kPa", ratio("1000"), "0"},
+        {"MPa", ratio("1000000"), "0"},
+        {"Torr", atm / ratio("760"), "0"},
+        {"mCE", water * g, "0"},
+        {"mmHg", mercury * g * ratio("0.001"), "0"},
+        {"mmCE", water * g * ratio("0.001"), "0"},
+        {"inch Hg", mercury * g * inch, "0"},
+        {"inch CE", water4C * g * inch, "0.001"},
+        {"atm", atm, "0"},
+        {"kgf/m²", g, "0"},
+        {"µbar", ratio("100000") / ratio("1000000"), "0"},
+        {"dyn/cm²", ratio("0.00001") / ratio("0.0001"), "0"},
+        {"ftH2O", ratio("12") * ratio("249.082"), "0"},
+        {"inH2O@60F", water60F * g * inch, "0.01"},
+        {"inHg@32F", mercury * g * inch, "0.01"},
+        {"inHg@60F", mercury60F * g * inch, "0.01"},
+    };
+    std::size_t pressures = 0;
+    for (const CatalogueUnit& unit : Catalogue())
+        pressures += unit.quantity == FieldGroup::Pressure ? 1 : 0;
+    EXPECT_EQ(std::size(cases), pressures);
+    for (const Case& c : cases) {
+        const auto named = FindNamedUnit(std::string_view(c.symbol));
+        ASSERT_TRUE(named) << c.symbol;
+        const ExactRatio defined = ToBase(*named->unit, ratio("1"));
+        const ExactRatio apart = defined - c.pascals;
+        const ExactRatio tolerance = ratio(c.tolerance);
+        EXPECT_TRUE(compare(apart, tolerance) <= 0 && compare(-apart, tolerance) <= 0)
+            << c.symbol << ": " << ExtendedToScientific(defined.toExtended(), 12) << " against "
+            << ExtendedToScientific(c.pascals.toExtended(), 12);
+    }
+    // The scales: water freezes at 273.15 K and boils at 373.15 K (at one atmosphere) on each.
+    const std::pair<const char*, const char*> freezing[] = {
+        {"°C", "0"}, {"°F", "32"}, {"K", "273.15"}, {"°R", "491.67"}};
+    const std::pair<const char*, const char*> boiling[] = {
+        {"°C", "100"}, {"°F", "212"}, {"K", "373.15"}, {"°R", "671.67"}};
+    for (const auto& [symbol, value] : freezing)
+        EXPECT_EQ(compare(ToBase(*FindNamedUnit(std::string_view(symbol))->unit, ratio(value)),
+                          ratio("273.15")),
+                  0)
+            << symbol;
+    for (const auto& [symbol, value] : boiling)
+        EXPECT_EQ(compare(ToBase(*FindNamedUnit(std::string_view(symbol))->unit, ratio(value)),
+                          ratio("373.15")),
+                  0)
+            << symbol;
+}
+
+// Every name reads as one unit only, and a name of a window unit as that unit.
+TEST(UnitCatalogue, NamesAreUnambiguous) {
+    for (const CatalogueUnit& unit : Catalogue()) {
+        std::vector<std::u16string_view> names = OtherNames(unit);
+        names.push_back(unit.symbol);
+        for (const std::u16string_view name : names) {
+            const auto found = FindNamedUnit(name);
+            ASSERT_TRUE(found) << u8(std::u16string(name));
+            EXPECT_EQ(found->unit, &unit) << u8(std::u16string(name));
+        }
+        if (const auto field = WindowUnitOf(unit)) {
+            EXPECT_EQ(&CatalogueUnitOf(*field), &unit);
+        }
+    }
+    for (const char* none : {"mPa", "MBAR", "bars", "atmg", "Pa(x)", "(g)", "°", ""})
+        EXPECT_FALSE(FindNamedUnit(std::string_view(none))) << none;
+}
+
+// The exact arithmetic under the definitions, rounded once at the end.
+TEST(ExactRatio, RoundsOnceToTheNearestExtended) {
+    EXPECT_TRUE(ratio("0.1").toExtended().identicalTo(ExtendedFromDecimal("0.1")));
+    EXPECT_TRUE(ratio("-273.15").toExtended().identicalTo(ExtendedFromDecimal("-273.15")));
+    EXPECT_TRUE((ratio("1") / ratio("3"))
+                    .toExtended()
+                    .identicalTo(ExtendedFromDecimal("0.333333333333333333333333333")));
+    EXPECT_TRUE((ratio("101325/760"))
+                    .toExtended()
+                    .identicalTo(ExtendedFromDecimal("133.322368421052631578947368421")));
+    EXPECT_TRUE(ExactRatio::fromDouble(0.1).toExtended().identicalTo(Extended::fromDouble(0.1)));
+    EXPECT_TRUE((ratio("2") - ratio("2")).toExtended().isZero());
+    EXPECT_EQ(compare(ratio("-1.5"), ratio("1")), -1);
+    EXPECT_EQ(compare(ratio("0.3") - ratio("0.1"), ratio("0.2")), 0);
+    EXPECT_THROW(ratio("1,5"), std::invalid_argument);
+    EXPECT_THROW(ratio("1") / ratio("0"), std::domain_error);
+    // Where the table and the definitions part: 1 kg/cm² in bar.
+    EXPECT_EQ(ConvertByDefinition(*FindNamedUnit(std::string_view("kg/cm²"))->unit,
+                                  *FindNamedUnit(std::string_view("bar"))->unit, 1)
+                  .toDouble(),
+              0.980665);
 }
 
 } // namespace

@@ -4,11 +4,13 @@
 #include "NumericEntry.h"
 #include "TemperatureConversion.h"
 #include "TestText.h"
+#include "ValueReading.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
+#include <tuple>
 
 namespace baritemp {
 namespace {
@@ -97,14 +99,17 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"NoRegionalGroupingBlanksStillGroup", NoGrouping, "1 000,5", "1000,5"}),
     [](const ::testing::TestParamInfo<NumberCase>& info) { return info.param.name; });
 
-// What a pasted, dropped or command-line text is: a number alone, a number in a unit (and so of
-// a quantity), or not a number.
+// What a pasted, dropped, entered or command-line text is: a number alone, a number in a unit
+// (and so of a quantity), or not a value, and why.
 struct ReadingCase {
     const char* name;
     Rules rules;
     const char* text;
-    const char* number; // the number without its groups, or nullptr: not a number
-    const char* unit;   // the unit it names, or nullptr: a number alone
+    const char* number; // the number without its groups, or nullptr: not a value
+    // A value: the unit it names as results in it are written ("psig", "hPa"), or nullptr: a
+    // number alone.
+    // Not a value: why ("unknown unit xyz", "separator .", "no number").
+    const char* unit;
     FieldGroup quantity = FieldGroup::Pressure;
 };
 
@@ -112,30 +117,39 @@ void PrintTo(const ReadingCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class NumberAndUnitReading : public ::testing::TestWithParam<ReadingCase> {};
+class ValueReading : public ::testing::TestWithParam<ReadingCase> {};
 
-TEST_P(NumberAndUnitReading, TellsTheNumberItsUnitAndItsQuantity) {
+TEST_P(ValueReading, TellsTheNumberItsUnitAndItsQuantityOrWhyNot) {
     const ReadingCase c = GetParam();
-    const auto reading = ReadNumberAndUnit(u16(c.text), c.rules.decimal, c.rules.thousand);
+    const std::u16string text = u16(c.text);
+    const ValueText reading = ReadValueText(text, c.rules.decimal, c.rules.thousand);
     if (c.number == nullptr) {
-        EXPECT_FALSE(reading.has_value()) << u8(reading->number);
+        ASSERT_FALSE(reading.ok()) << u8(reading.number);
+        std::string why = "no number";
+        if (reading.status == ValueText::Status::UnknownUnit)
+            why = "unknown unit " + u8(reading.unknownUnit);
+        else if (reading.status == ValueText::Status::DecimalSeparator)
+            why = "separator " + u8(std::u16string(1, reading.separatorUsed));
+        EXPECT_EQ(why, c.unit);
         return;
     }
-    ASSERT_TRUE(reading.has_value());
-    EXPECT_EQ(u8(reading->number), c.number);
+    ASSERT_TRUE(reading.ok()) << static_cast<int>(reading.status);
+    EXPECT_EQ(u8(reading.number), c.number);
+    EXPECT_EQ(reading.value.toDouble(),
+              TryTextToNumber(reading.number, c.rules.decimal)->toDouble());
     if (c.unit == nullptr) {
-        EXPECT_FALSE(reading->unit.has_value());
+        EXPECT_FALSE(reading.unit.has_value());
         return;
     }
-    ASSERT_TRUE(reading->unit.has_value());
-    EXPECT_EQ(u8(UnitName(*reading->unit)), c.unit);
-    EXPECT_EQ(reading->unit->group, c.quantity);
+    ASSERT_TRUE(reading.unit.has_value());
+    EXPECT_EQ(u8(WrittenName(*reading.unit)), c.unit);
+    EXPECT_EQ(reading.unit->unit->quantity, c.quantity);
 }
 
 constexpr FieldGroup Temperature = FieldGroup::Temperature;
 
 INSTANTIATE_TEST_SUITE_P(
-    Rules, NumberAndUnitReading,
+    Rules, ValueReading,
     ::testing::Values(
         ReadingCase{"NumberAlone", French, " 1 013,25\r\n", "1013,25", nullptr},
         ReadingCase{"DatasheetValue", French, "1 013,25 mbar", "1013,25", "mbar"},
@@ -152,13 +166,35 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"ExponentForm", English, "1.5E21 Pa", "1.5E21", "Pa"},
         ReadingCase{"GermanResult", German, "1.000,0000 mbar", "1000,0000", "mbar"},
         ReadingCase{"SwissResult", Swiss, "1'000.0000 mbar", "1000.0000", "mbar"},
-        ReadingCase{"MilliIsNoMega", French, "3 mPa", nullptr, nullptr},
-        ReadingCase{"UnitInOtherLetterCase", French, "3 MBAR", nullptr, nullptr},
-        ReadingCase{"UnknownUnit", French, "12 atm", nullptr, nullptr},
-        ReadingCase{"UnitAlone", French, "bar", nullptr, nullptr},
-        ReadingCase{"OtherRulesAreNotGuessed", French, "2.5 bar", nullptr, nullptr},
-        ReadingCase{"MisplacedGrouping", French, "1 00 000 Pa", nullptr, nullptr},
-        ReadingCase{"TwoNumbers", French, "1 bar\n2 bar", nullptr, nullptr}),
+        // The units of datasheets: other names of the window's units, units of their own,
+        // gauge and absolute marks.
+        ReadingCase{"Hectopascal", French, "1 013 hPa", "1013", "hPa"},
+        ReadingCase{"Atmosphere", English, "1 atm", "1", "atm"},
+        ReadingCase{"Gauge", English, "10 barg", "10", "barg"},
+        ReadingCase{"Absolute", English, "14.7 psia", "14.7", "psia"},
+        ReadingCase{"MarkInParentheses", French, "2,5 kPa(g)", "2,5", "kPa (g)"},
+        ReadingCase{"MetreOfWater", English, "1 mH2O", "1", "mH2O"},
+        ReadingCase{"InchOfWater", English, "10 inH2O", "10", "inH2O"},
+        ReadingCase{"DigitInsideTheUnit", English, "10 inH2O@60F", "10", "inH2O@60F"},
+        ReadingCase{"UnitEndingInADigit", English, "1 kgf/cm2", "1", "kgf/cm²"},
+        ReadingCase{"MicroSign", French, "10 \u00B5bar", "10", "µbar"},
+        ReadingCase{"MicroAsU", French, "10 ubar", "10", "µbar"},
+        ReadingCase{"WaterColumnMillimetres", English, "1 mmWC", "1", "mmWC"},
+        ReadingCase{"Rankine", English, "540 \u00B0R", "540", "°R", Temperature},
+        // Not values, and why.
+        ReadingCase{"MilliIsNoMega", French, "3 mPa", nullptr, "unknown unit mPa"},
+        ReadingCase{"UnitInOtherLetterCase", French, "3 MBAR", nullptr, "unknown unit MBAR"},
+        ReadingCase{"UnknownUnit", French, "12 xyz", nullptr, "unknown unit xyz"},
+        ReadingCase{"NoUnitMidWord", English, "12 mat", nullptr, "unknown unit mat"},
+        ReadingCase{"UnitAlone", French, "bar", nullptr, "no number"},
+        ReadingCase{"NoNumberAtAll", French, "abc", nullptr, "no number"},
+        ReadingCase{"OtherRulesAreNotGuessed", French, "2.5 bar", nullptr, "separator ."},
+        ReadingCase{"PointUnderFrench", French, "2.5", nullptr, "separator ."},
+        ReadingCase{"PointUnderGerman", German, "2.5", nullptr, "separator ."},
+        ReadingCase{"CommaUnderEnglish", English, "2,5", nullptr, "separator ,"},
+        ReadingCase{"EnglishGroupsUnderFrench", French, "1,013.25", nullptr, "separator ."},
+        ReadingCase{"MisplacedGrouping", French, "1 00 000 Pa", nullptr, "no number"},
+        ReadingCase{"TwoNumbers", French, "1 bar\n2 bar", nullptr, "no number"}),
     [](const ::testing::TestParamInfo<ReadingCase>& info) { return info.param.name; });
 
 TEST(RegionalNumber, AWideDecimalSeparatorIsTypedAndReadAsItself) {
@@ -187,23 +223,56 @@ TEST(RegionalNumber, EnterOnAResultTheProgramWroteConvertsIt) {
     ASSERT_FALSE(wrong.ok());
     EXPECT_EQ(wrong.error->kind(), ConversionError::Kind::InvalidNumber);
     EXPECT_EQ(wrong.error->text(), "1 00 000");
-    // The cut after the last digit drops the field's own unit only: another unit, or a word the
-    // window does not know, is reported whole, never read as a number of this field.
-    for (const char* text : {"25 °C", "30 psi", "30 atm", "30 Torr."}) {
+    // The cut after the last digit drops the field's own unit only: another field's unit, the
+    // other quantity, or a word the window does not know, is reported whole with its cause,
+    // never read as a number of this field.
+    using Kind = ConversionError::Kind;
+    for (const auto& [text, kind, detail] : {std::tuple{"25 °C", Kind::OtherQuantity, "°C"},
+                                             std::tuple{"30 psi", Kind::OtherUnit, "psi"},
+                                             std::tuple{"30 Torr.", Kind::UnknownUnit, "Torr."},
+                                             std::tuple{"12 xyz", Kind::UnknownUnit, "xyz"},
+                                             std::tuple{"2.5", Kind::DecimalSeparator, ","},
+                                             std::tuple{"1.5 Torr", Kind::DecimalSeparator, ","}}) {
         const EntryOutcome other = RunEntryCycle(FieldGroup::Pressure, 8, u16(text), french);
-        EXPECT_EQ(u8(other.trimmedText), text);
-        ASSERT_FALSE(other.ok());
-        EXPECT_EQ(other.error->kind(), ConversionError::Kind::InvalidNumber);
-        EXPECT_EQ(other.error->text(), text);
+        ASSERT_FALSE(other.ok()) << text;
+        EXPECT_EQ(other.error->kind(), kind) << text;
+        EXPECT_EQ(other.error->detail(), detail) << text;
+        if (kind != Kind::DecimalSeparator) {
+            EXPECT_EQ(u8(other.trimmedText), text);
+            EXPECT_EQ(other.error->text(), text);
+        }
     }
-    for (const char* text : {"12 Torr", "12 torr", "12,", "12-"})
+    for (const char* text : {"12 Torr", "12 torr", "12,", "12-", "12 Torr ", "12\u202FTorr"})
         EXPECT_EQ(u8(RunEntryCycle(FieldGroup::Pressure, 8, u16(text), french).trimmedText), "12");
+    // A unit without a field converts by its definition into the field's unit; another name of
+    // the field's unit is the field's unit.
+    struct Arrival {
+        int field;
+        const char* text;
+        const char* shown; // the field's own text after Enter
+    };
+    for (const Arrival& a :
+         {Arrival{4, "1 atm", "101 325,0000 Pa"}, Arrival{1, "1013 hPa", "1 013,0000 mbar"},
+          Arrival{4, "1 ftH2O", "2 988,9840 Pa"}, Arrival{13, "10 inH2O", "10,0000 inch CE"},
+          Arrival{4, "10 inH2O@60F", "2 488,4000 Pa"}, Arrival{3, "1 kgf/cm2", "1,0000 kg/cm²"},
+          Arrival{0, "10 barg", "10,0000 bar"}}) {
+        const NumberFormat withBlanks{u',', u' ', 4};
+        const EntryOutcome outcome =
+            RunEntryCycle(FieldGroup::Pressure, a.field, u16(a.text), withBlanks);
+        ASSERT_TRUE(outcome.ok()) << a.text;
+        EXPECT_EQ(u8(outcome.texts[static_cast<std::size_t>(a.field)]), a.shown);
+    }
+    // Below absolute zero in another scale's unit: floored in the field's.
+    const EntryOutcome rankine =
+        RunEntryCycle(FieldGroup::Temperature, 2, u"-1 °R", NumberFormat{u',', u' ', 4});
+    ASSERT_TRUE(rankine.ok());
+    EXPECT_EQ(u8(rankine.texts[0]), "-273,1500 °C");
 }
 
 TEST(RegionalNumber, TheCelsiusFloorReadsDigitGroupsToo) {
-    EXPECT_EQ(u8(*CelsiusFloorText(u"-1 000", u',', u'\u202F')), "-273,15");
-    EXPECT_EQ(u8(*CelsiusFloorText(u"-1.000", u',', u'.')), "-273,15");
-    EXPECT_FALSE(CelsiusFloorText(u"-1.000", u'.', u','));
+    EXPECT_EQ(u8(*AbsoluteZeroFloorText(0, u"-1 000", u',', u'\u202F')), "-273,15");
+    EXPECT_EQ(u8(*AbsoluteZeroFloorText(0, u"-1.000", u',', u'.')), "-273,15");
+    EXPECT_FALSE(AbsoluteZeroFloorText(0, u"-1.000", u'.', u','));
     const EntryOutcome outcome =
         RunEntryCycle(FieldGroup::Temperature, 0, u"-1 000 °C", NumberFormat{u',', u' ', 2});
     ASSERT_TRUE(outcome.ok());

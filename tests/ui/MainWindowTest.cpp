@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <memory>
 #include <vector>
 
@@ -90,13 +92,16 @@ TEST_F(MainWindowTest, TemperatureKeepsThePressureCueBanners) {
     EXPECT_TRUE(field("Ed_Bar")->text().isEmpty());
 }
 
-TEST_F(MainWindowTest, CelsiusFloorAsYouType) {
-    type(field("Ed_Celsius"), QStringLiteral("-274"));
-    EXPECT_EQ(field("Ed_Celsius")->text(), QStringLiteral("-273,15"));
-    enter(field("Ed_Celsius"));
-    EXPECT_EQ(hints(14, 17), (QStringList{"-273,1500 °C", "-459,6700 °F", "0,0000 K"}));
-    type(field("Ed_Kelvin"), QStringLiteral("-500"));
-    EXPECT_EQ(field("Ed_Kelvin")->text(), QStringLiteral("-500")); // no floor in kelvin
+TEST_F(MainWindowTest, AbsoluteZeroFloorAsYouType) {
+    const QStringList absoluteZero{"-273,1500 °C", "-459,6700 °F", "0,0000 K"};
+    for (const auto& [name, typed, floor] :
+         {std::tuple{"Ed_Celsius", "-274", "-273,15"}, std::tuple{"Ed_Kelvin", "-5", "0"},
+          std::tuple{"Ed_Fahren", "-500", "-459,67"}}) {
+        type(field(name), QString::fromUtf8(typed));
+        EXPECT_EQ(field(name)->text(), QString::fromUtf8(floor)) << name;
+        enter(field(name));
+        EXPECT_EQ(hints(14, 17), absoluteZero) << name;
+    }
 }
 
 TEST_F(MainWindowTest, AnInvalidNumberShowsTheErrorBoxAndChangesNothing) {

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <memory>
 #include <ostream>
 
@@ -110,8 +112,9 @@ TEST_F(NumberEntry, PasteUnderOtherRulesIsReportedNeverGuessed) {
     EXPECT_EQ(field("Ed_Bar")->text(), QStringLiteral("2.5"));
     enter(field("Ed_Bar"));
     ASSERT_EQ(platform.errorBoxes.size(), 1);
-    EXPECT_EQ(platform.errorBoxes[0].text,
-              QStringLiteral("'2.5' n'est pas une valeur en virgule flottante correcte."));
+    EXPECT_EQ(platform.errorBoxes[0].text.toStdString(),
+              // (the box adds no full stop after a quote, as it never did)
+              "'2.5' n'est pas un nombre ici : le séparateur décimal de vos réglages est ','");
     EXPECT_EQ(field("Ed_Bar")->text(), QStringLiteral("2.5"));
     EXPECT_EQ(field("Ed_mBar")->textHint(), QStringLiteral("mbar")); // nothing converted
 }
@@ -146,8 +149,28 @@ TEST_F(NumberEntry, EnterTwiceOnAGroupedResult) {
 }
 
 // A value keeps its unit: pasted into a field of another unit of its quantity, it converts from
-// its own; of the other quantity, or in a unit the window does not know, it is reported.
+// its own (in its field, or by its definition where it has none); of the other quantity, or in a
+// unit no one knows, it is reported with its cause.
 TEST_F(NumberEntry, PasteInAnotherUnitConvertsFromThatUnit) {
+    struct Arrival {
+        const char* text;
+        const char* into;
+        const char* source; // the field that converts
+        const char* shown;
+    };
+    for (const Arrival& a : {Arrival{"1013 hPa", "Ed_Bar", "Ed_mBar", "1\u202F013,0000 mbar"},
+                             Arrival{"1 atm", "Ed_Pa", "Ed_Pa", "101\u202F325,0000 Pa"},
+                             Arrival{"10 inH2O", "Ed_Pa", "Ed_inchCE", "10,0000 inch CE"},
+                             Arrival{"-1 °R", "Ed_Celsius", "Ed_Celsius", "-273,1500 °C"}}) {
+        field(a.into)->setFocus();
+        paste(QString::fromUtf8(a.text), field(a.into));
+        EXPECT_EQ(field(a.source)->text(), QString::fromUtf8(a.shown)) << a.text;
+        EXPECT_TRUE(field(a.source)->hasFocus()) << a.text;
+        enter(field(a.source)); // a result the program wrote converts again
+        EXPECT_EQ(field(a.source)->text(), QString::fromUtf8(a.shown)) << a.text;
+    }
+    EXPECT_TRUE(platform.errorBoxes.isEmpty());
+
     paste(QStringLiteral("30 psi"), field("Ed_Bar"));
     EXPECT_EQ(field("Ed_Psi")->text(), QStringLiteral("30,0000 psi"));
     EXPECT_TRUE(field("Ed_Psi")->hasFocus());
@@ -156,19 +179,22 @@ TEST_F(NumberEntry, PasteInAnotherUnitConvertsFromThatUnit) {
     enter(field("Ed_Psi"));
     EXPECT_EQ(field("Ed_Bar")->textHint(), QStringLiteral("2,0684 bar"));
 
-    for (const auto& [text, target] : {std::pair{QStringLiteral("25 °C"), field("Ed_Torr")},
-                                       std::pair{QStringLiteral("12 atm"), field("Ed_Kpa")}}) {
+    for (const auto& [text, target, message] :
+         {std::tuple{QStringLiteral("25 °C"), field("Ed_Torr"),
+                     QStringLiteral("'25 °C' est une température, pas une pression.")},
+          std::tuple{QStringLiteral("12 xyz"), field("Ed_Kpa"),
+                     QStringLiteral("'12 xyz' : xyz n'est pas une unité que Baritemp connaît.")},
+          std::tuple{
+              QStringLiteral("abc"), field("Ed_MPa"),
+              QStringLiteral("'abc' n'est pas une valeur en virgule flottante correcte.")}}) {
         platform.errorBoxes.clear();
         target->setFocus();
         paste(text, target);
         EXPECT_EQ(target->text(), text);
         enter(target);
         ASSERT_EQ(platform.errorBoxes.size(), 1);
-        EXPECT_EQ(platform.errorBoxes[0].text,
-                  u'\'' + text +
-                      QStringLiteral("' n'est pas une valeur en virgule flottante correcte."));
+        EXPECT_EQ(platform.errorBoxes[0].text.toStdString(), message.toStdString());
         EXPECT_EQ(field("Ed_Bar")->textHint(), QStringLiteral("2,0684 bar")); // nothing converted
-        EXPECT_EQ(field("Ed_Celsius")->textHint(), QStringLiteral("°C"));
     }
 }
 

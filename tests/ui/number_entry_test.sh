@@ -5,7 +5,8 @@
 #   the keypad's decimal key (NumLock on: "." on the French and English layouts, "," on the
 #   German one), keypad 5, Enter;
 # - French settings: a datasheet value pasted with Ctrl+V, a value in another unit converted from
-#   its own ("30 psi" in the bar field), a temperature pasted among pressures and "2.5" reported,
+#   its own ("30 psi" in the bar field), "1013 hPa" and "1 atm" (the units of datasheets), a
+#   temperature pasted among pressures and "2.5" reported,
 #   a result copied with Ctrl+C and pasted back, Enter twice on a grouped result. (The error box's text
 #   is checked by the window tests: a Qt message box copies its text on Windows only.)
 # Field texts are read back through the clipboard: Ctrl+C copies a field's selection, or its
@@ -89,6 +90,20 @@ expect "pasted 30 psi into bar, Enter: Ctrl+Shift+C, bar" "\$(echo "\$all" | hea
 echo "\$all" | grep -q '^30,0000 bar' && fail "30 psi converted as 30 bar"
 expect "psi" "\$(copied psi)" "30,0000 psi"
 
+# The units of datasheets: another name of a field's unit converts in that field, a unit
+# without a field by its definition in the field it was pasted into.
+put "1013 hPa"
+click bar
+xdotool key ctrl+v
+sleep 0.3
+expect "pasted 1013 hPa into bar: mbar" "\$(copied mbar)" "1 013,0000 mbar"
+put "1 atm"
+click pa
+xdotool key ctrl+v Return
+sleep 0.3
+expect "pasted 1 atm into Pa, Enter: Pa" "\$(copied pa)" "101 325,0000 Pa"
+expect "and bar" "\$(copied bar)" "1,0133 bar"
+
 put "25 °C"
 click torr
 xdotool key ctrl+v Return
@@ -98,7 +113,7 @@ echo "pasted 25 °C into Torr, Enter: the error box"
 sleep 0.3
 xdotool key Return
 sleep 0.3
-expect "no pressure converted" "\$(copied bar)" "2,0684 bar"
+expect "no pressure converted" "\$(copied bar)" "1,0133 bar"
 
 put "2.5"
 click bar

@@ -6,7 +6,8 @@
 #   - 1 bar: the psi and mbar results with the locale's separators and grouping character;
 #   - a value pasted from the X clipboard with Ctrl+V (through Wine's clipboard); French: a value
 #     in another unit ("30 psi" in the bar field) converts from its own unit, a temperature
-#     pasted among pressures is reported, a datasheet value converts;
+#     pasted among pressures is reported, datasheet values convert ("1 013,25 mbar", "1013
+#     hPa", "1 atm");
 #   - French: the decimal symbol changed in the registry while the program runs, and
 #     WM_SETTINGCHANGE sent as the Control Panel does: the next conversion uses the new symbol.
 # Results are read back through the clipboard: Ctrl+C in a field copies its result (a grouping
@@ -25,7 +26,7 @@ source "$(dirname "$0")/wine.sh"
 start_window_manager
 xdotool key Num_Lock # the keypad types digits
 documents=\$(documents_folder) || fail "the shell gives no documents folder"
-declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82" [torr]="84 190")
+declare -A at=([bar]="84 46" [mbar]="256 46" [psi]="84 82" [pa]="84 118" [torr]="84 190")
 put() { printf '%s' "\$1" | xclip -i -selection clipboard; sleep 1; }
 click() { xdotool mousemove --window "\$main" \${at[\$1]} click 1; sleep 0.3; }
 clipboard() { # the clipboard, its narrow and plain no-break spaces as "_"
@@ -95,6 +96,17 @@ for case in "fr_FR.UTF-8 fr 2,5000 36,2594 14,5038 1_000,0000 1,0000" \\
         xdotool key ctrl+v Return
         sleep 0.5
         expect "\$1 1 013,25 mbar pasted into bar: mbar" "\$(copied mbar)" "1_013,2500 mbar"
+        # The units of datasheets.
+        put "1013 hPa"
+        click bar
+        xdotool key ctrl+v
+        sleep 0.5
+        expect "\$1 1013 hPa pasted into bar: mbar" "\$(copied mbar)" "1_013,0000 mbar"
+        put "1 atm"
+        click pa
+        xdotool key ctrl+v Return
+        sleep 0.5
+        expect "\$1 1 atm pasted into Pa, Enter: Pa" "\$(copied pa)" "101_325,0000 Pa"
         international='HKCU\\Control Panel\\International'
         "\$wine" reg add "\$international" /v sDecimal /d / /f >/dev/null 2>&1
         "\$wine" "$probe" settingchange >/dev/null 2>&1

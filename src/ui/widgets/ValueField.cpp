@@ -1,8 +1,8 @@
 #include "ValueField.h"
 
 #include "NumericEntry.h"
-#include "RegionalNumber.h"
 #include "U16Text.h"
+#include "ValueReading.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -58,16 +58,21 @@ void ValueField::setBackgroundColor(const QColor& color) {
 }
 
 std::optional<QString> ValueField::arriving(const QString& text) {
-    const auto reading =
-        ReadNumberAndUnit(U16FromQString(text), separators_.decimal, separators_.thousand);
-    if (!reading || (reading->unit && reading->unit->group != unit_.group))
+    const std::u16string arrived = U16FromQString(text);
+    const ValueText reading = ReadValueText(arrived, separators_.decimal, separators_.thousand);
+    if (!reading.ok() || (reading.unit && reading.unit->unit->quantity != unit_.group))
         return text;
-    const QString number = QStringFromU16(reading->number);
-    if (reading->unit && *reading->unit != unit_) {
-        emit numberInOtherUnit(*reading->unit, number);
-        return std::nullopt;
-    }
-    return number;
+    const QString number = QStringFromU16(reading.number);
+    if (!reading.unit)
+        return number;
+    const auto windowUnit = WindowUnitOf(*reading.unit->unit);
+    if (windowUnit == unit_)
+        return number;
+    if (windowUnit)
+        emit conversionAsked(*windowUnit, number);
+    else
+        emit conversionAsked(unit_, QStringFromU16(reading.whole));
+    return std::nullopt;
 }
 
 void ValueField::pasteNumber(QClipboard::Mode mode) {

@@ -20,10 +20,12 @@ namespace baritemp {
 // - Ctrl+C with nothing selected copies the field's result, whole;
 // - text that arrives other than key by key (Ctrl+V, Shift+Insert, the context menu's Paste,
 //   middle-click, drag and drop) is read as a number and its unit: a number alone, or in the
-//   field's own unit, arrives as the number ("1 013,25 mbar" in mbar gives "1013,25"); a number
-//   in another unit of the same quantity is emitted with numberInOtherUnit ("30 psi" is converted
-//   as psi, never as 30 bar); anything else (another quantity, a unit the window does not know,
-//   no number) arrives unchanged, for Enter to report;
+//   field's own unit by any of its names, arrives as the number ("1 013,25 mbar" in mbar gives
+//   "1013,25"); a number in another field's unit is handed on with conversionAsked, to convert
+//   in that field ("30 psi" as psi, never as 30 bar; "1013 hPa" in the mbar field); a number in a
+//   unit without a field ("1 atm") converts in this field by its definition, handed on the same
+//   way; anything else (the other quantity, a unit no one knows, no number) arrives unchanged,
+//   for Enter to report;
 // - select all, cut, undo and redo work as in any text field.
 class ValueField : public QLineEdit {
     Q_OBJECT
@@ -52,8 +54,9 @@ public:
 signals:
     // The field's text changed, typed or set (only on a real change).
     void contentChanged();
-    // A number that arrived in `unit`, of this field's group but not the field's own.
-    void numberInOtherUnit(const baritemp::Unit& unit, const QString& number);
+    // A value that arrived for another field, or in a unit without a field: `text` (a number,
+    // or a number and its unit) to convert in the field of `unit`.
+    void conversionAsked(const baritemp::Unit& unit, const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -69,7 +72,7 @@ private:
     bool editingShortcut(QKeyEvent* event);
     void pasteNumber(QClipboard::Mode mode);
     // What arriving text puts into the field: the number, or the text itself; nothing when the
-    // number went to numberInOtherUnit.
+    // value went to conversionAsked.
     std::optional<QString> arriving(const QString& text);
 
     Unit unit_;
