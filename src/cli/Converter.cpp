@@ -67,10 +67,8 @@ bool Converter::read(const NamedUnit& from, std::u16string_view text, Conversion
             mark = reading.unit->mark;
     }
     if (field) {
-        // Not a number: the text as it is, for the entry cycle to report.
-        const std::u16string_view entered =
-            reading.ok() ? std::u16string_view(reading.number) : text;
-        EnteredValue value = ReadEnteredValue(field->group, field->index, entered, format_);
+        // The entry cycle on the same reading: the window's floors, errors and rounding.
+        EnteredValue value = EnterValue(*field, text, reading, format_);
         if (value.floored)
             out.floorText = value.text;
         if (!value.ok()) {

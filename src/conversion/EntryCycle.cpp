@@ -32,16 +32,12 @@ std::string utf8(std::u16string_view text) {
 
 } // namespace
 
-EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
-                              const NumberFormat& format,
-                              const std::function<void(std::u16string_view)>& log) {
+EnteredValue EnterValue(const Unit& field, std::u16string_view fieldText, const ValueText& reading,
+                        const NumberFormat& format) {
     EnteredValue entered;
-    const Unit field{group, sourceIndex};
     // What typing leaves after the last digit (a sign, a separator, blanks) goes, and so does the
     // unit of a result the program wrote ("100 000,0000 Pa").
-    entered.text = TrimToLastDigit(fieldText, log);
-    const ValueText reading =
-        ReadValueText(fieldText, format.decimalSeparator, format.thousandSeparator);
+    entered.text = TrimToLastDigit(fieldText);
     const auto fail = [&](ConversionError::Kind kind, std::string detail) {
         entered.text = std::u16string(fieldText);
         entered.error = ConversionError(kind, utf8(reading.whole), std::move(detail));
@@ -52,7 +48,7 @@ EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_
     if (reading.ok() && reading.unit) {
         // "25 °C" in the Torr field is not 25 Torr, nor is "30 psi".
         const CatalogueUnit& unit = *reading.unit->unit;
-        if (unit.quantity != group)
+        if (unit.quantity != field.group)
             return fail(ConversionError::Kind::OtherQuantity, utf8(unit.symbol));
         const auto windowUnit = WindowUnitOf(unit);
         if (windowUnit && *windowUnit != field)
@@ -64,8 +60,8 @@ EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_
             try {
                 Extended value =
                     ConvertByDefinition(unit, CatalogueUnitOf(field), RoundToDouble(reading.value));
-                if (group == FieldGroup::Temperature && value < AbsoluteZero(sourceIndex)) {
-                    value = AbsoluteZero(sourceIndex);
+                if (field.group == FieldGroup::Temperature && value < AbsoluteZero(field.index)) {
+                    value = AbsoluteZero(field.index);
                     entered.floored = true;
                 }
                 entered.value = RoundToDouble(value);
@@ -76,15 +72,16 @@ EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_
         }
         entered.text = std::u16string(reading.written); // the field's own unit, by any name
     }
-    if (group == FieldGroup::Temperature) {
-        if (auto floor = AbsoluteZeroFloorText(sourceIndex, entered.text, format.decimalSeparator,
-                                               format.thousandSeparator)) {
-            entered.text = std::move(*floor);
-            entered.floored = true;
-        }
+    // The number the reading found; else what the cut leaves ("12-", "1,5,").
+    std::optional<Extended> number =
+        reading.ok()
+            ? std::optional(reading.value)
+            : ReadRegionalNumber(entered.text, format.decimalSeparator, format.thousandSeparator);
+    if (number && field.group == FieldGroup::Temperature && *number < AbsoluteZero(field.index)) {
+        entered.text = AbsoluteZeroText(field.index, format.decimalSeparator);
+        entered.floored = true;
+        number = TryTextToNumber(entered.text, format.decimalSeparator);
     }
-    const auto number =
-        ReadRegionalNumber(entered.text, format.decimalSeparator, format.thousandSeparator);
     if (!number) {
         // "2.5" under French settings: the separator is the fault, and the message says so.
         if (reading.status == ValueText::Status::DecimalSeparator)
@@ -102,6 +99,16 @@ EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_
         entered.error = e;
     }
     return entered;
+}
+
+EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
+                              const NumberFormat& format,
+                              const std::function<void(std::u16string_view)>& log) {
+    if (log)
+        log(fieldText);
+    return EnterValue(Unit{group, sourceIndex}, fieldText,
+                      ReadValueText(fieldText, format.decimalSeparator, format.thousandSeparator),
+                      format);
 }
 
 EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,

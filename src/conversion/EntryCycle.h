@@ -3,6 +3,7 @@
 #include "ConversionError.h"
 #include "NumberToText.h"
 #include "Units.h"
+#include "ValueReading.h"
 
 #include <functional>
 #include <optional>
@@ -40,12 +41,15 @@ struct EnteredValue {
     bool ok() const { return !error; }
 };
 
-// The reading half of the entry cycle: the text read once (ReadValueText); the cut after its
-// last digit (logging the text as it was), the temperature floors at absolute zero, the number
-// read and rounded to a double. A value in the field's own unit, by any of its names, is its
-// number; in a unit without a field ("1 atm") it converts by the definitions into the field's
-// unit. A value in another field's unit, of the other quantity, with a word that names no unit
-// or with the other decimal separator is an error that says so; the text stays whole then.
+// The reading half of the entry cycle, on the text read once (ReadValueText): the cut after its
+// last digit, the temperature floors at absolute zero, the number rounded to a double. A value
+// in the field's own unit, by any of its names, is its number; in a unit without a field ("1
+// atm") it converts by the definitions into the field's unit. A value in another field's unit,
+// of the other quantity, with a word that names no unit or with the other decimal separator is
+// an error that says so; the text stays whole then.
+EnteredValue EnterValue(const Unit& field, std::u16string_view fieldText, const ValueText& reading,
+                        const NumberFormat& format);
+// The same from the field's text, handed to `log` (when given) first, as it was.
 EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
                               const NumberFormat& format,
                               const std::function<void(std::u16string_view)>& log = {});

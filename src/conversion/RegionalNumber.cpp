@@ -38,9 +38,8 @@ bool IsNumberBlank(char16_t c) {
     return c == u' ' || c == u'\u00A0' || c == u'\u202F';
 }
 
-std::optional<std::u16string> UngroupedNumberText(std::u16string_view text,
-                                                  char16_t decimalSeparator,
-                                                  char16_t thousandSeparator) {
+std::optional<PlainNumber> ReadPlainNumber(std::u16string_view text, char16_t decimalSeparator,
+                                           char16_t thousandSeparator) {
     text = trimmed(text);
     std::size_t i = 0;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
@@ -63,17 +62,26 @@ std::optional<std::u16string> UngroupedNumberText(std::u16string_view text,
         }
     }
     plain.append(text.substr(i));
-    if (!TryTextToNumber(plain, decimalSeparator))
+    const auto value = TryTextToNumber(plain, decimalSeparator);
+    if (!value)
         return std::nullopt;
-    return plain;
+    return PlainNumber{std::move(plain), *value};
+}
+
+std::optional<std::u16string> UngroupedNumberText(std::u16string_view text,
+                                                  char16_t decimalSeparator,
+                                                  char16_t thousandSeparator) {
+    if (auto number = ReadPlainNumber(text, decimalSeparator, thousandSeparator))
+        return std::move(number->text);
+    return std::nullopt;
 }
 
 std::optional<Extended> ReadRegionalNumber(std::u16string_view text, char16_t decimalSeparator,
                                            char16_t thousandSeparator) {
     if (auto value = TryTextToNumber(text, decimalSeparator))
         return value;
-    if (const auto plain = UngroupedNumberText(text, decimalSeparator, thousandSeparator))
-        return TryTextToNumber(*plain, decimalSeparator);
+    if (const auto number = ReadPlainNumber(text, decimalSeparator, thousandSeparator))
+        return number->value;
     return std::nullopt;
 }
 

@@ -26,6 +26,16 @@ char16_t SeparatorFromSymbol(std::u16string_view symbol, char16_t fallback);
 // The blanks a number may be surrounded with, and grouped by, whatever the regional settings.
 bool IsNumberBlank(char16_t c);
 
+// A number as read: its text without digit groups, and its value.
+struct PlainNumber {
+    std::u16string text;
+    Extended value;
+};
+// The number when the text (surrounding blanks allowed) is a number under these separators,
+// grouped or not; nothing otherwise ("1 00 000" is not a number).
+std::optional<PlainNumber> ReadPlainNumber(std::u16string_view text, char16_t decimalSeparator,
+                                           char16_t thousandSeparator);
+
 // The number without its digit groups when the text (surrounding blanks allowed) is a number
 // under these separators, grouped or not; nothing otherwise ("1 00 000" is not a number).
 std::optional<std::u16string> UngroupedNumberText(std::u16string_view text,

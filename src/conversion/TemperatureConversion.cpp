@@ -66,13 +66,7 @@ std::array<Extended, kTemperatureUnitCount> ConvertTemperature(int source, doubl
     return results;
 }
 
-std::optional<std::u16string> AbsoluteZeroFloorText(int scale, std::u16string_view text,
-                                                    char16_t decimalSeparator,
-                                                    char16_t thousandSeparator) {
-    const Extended& zero = AbsoluteZero(scale);
-    const auto value = ReadRegionalNumber(text, decimalSeparator, thousandSeparator);
-    if (!value || !(*value < zero))
-        return std::nullopt;
+std::u16string AbsoluteZeroText(int scale, char16_t decimalSeparator) {
     if (scale == 2)
         return u"0";
     // A null separator would end the field's text right after "-273"; and a separator that
@@ -82,10 +76,19 @@ std::optional<std::u16string> AbsoluteZeroFloorText(int scale, std::u16string_vi
     if (decimalSeparator != 0) {
         std::u16string withFraction = floor + decimalSeparator + (scale == 0 ? u"15" : u"67");
         const auto again = TryTextToNumber(withFraction, decimalSeparator);
-        if (!again || !(*again < zero))
+        if (!again || !(*again < AbsoluteZero(scale)))
             floor = std::move(withFraction);
     }
     return floor;
+}
+
+std::optional<std::u16string> AbsoluteZeroFloorText(int scale, std::u16string_view text,
+                                                    char16_t decimalSeparator,
+                                                    char16_t thousandSeparator) {
+    const auto value = ReadRegionalNumber(text, decimalSeparator, thousandSeparator);
+    if (!value || !(*value < AbsoluteZero(scale)))
+        return std::nullopt;
+    return AbsoluteZeroText(scale, decimalSeparator);
 }
 
 } // namespace baritemp

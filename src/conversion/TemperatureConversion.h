@@ -29,10 +29,14 @@ const Extended& AbsoluteZero(int scale);
 // A Celsius or kelvin result below absolute zero is absolute zero.
 std::array<Extended, kTemperatureUnitCount> ConvertTemperature(int source, double value);
 
+// Absolute zero as a temperature field writes it: "-273", the decimal separator, "15" in °C
+// ("-459,67" in °F), "0" in kelvins.
+std::u16string AbsoluteZeroText(int scale, char16_t decimalSeparator);
+
 // A temperature field's floor: when `text` reads as a number strictly below absolute zero on
 // its scale (compared in extended, without rounding to a double; digit groups read as the entry
-// cycle reads them), the text the field takes instead: "-273" or "-459", the decimal separator,
-// "15" or "67"; "0" in kelvins. Anything else, numbers or not, is left alone.
+// cycle reads them), the text the field takes instead: AbsoluteZeroText. Anything else, numbers
+// or not, is left alone.
 std::optional<std::u16string> AbsoluteZeroFloorText(int scale, std::u16string_view text,
                                                     char16_t decimalSeparator,
                                                     char16_t thousandSeparator = 0);

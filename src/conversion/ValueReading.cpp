@@ -33,16 +33,13 @@ bool wordCharacter(char16_t c, char16_t decimalSeparator, char16_t thousandSepar
 // The number a text is under the user's separators: without groups, and its value.
 bool readNumber(std::u16string_view text, char16_t decimalSeparator, char16_t thousandSeparator,
                 ValueText& out) {
-    auto plain = UngroupedNumberText(text, decimalSeparator, thousandSeparator);
-    if (!plain)
-        return false;
-    const auto value = TryTextToNumber(*plain, decimalSeparator);
-    if (!value)
+    auto number = ReadPlainNumber(text, decimalSeparator, thousandSeparator);
+    if (!number)
         return false;
     out.status = ValueText::Status::Value;
     out.written = text;
-    out.number = std::move(*plain);
-    out.value = *value;
+    out.number = std::move(number->text);
+    out.value = number->value;
     return true;
 }
 
