@@ -22,6 +22,13 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
     -DBARITEMP_BUILD_FUZZ=ON -DBARITEMP_BUILD_BENCHMARKS=OFF -DBARITEMP_WERROR=ON
 cmake --build build-fuzz --parallel "$jobs" --target xml_fuzz
 
+# The program and the command built by clang too (Release, warnings as errors), so that "every
+# build type builds with GCC and Clang" stays true.
+step "Clang tree (baritemp and baritemp-convert, Release)"
+cmake -S . -B build-clang -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release \
+    -DBARITEMP_WERROR=ON -DBARITEMP_BUILD_TESTS=OFF -DBARITEMP_BUILD_BENCHMARKS=OFF
+cmake --build build-clang --parallel "$jobs" --target baritemp baritemp-convert
+
 # An optimised build of another type (GCC Release, the Qt-free parts and their tests): the
 # optimiser's own warnings are errors too.
 step "Release tree (Qt-free parts)"

@@ -107,9 +107,21 @@
         <translation>--reference est hors limites : %1</translation>
     </message>
     <message>
+        <source>the result in %1 is beyond the range of a JSON number: %2</source>
+        <translation>le résultat en %1 dépasse les nombres de JSON : %2</translation>
+    </message>
+    <message>
+        <source>cannot write the output: %1</source>
+        <translation>la sortie ne peut pas être écrite : %1</translation>
+    </message>
+    <message>
+        <source>unknown language: %1 (%2 or %3)</source>
+        <translation>langue inconnue : %1 (%2 ou %3)</translation>
+    </message>
+    <message>
         <source>Usage: baritemp-convert VALUE UNIT [options]
        baritemp-convert --from UNIT --to UNIT [options] &lt; values
-       baritemp-convert --csv COLUMN --from UNIT --to UNIT [options] [FILE]
+       baritemp-convert --csv COLUMN --from UNIT --to UNIT [options] [FILE|-]
 
 Converts a pressure between fourteen units and a temperature between °C, °F and K, with the
 exact results of Baritemp&apos;s window, written as it writes them.
@@ -142,9 +154,10 @@ Options:
                              (default: the standard atmosphere, 101325 Pa)
   --units                    what each unit is: its value in pascals, its definition, its
                              other names
-  --lang FR|UK               the language of the messages (default: the window&apos;s, else the
+  --lang FR|UK|EN            the language of the messages (default: the window&apos;s, else the
                              user&apos;s)
-  --help                     this text
+  -h, --help                 this text
+  -V, --version              the program&apos;s version
 
 Gauge and absolute pressures (barg, psia, kPa(g) …): from one to the other, the reference is
 added or taken off; a marked value in an unmarked unit keeps its mark (&quot;10 barg&quot; in psi is psig).
@@ -154,7 +167,7 @@ with its number. Exit status: 0 all converted, 1 some values not converted, 2 us
 </source>
         <translation>Usage : baritemp-convert VALEUR UNITÉ [options]
         baritemp-convert --from UNITÉ --to UNITÉ [options] &lt; valeurs
-        baritemp-convert --csv COLONNE --from UNITÉ --to UNITÉ [options] [FICHIER]
+        baritemp-convert --csv COLONNE --from UNITÉ --to UNITÉ [options] [FICHIER|-]
 
 Convertit une pression entre quatorze unités, une température entre °C, °F et K, avec
 les résultats exacts de la fenêtre de Baritemp, écrits comme elle les écrit.
@@ -188,9 +201,10 @@ Options :
                              comme &quot;950 hPa&quot; (par défaut : l&apos;atmosphère normale, 101325 Pa)
   --units                    ce qu&apos;est chaque unité : sa valeur en pascals, sa définition, ses
                              autres noms
-  --lang FR|UK               la langue des messages (par défaut : celle de la fenêtre, sinon
+  --lang FR|UK|EN            la langue des messages (par défaut : celle de la fenêtre, sinon
                              celle de l&apos;utilisateur)
-  --help                     ce texte
+  -h, --help                 ce texte
+  -V, --version              la version du programme
 
 Pressions relatives et absolues (barg, psia, kPa(g) …) : de l&apos;une à l&apos;autre, la référence est
 ajoutée ou retranchée ; une valeur marquée dans une unité sans marque garde sa marque (&quot;10 barg&quot;

@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -36,7 +37,7 @@ struct Options {
     std::optional<std::string> decimals, locale, decimalSeparator, thousandSeparator, from, csv,
         delimiter, lang, reference;
     bool noUnit = false, windowText = false, json = false, noHeader = false, units = false,
-         exact = false;
+         exact = false, version = false;
 };
 
 // The options that take a value, and those that are flags.
@@ -52,13 +53,11 @@ const std::pair<const char*, std::optional<std::string> Options::*> kValued[] = 
     {"--reference", &Options::reference},
 };
 const std::pair<const char*, bool Options::*> kFlags[] = {
-    {"--help", &Options::help},
-    {"--no-unit", &Options::noUnit},
-    {"--window-text", &Options::windowText},
-    {"--units", &Options::units},
-    {"--json", &Options::json},
-    {"--no-header", &Options::noHeader},
-    {"--exact", &Options::exact},
+    {"--help", &Options::help},          {"-h", &Options::help},
+    {"--version", &Options::version},    {"-V", &Options::version},
+    {"--no-unit", &Options::noUnit},     {"--window-text", &Options::windowText},
+    {"--units", &Options::units},        {"--json", &Options::json},
+    {"--no-header", &Options::noHeader}, {"--exact", &Options::exact},
 };
 
 // A usage error: its text, worded once the language is known.
@@ -108,6 +107,7 @@ public:
     int run(const std::vector<std::string>& arguments);
 
 private:
+    int work(const std::vector<std::string>& arguments);
     Options parse(const std::vector<std::string>& arguments);
     static NamedUnit unit(const std::string& name);
     Reference reference(const Options& o, const NumberFormat& format) const;
@@ -120,6 +120,7 @@ private:
     int stream(const Options& o, const Converter& converter);
     void say(const QString& text) { err_ << text.toStdString() << '\n'; }
     static QString help();
+    static QString language(const std::string& code);
 
     std::istream& in_;
     std::ostream& out_;
@@ -133,8 +134,10 @@ Options Command::parse(const std::vector<std::string>& arguments) {
     bool options = true;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        // A negative value ("-40") is a value, not an option: options begin with "--".
-        if (!options || a.rfind("--", 0) != 0 || a == "-") {
+        // A negative value ("-40") is a value, not an option: options begin with "--", but for
+        // the two every tool answers, -h and -V.
+        const bool shortOption = a == "-h" || a == "-V";
+        if (!options || (a.rfind("--", 0) != 0 && !shortOption) || a == "-") {
             o.positional.push_back(a);
             continue;
         }
@@ -252,7 +255,9 @@ Reference Command::reference(const Options& o, const NumberFormat& format) const
 }
 
 int Command::oneValue(const Options& o, const Converter& converter) {
-    const auto [text, from] = valueAndUnit(o);
+    const auto valueAndItsUnit = valueAndUnit(o);
+    const std::string& text = valueAndItsUnit.first;
+    const NamedUnit from = valueAndItsUnit.second;
     std::vector<NamedUnit> targets;
     for (const std::string& name : o.to) {
         const NamedUnit u = unit(name);
@@ -295,6 +300,16 @@ int Command::oneValue(const Options& o, const Converter& converter) {
         for (std::size_t i = 0; i < targets.size(); ++i)
             out_ << shown(i) << '\n';
         return 0;
+    }
+    // JSON numbers are doubles to the programs that read them: a result beyond their range is
+    // an error, not a file they refuse (no "inf").
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (!std::isfinite(c.results[i].toDouble())) {
+            say(tr("the result in %1 is beyond the range of a JSON number: %2")
+                    .arg(QString::fromStdU16String(Converter::writtenUnit(targets[i], from.mark)),
+                         QString::fromStdString(shown(i))));
+            return 1;
+        }
     }
     out_ << "{\"input\":" << jsonDouble(c.input)
          << ",\"unit\":" << jsonString(ToUtf8(WrittenName(from))) << ",\"results\":[";
@@ -360,7 +375,7 @@ int Command::stream(const Options& o, const Converter& converter) {
     const CsvColumn column = csvColumn(o);
     std::ifstream file;
     std::istream* source = &in_;
-    if (!o.positional.empty()) {
+    if (!o.positional.empty() && o.positional.front() != "-") { // "-": standard input
         const std::string& path = o.positional.front();
         file.open(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary);
         if (!file) {
@@ -379,17 +394,39 @@ int Command::stream(const Options& o, const Converter& converter) {
 }
 
 int Command::run(const std::vector<std::string>& arguments) {
+    const int status = work(arguments);
+    // Every write is checked: a full disk or a closed file is said, with the system's reason; a
+    // reader that went away (a closed pipe, "| head -1") needs no word.
+    int reason = errno; // a stream stops at its first failed write, which set it
+    if (!out_.fail()) {
+        errno = 0;
+        out_.flush();
+        if (!out_.fail())
+            return status;
+        reason = errno;
+    }
+    if (reason != EPIPE)
+        say(tr("cannot write the output: %1")
+                .arg(utf8(reason != 0 ? std::strerror(reason) : "I/O error")));
+    return status == 2 ? 2 : 1;
+}
+
+int Command::work(const std::vector<std::string>& arguments) {
     // The messages' language: the window's saved one, else the user's own; --lang once read.
     translations_.use(
         QString::fromStdString(environment_.savedLanguage().value_or(environment_.userLanguage())));
     try {
         const Options o = parse(arguments);
-        if (o.lang) {
-            const auto language = FindLanguage(utf8(*o.lang), Qt::CaseInsensitive);
-            translations_.use(language ? language->code : SourceLanguageCode());
-        }
+        if (o.lang)
+            translations_.use(language(*o.lang));
         if (o.help) {
             out_ << help().toStdString();
+            return 0;
+        }
+        if (o.version) {
+            const std::string version = environment_.version();
+            out_ << "baritemp-convert " << (version.empty() ? "(no version record)" : version)
+                 << '\n';
             return 0;
         }
         const NumberFormat numbers = format(o);
@@ -412,10 +449,29 @@ int Command::run(const std::vector<std::string>& arguments) {
     }
 }
 
+// A language of the program by its code ("FR", "UK", as the window stores them) or its name
+// ("EN", "fr"), in any letter case.
+QString Command::language(const std::string& code) {
+    const QString wanted = utf8(code);
+    if (const auto found = FindLanguage(wanted, Qt::CaseInsensitive))
+        return found->code;
+    for (const Language& l : Languages()) {
+        if (l.locale.compare(wanted, Qt::CaseInsensitive) == 0)
+            return l.code;
+    }
+    throw UsageError{[code] {
+        QStringList codes;
+        for (const Language& l : Languages())
+            codes << l.code;
+        return tr("unknown language: %1 (%2 or %3)")
+            .arg(utf8(code), codes.join(QStringLiteral(", ")), QStringLiteral("EN"));
+    }};
+}
+
 QString Command::help() {
     return tr(R"(Usage: baritemp-convert VALUE UNIT [options]
        baritemp-convert --from UNIT --to UNIT [options] < values
-       baritemp-convert --csv COLUMN --from UNIT --to UNIT [options] [FILE]
+       baritemp-convert --csv COLUMN --from UNIT --to UNIT [options] [FILE|-]
 
 Converts a pressure between fourteen units and a temperature between °C, °F and K, with the
 exact results of Baritemp's window, written as it writes them.
@@ -448,9 +504,10 @@ Options:
                              (default: the standard atmosphere, 101325 Pa)
   --units                    what each unit is: its value in pascals, its definition, its
                              other names
-  --lang FR|UK               the language of the messages (default: the window's, else the
+  --lang FR|UK|EN            the language of the messages (default: the window's, else the
                              user's)
-  --help                     this text
+  -h, --help                 this text
+  -V, --version              the program's version
 
 Gauge and absolute pressures (barg, psia, kPa(g) …): from one to the other, the reference is
 added or taken off; a marked value in an unmarked unit keeps its mark ("10 barg" in psi is psig).

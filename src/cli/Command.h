@@ -23,6 +23,9 @@ public:
     virtual std::optional<std::string> savedLanguage() = 0;
     // The code of the user's own language ("FR" under a French locale, "UK" otherwise).
     virtual std::string userLanguage() = 0;
+    // The program's version from its executable's version record ("2011.1.2.0"); empty without
+    // one.
+    virtual std::string version() = 0;
 };
 
 // The whole command: `arguments` without the program's name (UTF-8), the data on `in`, the

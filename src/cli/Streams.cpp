@@ -25,6 +25,12 @@ public:
         }
         if (!std::getline(in_, line))
             return false;
+        // A spreadsheet's "CSV UTF-8" and Windows' editors begin with a byte-order mark: it is
+        // no part of the first value or column name.
+        if (linesRead_++ == 0 && line.starts_with(kByteOrderMark)) {
+            line.erase(0, kByteOrderMark.size());
+            byteOrderMark = true;
+        }
         end.assign(in_.eof() ? 0 : 1, '\n');
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
@@ -38,8 +44,12 @@ public:
         back_ = true;
     }
 
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    bool byteOrderMark = false; // the data began with one
+
 private:
     std::istream& in_;
+    long linesRead_ = 0;
     bool back_ = false;
     std::string backLine_, backEnd_;
 };
@@ -155,6 +165,23 @@ char detectDelimiter(std::string_view firstLine) {
     return semicolons > commas ? ';' : ',';
 }
 
+// The column's name with the unit it is converted to: "Pressure (bar)" becomes "Pressure
+// (psi)" when bar is the unit converted from; any other name gets " (psi)" after it.
+std::string headerInUnit(std::string name, const StreamJob& job) {
+    const std::string to = ToUtf8(Converter::writtenUnit(job.to, job.from.mark));
+    const std::size_t open = name.rfind('(');
+    if (open != std::string::npos && name.ends_with(')')) {
+        const auto named =
+            FindNamedUnit(std::string_view(name).substr(open + 1, name.size() - open - 2));
+        if (named && named->unit == job.from.unit) {
+            name.erase(open);
+            while (!name.empty() && name.back() == ' ')
+                name.pop_back();
+        }
+    }
+    return name + " (" + to + ")";
+}
+
 } // namespace
 
 StreamReport ConvertLines(std::istream& in, std::ostream& out, const Converter& converter,
@@ -162,7 +189,7 @@ StreamReport ConvertLines(std::istream& in, std::ostream& out, const Converter& 
     StreamReport report;
     Lines lines(in);
     std::string line, end, converted;
-    for (long number = 1; lines.next(line, end); ++number) {
+    for (long number = 1; out && lines.next(line, end); ++number) {
         if (convertValue(converter, job, number, line, converted, report))
             out << converted << end;
         else
@@ -178,16 +205,21 @@ StreamReport ConvertCsv(std::istream& in, std::ostream& out, const Converter& co
     long lineNumber = 0;
     Record record;
     char delimiter = column.delimiter;
-    if (delimiter == 0) {
-        // Told by the first line, which is then read again as the first record.
-        std::string line, end;
-        if (lines.next(line, end)) {
+    // The first line tells the delimiter (unless given) and whether the data is marked as UTF-8;
+    // it is then read again as the first record.
+    std::string line, end;
+    if (lines.next(line, end)) {
+        if (delimiter == 0)
             delimiter = detectDelimiter(line);
-            lines.putBack(std::move(line), std::move(end));
-        }
+        lines.putBack(std::move(line), std::move(end));
     }
+    if (delimiter == 0)
+        delimiter = ',';
+    if (lines.byteOrderMark)
+        out << Lines::kByteOrderMark; // so that a spreadsheet still reads it as UTF-8
     int index = column.number - 1;
-    for (bool first = true; readRecord(lines, delimiter, record, lineNumber); first = false) {
+    for (bool first = true; out && readRecord(lines, delimiter, record, lineNumber);
+         first = false) {
         const auto cell = [&](int i) {
             const auto [begin, length] = record.fields[static_cast<std::size_t>(i)];
             return std::string_view(record.text).substr(begin, length);
@@ -213,9 +245,7 @@ StreamReport ConvertCsv(std::istream& in, std::ostream& out, const Converter& co
         const bool wasQuoted = raw.size() >= 2 && raw.front() == '"';
         std::string replacement;
         if (first && column.header) {
-            replacement = field(unquoted(raw) + " (" +
-                                    ToUtf8(Converter::writtenUnit(job.to, job.from.mark)) + ")",
-                                delimiter, wasQuoted);
+            replacement = field(headerInUnit(unquoted(raw), job), delimiter, wasQuoted);
         } else {
             std::string converted;
             if (!convertValue(converter, job, record.firstLine, unquoted(raw), converted, report)) {

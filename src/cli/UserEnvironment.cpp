@@ -3,6 +3,9 @@
 #include "DocumentsFolder.h"
 #include "RegionalSettings.h"
 #include "Translations.h"
+#include "VersionTexts.h"
+
+#include <QCoreApplication>
 
 #include <exception>
 
@@ -18,6 +21,16 @@ std::optional<Separators> UserEnvironment::localeSeparators(const std::string& n
 
 std::string UserEnvironment::userLanguage() {
     return UserLanguageCode().toStdString();
+}
+
+std::string UserEnvironment::version() {
+    // The same record as the window's: this executable's own.
+    try {
+        return ReadVersionTexts(QCoreApplication::applicationFilePath().toStdString())
+            .productVersion;
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 void UserEnvironment::readSaved() {

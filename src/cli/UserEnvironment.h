@@ -16,6 +16,7 @@ public:
     std::optional<int> savedDecimals() override;
     std::optional<std::string> savedLanguage() override;
     std::string userLanguage() override;
+    std::string version() override;
 
 private:
     void readSaved();

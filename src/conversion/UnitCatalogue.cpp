@@ -45,8 +45,6 @@ constexpr std::array<CatalogueUnit, 26> kUnits{{
     {u"°R", T, -1, "5/9", "", "NIST SP 811"},
 }};
 
-constexpr std::size_t kWindowUnits = kPressureUnitCount + kTemperatureUnitCount;
-
 struct OtherName {
     std::u16string_view name;
     std::u16string_view unit; // the symbol

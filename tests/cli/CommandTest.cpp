@@ -46,6 +46,7 @@ public:
     std::optional<int> savedDecimals() override { return decimals; }
     std::optional<std::string> savedLanguage() override { return language; }
     std::string userLanguage() override { return userLanguageCode; }
+    std::string version() override { return "2011.1.2.0"; }
 };
 
 struct Outcome {
@@ -245,7 +246,20 @@ TEST(Command, ExitStatusAndMessages) {
          "ligne 1 : en dessous du zéro absolu, converti à -273,15 °C\n"},
         {{"-300", "°C"}, "", 0, "en dessous du zéro absolu, converti à -273,1500 °C\n"},
         {{"--lang", "UK", "1", "xyz"}, "", 2, "unknown unit: xyz"},
+        {{"--lang", "en", "1", "xyz"}, "", 2, "unknown unit: xyz"},
         {{"--help"}, "", 0, ""},
+        {{"-h"}, "", 0, ""},
+        {{"--version"}, "", 0, ""},
+        {{"-V"}, "", 0, ""},
+        // Only the program's languages; -x is no option but a value.
+        {{"--lang", "XX", "1", "bar"}, "", 2, "langue inconnue : XX (FR, UK ou EN)"},
+        {{"--lang", "DE", "1", "bar"}, "", 2, "langue inconnue : DE"},
+        {{"--lang", "", "1", "bar"}, "", 2, "langue inconnue"},
+        {{"-x", "bar"}, "", 1, "'-x' n'est pas une valeur"},
+        // JSON numbers are doubles: a result beyond them is an error, never "inf".
+        {{"1e308", "bar", "--json"}, "", 1, "le résultat en mbar dépasse"},
+        {{"1e4000", "bar", "--json"}, "", 1, "Débordement en virgule flottante."},
+        {{"1e-320", "bar", "--json"}, "", 0, ""},
         // The unit written in the value governs; a contradiction converts nothing.
         {{"30 psi", "bar"}, "", 1, "la valeur est en psi, l'unité donnée est bar\n"},
         {{"30 psi", "--from", "bar"}, "", 1, "la valeur est en psi"},
@@ -278,6 +292,10 @@ TEST(Command, ExitStatusAndMessages) {
         EXPECT_EQ(r.err.substr(0, std::string(c.message).size()), c.message);
     }
     EXPECT_EQ(run({"30 psi", "bar"}).out, "");
+    EXPECT_EQ(run({"--version"}).out, "baritemp-convert 2011.1.2.0\n");
+    EXPECT_EQ(run({"-V"}).out, run({"--version"}).out);
+    EXPECT_EQ(run({"-h"}).out, run({"--help"}).out);
+    EXPECT_EQ(run({"1e308", "bar", "--json"}).out, "");
     EXPECT_EQ(run({"30 psi"}).out.substr(0, 12), "2,0684 bar\n2");
     EXPECT_EQ(run({"--from", "bar", "--to", "psi"}, "30 psi\n2\n").out, "30 psi\n29,0075 psi\n");
     // The number alone, as machines read it: no digit groups.
@@ -382,6 +400,20 @@ TEST(Command, CsvColumnConvertedTheRestByteForByte) {
     EXPECT_EQ(byPlace.err,
               "ligne 3 : 'line\nbreak' n'est pas une valeur en virgule flottante correcte.\n");
     EXPECT_EQ(run({"--csv", "flow", "--from", "bar", "--to", "psi"}, "pressure\n1\n").status, 2);
+    // A byte-order mark ("CSV UTF-8") is no part of the first name, and is written back; "-"
+    // is standard input; a header naming the source unit gets the target's instead.
+    const std::vector<std::string> bar = {"--csv", "Pressure (bar)", "--from", "bar", "--to",
+                                          "psi",   "--locale",       "en_US",  "-"};
+    EXPECT_EQ(run(bar, "\xEF\xBB\xBFPressure (bar),n\n1000,1\n").out,
+              "\xEF\xBB\xBFPressure (psi),n\n14503.7738,1\n");
+    EXPECT_EQ(run({"--csv", "p(mbar)", "--from", "hPa", "--to", "psi"}, "p(mbar)\n1\n").out,
+              "p (psi)\n\"0,0145\"\n");
+    EXPECT_EQ(run({"--csv", "p (Pa)", "--from", "bar", "--to", "psi"}, "p (Pa)\n1\n").out,
+              "p (Pa) (psi)\n\"14,5038\"\n");
+    EXPECT_EQ(run({"--from", "bar", "--to", "psi", "--locale", "en_US"}, "\xEF\xBB\xBF"
+                                                                         "1\n")
+                  .out,
+              "14.5038 psi\n");
     // Each region's decimal separator, never a digit group.
     const std::vector<std::string> p = {"--csv", "p", "--from", "bar", "--to", "psi", "--locale"};
     for (const auto& [locale, cell] : {std::pair{"fr_FR", "\"14503,7738\""},

@@ -68,4 +68,36 @@ expect "exit status of a clean CSV" "$?" 0
 expect "CSV" "$(cat "$work/out")" "$(printf 'when,psi (bar)\n1,1.00\n2,2.00')"
 "$command" --csv psi --from psi --to bar "$work/missing.csv" 2>/dev/null
 expect "exit status of a missing file" "$?" 2
+# As command-line tools do: --version from the executable's own version record, JSON that JSON
+# readers take, every write checked, a byte-order mark skipped, "-" for standard input.
+expect "--version" "$("$command" --version)" "baritemp-convert 2011.1.2.0"
+for value in 1e308 -1e308 1e-320 0 1e4000; do
+    "$command" "$value" bar --json >"$work/out" 2>/dev/null
+    status=$?
+    if [ "$status" = 0 ]; then
+        python3 -c 'import json, sys
+def refuse(constant): sys.exit("not JSON: " + constant)
+json.loads(open(sys.argv[1]).read(), parse_constant=refuse)' "$work/out" ||
+            fail "--json $value: not JSON"
+        echo "--json $value: JSON"
+    else
+        expect "--json $value: exit $status, standard output" "$(cat "$work/out")" ""
+    fi
+done
+LANG=en_US.UTF-8 "$command" 1 bar --to psi >/dev/full 2>"$work/err"
+expect "exit status of a full disk" "$?" 1
+expect "a full disk said" "$(cat "$work/err")" "cannot write the output: No space left on device"
+expect "a closed pipe stays quiet" \
+    "$(seq 1 100000 | "$command" --from bar --to psi 2>&1 >/dev/null | head -1; seq 1 100000 |
+       "$command" --from bar --to psi 2>"$work/err" | head -1 >/dev/null; cat "$work/err")" ""
+expect "a byte-order mark in a CSV" \
+    "$(printf '\xef\xbb\xbfp\n1000\n' | "$command" --csv p --from bar --to psi --locale en_US --decimals 4 | tail -1)" \
+    "14503.7738"
+expect "a byte-order mark in a stream" \
+    "$(printf '\xef\xbb\xbf1\n' | "$command" --from bar --to psi --locale en_US --decimals 4)" "14.5038 psi"
+expect "- for standard input, a header in the source unit" \
+    "$(printf 'Pressure (bar)\n1\n' | "$command" --csv 'Pressure (bar)' --from bar --to psi --locale en_US - | head -1)" \
+    "Pressure (psi)"
+"$command" 1 bar --lang XX 2>/dev/null
+expect "exit status of an unknown language" "$?" 2
 echo "the command as expected"
