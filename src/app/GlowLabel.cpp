@@ -1,5 +1,6 @@
 #include "GlowLabel.h"
 
+#include <QGraphicsEffect>
 #include <QImage>
 #include <QPainter>
 #include <QtMath>
@@ -107,6 +108,7 @@ GlowLabel::GlowLabel(QWidget* parent) : QLabel(parent) {
 void GlowLabel::setGlowSize(int pixels) {
     if (glowSize_ != pixels) {
         glowSize_ = pixels;
+        applyGlow();
         update();
     }
 }
@@ -114,6 +116,7 @@ void GlowLabel::setGlowSize(int pixels) {
 void GlowLabel::setGlassMode(bool on) {
     if (glassMode_ != on) {
         glassMode_ = on;
+        applyGlow();
         update();
     }
 }
@@ -161,42 +164,62 @@ bool DrawsNothing(const QLabel& label) {
 
 } // namespace
 
+// The label drawn with its halo around it: the glyphs' coverage spread and softened on a canvas
+// wider than the label by the halo's reach, so that it fades to nothing around the letters
+// instead of ending at the label's edges.
+class GlowEffect : public QGraphicsEffect {
+public:
+    explicit GlowEffect(int glowSize) : glowSize_(glowSize) {}
+
+    static int reach(int glowSize) { return glowSize + glowSize / 3 + 2; }
+
+    QRectF boundingRectFor(const QRectF& rect) const override {
+        const int r = reach(glowSize_);
+        return rect.adjusted(-r, -r, r, r);
+    }
+
+protected:
+    void draw(QPainter* painter) override {
+        QPoint offset;
+        const QPixmap label = sourcePixmap(Qt::LogicalCoordinates, &offset,
+                                           QGraphicsEffect::PadToEffectiveBoundingRect);
+        if (label.isNull())
+            return;
+        if (label.cacheKey() != key_) {
+            // At the picture's own resolution: the screen's pixels at any scale.
+            halo_ = GlowOf(label.toImage(), qRound(glowSize_ * label.devicePixelRatio()));
+            key_ = label.cacheKey();
+        }
+        painter->drawImage(offset, halo_);
+        painter->drawPixmap(offset, label);
+    }
+
+private:
+    int glowSize_;
+    QImage halo_;
+    qint64 key_ = 0;
+};
+
+void GlowLabel::applyGlow() {
+    const bool glowing = glassMode_ && glowSize_ > 0;
+    if (glowing == (graphicsEffect() != nullptr) && glowSize_ == effectGlow_)
+        return;
+    effectGlow_ = glowSize_;
+    setGraphicsEffect(glowing ? new GlowEffect(glowSize_) : nullptr); // the old one is deleted
+}
+
 void GlowLabel::paintEvent(QPaintEvent* event) {
     if (DrawsNothing(*this))
         return;
-    if (!glassMode_ || glowSize_ <= 0 || text().isEmpty()) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    // The glyphs alone, in the label's own layout, at the screen's resolution; their halo
-    // behind them (made again only when what it is made of changed); then the label as always.
-    const qreal ratio = devicePixelRatioF();
-    const int flags = static_cast<int>(alignment()) | (wordWrap() ? int{Qt::TextWordWrap} : 0);
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6x%7")
-                            .arg(text(), font().key())
-                            .arg(flags)
-                            .arg(ratio)
-                            .arg(glowSize_)
-                            .arg(width())
-                            .arg(height());
-    if (key != haloKey_) {
-        QImage glyphs((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-        glyphs.setDevicePixelRatio(ratio);
-        glyphs.fill(Qt::transparent);
-        {
-            QPainter mask(&glyphs);
-            mask.setFont(font());
-            mask.setPen(Qt::white);
-            mask.drawText(contentsRect(), flags, text());
-        }
-        halo_ = GlowOf(glyphs, qRound(glowSize_ * ratio));
-        haloKey_ = key;
-    }
-    {
-        QPainter painter(this);
-        painter.drawImage(QPointF(0, 0), halo_);
-    }
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        // The keyboard's mark on a label it reaches (the link), dotted, in the text's colour.
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 } // namespace baritemp

@@ -4,9 +4,9 @@
 
 namespace baritemp {
 
-// A label whose text can glow: a light halo of `glowSize` pixels behind the glyphs, as
-// composited theme text on glass has, drawn while its window is in glass mode. Where the
-// desktop composes glass the halo is what the glass carries; where it does not (every Linux
+// A label whose text can glow: a light halo of `glowSize` pixels around the glyphs, fading to
+// nothing, as composited theme text on glass has, drawn while its window is in glass mode. Where
+// the desktop composes glass the halo is what the glass carries; where it does not (every Linux
 // desktop) the window is black, and the halo keeps the label readable whatever colour the
 // titles have. Outside glass mode, a plain label in its font colour.
 class GlowLabel : public QLabel {
@@ -35,11 +35,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The halo is an effect around the label (it reaches beyond the label's rectangle), on
+    // only while it glows.
+    void applyGlow();
+
     int glowSize_ = 0;
     bool glassMode_ = false;
-    // The halo of the last paint and what it was made for: made again only when one changed.
-    QImage halo_;
-    QString haloKey_;
+    int effectGlow_ = 0;
 };
 
 // The light halo of a picture: white where the picture's pixels are, spread over `radius`

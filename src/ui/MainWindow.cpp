@@ -25,6 +25,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -142,6 +143,12 @@ void MainWindow::buildLayout(const VersionTexts& version) {
             setTabOrder(fields_.back(), f);
         fields_.push_back(f);
     }
+    // After the value fields, Tab reaches the tools icon, then the link (the mouse's clicks on
+    // them leave the focus where it was).
+    auto* tools = child<PictureButton>(this, "JvImg_Tools");
+    link->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(fields_.back(), tools);
+    setTabOrder(tools, link);
     // The temperature fields refuse values below absolute zero as they are typed.
     for (int scale = 0; scale < kTemperatureUnitCount; ++scale) {
         ValueField* temperature = field(mainwindow::temperature(scale));
@@ -391,6 +398,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
                 Platform::current().openUrl(makerAddress());
             return true;
+        case QEvent::KeyPress: {
+            // A link of the keyboard: Enter or Space opens the address.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                Platform::current().openUrl(makerAddress());
+                return true;
+            }
+            break;
+        }
         default:
             break;
         }

@@ -1,5 +1,6 @@
 #include "GlowLabel.h"
 #include "PictureButton.h"
+#include "WindowLook.h"
 #include "WindowTest.h"
 
 #include <QCheckBox>
@@ -106,6 +107,56 @@ TEST_P(GlassMode, EveryLabelAndButtonStandsOut) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, GlassMode, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "French" : "English"; });
+
+} // namespace
+} // namespace baritemp
+
+namespace baritemp {
+namespace {
+
+// The glow follows the letters: it reaches beyond the label's own rectangle and fades to
+// nothing around the text, with no straight edge where the label ends.
+TEST(Glow, FadesToNothingAroundTheTextNotAtARectangle) {
+    QWidget ground;
+    ground.setFixedSize(200, 60);
+    QPalette black = ground.palette();
+    black.setColor(QPalette::Window, Qt::black);
+    ground.setPalette(black);
+    ground.setAutoFillBackground(true);
+    GlowLabel label(&ground);
+    label.setFont(MakeFont("Tahoma", 11));
+    label.setText(QStringLiteral("Pression"));
+    label.setTextColor(Qt::black);
+    label.adjustSize();
+    label.move(60, 22);
+    label.setGlowSize(kGlowSize);
+    label.setGlassMode(true);
+    const QImage shot = ground.grab().toImage();
+    const QRect box = label.geometry();
+    const auto lit = [&shot](int x, int y) { return qGray(shot.pixel(x, y)) > 16; };
+    // Beside the text, outside the label's rectangle: still glowing.
+    EXPECT_TRUE(lit(box.left() - 2, box.center().y()));
+    EXPECT_TRUE(lit(box.center().x(), box.top() - 2));
+    // Farther than the halo reaches from the text: nothing.
+    const int reach = kGlowSize + kGlowSize / 3 + 2;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            if (!box.adjusted(-reach, -reach, reach, reach).contains(x, y)) {
+                EXPECT_FALSE(lit(x, y)) << x << "," << y;
+            }
+        }
+    }
+    // Along the label's edge the halo changes gradually: no step of a rectangle's side.
+    int steepest = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        steepest = std::max(steepest, std::abs(qGray(shot.pixel(box.left(), y)) -
+                                               qGray(shot.pixel(box.left() - 1, y))));
+    EXPECT_LT(steepest, 48);
+    // Out of glass mode, no glow at all.
+    label.setGlassMode(false);
+    const QImage plain = ground.grab().toImage();
+    EXPECT_EQ(qGray(plain.pixel(box.left() - 2, box.center().y())), 0);
+}
 
 } // namespace
 } // namespace baritemp

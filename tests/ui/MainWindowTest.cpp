@@ -289,3 +289,36 @@ TEST(RegionalSeparators, FollowTheLocaleSymbolRules) {
 
 } // namespace
 } // namespace baritemp
+
+namespace baritemp {
+namespace {
+
+// The settings within reach of the keyboard: after the last value field, Tab reaches the tools
+// icon (Enter or Space opens the settings), then the link (Enter opens the address); Shift+Tab
+// goes back.
+TEST_F(MainWindowTest, TabReachesTheToolsIconAndTheLink) {
+    auto* tools = in<PictureButton>("JvImg_Tools");
+    QWidget* link = window->findChild<QWidget*>(QStringLiteral("Label_quorzen"));
+    int asked = 0;
+    QObject::connect(window.get(), &MainWindow::settingsRequested, [&asked] { ++asked; });
+    field("Ed_Kelvin")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(field("Ed_Kelvin"), Qt::Key_Tab);
+    EXPECT_TRUE(tools->hasFocus());
+    QTest::keyClick(tools, Qt::Key_Return);
+    QTest::keyClick(tools, Qt::Key_Space);
+    EXPECT_EQ(asked, 2);
+    QTest::keyClick(tools, Qt::Key_Tab);
+    EXPECT_TRUE(link->hasFocus());
+    QTest::keyClick(link, Qt::Key_Return);
+    EXPECT_EQ(platform.openedUrls, QStringList{QStringLiteral("https://www.quorzen.example")});
+    QTest::keyClick(link, Qt::Key_Backtab);
+    EXPECT_TRUE(tools->hasFocus());
+    // The mouse on the icon leaves the focus in the field.
+    field("Ed_Bar")->setFocus();
+    QTest::mouseClick(tools, Qt::LeftButton, {}, QPoint(8, 8));
+    EXPECT_TRUE(field("Ed_Bar")->hasFocus());
+    EXPECT_EQ(asked, 3);
+}
+
+} // namespace
+} // namespace baritemp

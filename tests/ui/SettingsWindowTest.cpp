@@ -43,6 +43,22 @@ TEST_F(SettingsWindow, StateAtCreation) {
     EXPECT_FALSE(inDialog<PictureButton>("JvImg_SaveUK")->isVisible());
 }
 
+// Tab reaches every control of the settings window, the picture buttons among them.
+TEST_F(SettingsWindow, TabReachesEveryControl) {
+    QStringList reached;
+    inDialog<QLineEdit>("Ed_NbDec")->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 8; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        reached << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    for (const char* name : {"Ed_NbDec", "JvCheckBoxAero", "JvImg_SaveFR", "JvImg_CancelFR",
+                             "RadioBtn_FR", "ImgFR", "Img_UK"})
+        EXPECT_TRUE(reached.contains(QString::fromLatin1(name)))
+            << name << " " << reached.join(u' ').toStdString();
+}
+
 // The style may draw a check box or an option button larger than its 13-pixel spot: each
 // gets the size it is drawn at, centred on its spot.
 TEST_F(SettingsWindow, IndicatorsAreLaidOutAtTheirSize) {

@@ -1,5 +1,8 @@
 #include "ColorGrid.h"
+#include "Contrast.h"
 #include "PictureButton.h"
+#include "ValueField.h"
+#include "WindowLook.h"
 
 #include <QEnterEvent>
 #include <QPainter>
@@ -147,6 +150,53 @@ TEST(ColorGridTest, BackColorPaintsPanelAndFaces) {
     EXPECT_EQ(image.pixelColor(0, 50), QColor(128, 128, 128));        // flat grey border
     EXPECT_EQ(image.pixelColor(5 + 1, 5 + 1), QColor(Qt::black));     // a cell face
     EXPECT_EQ(image.pixelColor(5 + 3, 5 + 3), QColor(128, 128, 128)); // the square's outline
+}
+
+} // namespace
+} // namespace baritemp
+
+namespace baritemp {
+namespace {
+
+// The keyboard reaches a picture button: Space and Enter press it, a screen reader sees a
+// button; a click of the mouse leaves the focus where it was.
+TEST_F(PictureButtonTest, KeysPressItAndTheMouseLeavesTheFocus) {
+    EXPECT_EQ(button.focusPolicy(), Qt::TabFocus);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        const int before = clicks;
+        QTest::keyClick(&button, key);
+        EXPECT_EQ(clicks, before + 1) << key;
+    }
+    QTest::keyClick(&button, Qt::Key_A);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_NE(qobject_cast<QAbstractButton*>(&button), nullptr);
+}
+
+// A result drawn as a field's cue banner, on every colour the field-colour grid offers: its
+// darkest and lightest pixels at 4.5 : 1 or more.
+TEST(ValueFieldContrast, EveryGridColourKeepsTheResultsReadable) {
+    for (int i = 0; i < ColorGrid::kCells; ++i) {
+        const QColor background = ColorFromBgr(ColorGrid::cellColor(i));
+        QWidget window;
+        ValueField field({FieldGroup::Pressure, 2}, &window);
+        field.setGeometry(0, 0, 129, 21);
+        window.setFont(MakeFont("Tahoma", 11)); // the main window's
+        field.setBackgroundColor(background);
+        field.setTextHint(QStringLiteral("14,5038 psi"));
+        const QImage shown = field.grab().toImage();
+        double darkest = 1, lightest = 0;
+        for (int y = 4; y < shown.height() - 4; ++y) {
+            for (int x = 4; x < shown.width() - 4; ++x) {
+                const double l = RelativeLuminance(shown.pixelColor(x, y));
+                darkest = std::min(darkest, l);
+                lightest = std::max(lightest, l);
+            }
+        }
+        EXPECT_GE((lightest + 0.05) / (darkest + 0.05), kReadableContrast)
+            << "grid colour " << i << " " << background.name().toStdString();
+        // The platform's own grey, where it is readable, is kept.
+        EXPECT_EQ(ReadableHintColor(QColor(109, 109, 109), Qt::white), QColor(109, 109, 109));
+    }
 }
 
 } // namespace

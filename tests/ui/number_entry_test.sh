@@ -7,7 +7,9 @@
 # - French settings: a datasheet value pasted with Ctrl+V, a value in another unit converted from
 #   its own ("30 psi" in the bar field), "1013 hPa" and "1 atm" (the units of datasheets), a
 #   temperature pasted among pressures and "2.5" reported,
-#   a result copied with Ctrl+C and pasted back, Enter twice on a grouped result. (The error box's text
+#   a result copied with Ctrl+C and pasted back, Enter twice on a grouped result, and the
+#   settings window opened by keyboard alone (Tab from the kelvin field to the tools icon).
+#   (The error box's text
 #   is checked by the window tests: a Qt message box copies its text on Windows only.)
 # Field texts are read back through the clipboard: Ctrl+C copies a field's selection, or its
 # result when nothing is selected.
@@ -149,6 +151,19 @@ sleep 0.5
     fail "Enter on 100 000,0000 Pa showed a box"
 expect "Enter twice on 100 000,0000 Pa: bar" "\$(copied bar)" "1,0000 bar"
 expect "and Pa" "\$(copied pa)" "100 000,0000 Pa"
+
+# The settings by keyboard alone: from the kelvin field, Tab reaches the tools icon; Enter, and
+# Space, open the settings window.
+for key in Return space; do
+    xdotool mousemove --window "\$w" 200 360 click 1 # the kelvin field
+    sleep 0.2
+    xdotool key Tab \$key
+    settings=\$(wait_window --name '^Configuration\$')
+    [ -n "\$settings" ] || fail "Tab from the kelvin field, \$key: no settings window"
+    echo "Tab from the kelvin field, \$key: the settings window"
+    xdotool key Escape
+    sleep 0.5
+done
 stop
 echo "every way in converts as expected"
 SCRIPT

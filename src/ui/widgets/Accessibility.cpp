@@ -1,7 +1,6 @@
 #include "Accessibility.h"
 
 #include "ColorGrid.h"
-#include "PictureButton.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -20,7 +19,7 @@ namespace {
 
 constexpr const char* kLinkProperty = "baritempLink";
 
-// A picture button or a link: named, pressed by the screen reader as by a click.
+// A link: named, pressed by the screen reader as by a click.
 class Pressable : public QAccessibleWidget {
 public:
     Pressable(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
@@ -46,10 +45,6 @@ public:
             [target] {
                 if (target.isNull())
                     return;
-                if (auto* button = qobject_cast<PictureButton*>(target.data())) {
-                    button->click();
-                    return;
-                }
                 // A link reacts to the mouse: the same press and release at its centre.
                 const QPointF centre = QRectF(target->rect()).center();
                 const QPointF global = target->mapToGlobal(centre);
@@ -167,8 +162,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
-    if (qobject_cast<PictureButton*>(widget) != nullptr)
-        return new Pressable(widget, QAccessible::Button);
+    // (A picture button is a QAbstractButton: Qt's own view of a button serves it.)
     if (widget->property(kLinkProperty).toBool())
         return new Pressable(widget, QAccessible::Link);
     if (auto* grid = qobject_cast<ColorGrid*>(widget))

@@ -3,6 +3,7 @@
 #include "GlowLabel.h"
 #include "WindowLook.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,9 +15,10 @@ bool present(const QPixmap& p) {
 }
 } // namespace
 
-PictureButton::PictureButton(QWidget* parent) : QWidget(parent) {
+PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus); // a picture clicked keeps the focus where it was
 }
 
 void PictureButton::setPicture(const QPixmap& picture) {
@@ -101,6 +103,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
         painter.drawImage(QPointF(0, 0), halo_);
     }
     painter.drawPixmap(0, 0, shown);
+    if (hasFocus()) {
+        // The keyboard's mark, as Windows draws it on a focused control: dotted, inside.
+        QPen pen(glassMode_ ? Qt::white : Qt::black, 1, Qt::DotLine);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void PictureButton::enterEvent(QEnterEvent* event) {
@@ -115,6 +124,16 @@ void PictureButton::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
 }
 
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    // Space is Qt's button key; Enter presses it too, as on a hyperlink or a default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
 void PictureButton::mousePressEvent(QMouseEvent* event) {
     if (stateDriven())
         goTo(State::Pressed);
@@ -127,7 +146,7 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool over = rect().contains(p);
     // A left click (released over the button): the handler first, then the counter.
     if (event->button() == Qt::LeftButton && over) {
-        emit clicked();
+        emit clicked(false);
         if (stateDriven()) {
             ++clicks_;
             applyClickCount();

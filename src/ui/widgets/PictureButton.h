@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QImage>
 #include <QPixmap>
-#include <QWidget>
 
 namespace baritemp {
 
 // A picture button: swaps its picture with the mouse state and emits clicked() for a left click
 // released over it. Without any state picture it always shows its picture and only clicks.
-class PictureButton : public QWidget {
+// A button as Qt's: reached by Tab (a click of the mouse does not move the focus), pressed by
+// Space, Enter or a screen reader, a dotted mark while it has the focus.
+class PictureButton : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(bool glassMode READ glassMode WRITE setGlassMode)
 
@@ -40,19 +42,13 @@ public:
     void setGlassMode(bool on);
     void setHaloInGlassMode(bool on) { haloInGlassMode_ = on; }
 
-public slots:
-    // A click that comes from no mouse (a screen reader's press action): clicked() alone.
-    void click() { emit clicked(); }
-
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool stateDriven() const;

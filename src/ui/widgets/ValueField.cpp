@@ -1,5 +1,6 @@
 #include "ValueField.h"
 
+#include "Contrast.h"
 #include "NumericEntry.h"
 #include "U16Text.h"
 #include "ValueReading.h"
@@ -226,7 +227,10 @@ void ValueField::paintEvent(QPaintEvent* event) {
     QRect area = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
     const QMargins margins = textMargins();
     area = area.marginsRemoved(margins).adjusted(2, 0, -2, 0);
-    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    // The platform's grey for hints (Windows' GrayText) where it is readable on this field's
+    // colour, else a grey that is: the results are what the window is for.
+    painter.setPen(ReadableHintColor(palette().color(QPalette::Disabled, QPalette::Text),
+                                     palette().color(QPalette::Base)));
     painter.drawText(area, static_cast<int>(alignment()),
                      fontMetrics().elidedText(textHint_, Qt::ElideRight, area.width()));
 }
