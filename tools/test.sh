@@ -51,13 +51,20 @@ for target in aarch64-linux-gnu i686-linux-gnu mingw-w64-i686; do
     cmake --build "build-$target" --parallel "$jobs"
 done
 
+# The web page: the conversion engine compiled to WebAssembly by Debian's emscripten, and what
+# its tests drive it with (Debian's Chromium, playwright-core kept in the cache).
+step "web page (emscripten)"
+bash tools/web.sh >/dev/null
+playwright=$(bash tools/web.sh test-setup | tail -1)
+
 step "Linux tree"
 # The tests and benchmarks asked for by name: tools/run.sh builds this tree without them.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARITEMP_WERROR=ON \
     -DBARITEMP_BUILD_TESTS=ON -DBARITEMP_BUILD_BENCHMARKS=ON \
     -DBARITEMP_FUZZER="$PWD/build-fuzz/tests/fuzz/xml_fuzz" -DBARITEMP_WINDOWS_BUILD="$PWD/build-win" \
     -DBARITEMP_AARCH64_BUILD="$PWD/build-aarch64-linux-gnu" \
-    -DBARITEMP_I686_BUILD="$PWD/build-i686-linux-gnu"
+    -DBARITEMP_I686_BUILD="$PWD/build-i686-linux-gnu" \
+    -DBARITEMP_WEB_BUILD="$PWD/build-web/dist" -DBARITEMP_PLAYWRIGHT="$playwright"
 cmake --build build --parallel "$jobs"
 
 step "tests: Release tree"

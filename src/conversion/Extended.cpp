@@ -433,14 +433,13 @@ std::partial_ordering operator<=>(const Extended& a, const Extended& b) {
         return std::partial_ordering::equivalent;
     if (a.isNegative() != b.isNegative())
         return a.isNegative() ? std::partial_ordering::less : std::partial_ordering::greater;
-    // Same sign: canonical encodings order by (exponent field, significand).
-    const auto magnitude = [](const Extended& e) {
-        return std::pair<int, std::uint64_t>(e.exponentField(), e.significand());
-    };
-    const auto order = magnitude(a) <=> magnitude(b);
-    if (order == 0)
+    // Same sign: canonical encodings order by (exponent field, significand). (Compared field by
+    // field: the libc++ of the web build has no <=> for std::pair.)
+    const int aField = a.exponentField(), bField = b.exponentField();
+    if (aField == bField && a.significand() == b.significand())
         return std::partial_ordering::equivalent;
-    const bool aLarger = order > 0;
+    const bool aLarger =
+        aField != bField ? aField > bField : a.significand() > b.significand();
     return aLarger != a.isNegative() ? std::partial_ordering::greater : std::partial_ordering::less;
 }
 
