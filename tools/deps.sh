@@ -4,6 +4,7 @@
 #   bash tools/deps.sh run       build and run the program (tools/run.sh)
 #   bash tools/deps.sh windows   build the Windows program and its packages (tools/windows.sh)
 #   bash tools/deps.sh headless  a virtual display, for running it on a machine without a desktop
+#   bash tools/deps.sh linux     the Linux tree's tests (tools/test.sh linux)
 #   bash tools/deps.sh test      every test (tools/test.sh): all of the above and what the tests
 #                                themselves use
 # Several may be named; none means test. With --list, prints the packages instead.
@@ -20,6 +21,13 @@ headless=(xvfb xauth)
 # and the MSI.
 windows=(cmake ninja-build g++ qt6-base-dev libgl-dev xz-utils patch
          g++-mingw-w64-x86-64-posix googletest nsis wixl)
+# The Linux tree's tests alone (tools/test.sh linux, the quick loop): GoogleTest, Qt Linguist's
+# tools, a virtual display with a window manager and the tools that drive it, the regional
+# settings, a screen reader's view and the desktop files' validators.
+linux=("${run[@]}" "${headless[@]}"
+       pkg-config googletest libgtest-dev libgmock-dev qt6-l10n-tools binutils
+       xdotool x11-utils x11-xkb-utils openbox imagemagick xclip locales
+       at-spi2-core python3-pyatspi dbus appstream desktop-file-utils)
 # The tests: GoogleTest and Google Benchmark, Qt Linguist's tools (the translations' test),
 # clang with its sanitizers (fuzzing), a virtual display with a window manager and the tools
 # that drive it, the regional settings they run with, a screen reader's view (AT-SPI), the
@@ -40,8 +48,8 @@ profiles=()
 for argument in "$@"; do
     case $argument in
         --list) list=1 ;;
-        run | windows | test | headless) profiles+=("$argument") ;;
-        *) echo "usage: $0 [--list] [run|windows|test|headless]..." >&2; exit 2 ;;
+        run | windows | test | headless | linux) profiles+=("$argument") ;;
+        *) echo "usage: $0 [--list] [run|windows|test|headless|linux]..." >&2; exit 2 ;;
     esac
 done
 [ ${#profiles[@]} -gt 0 ] || profiles=(test)
@@ -72,7 +80,7 @@ fi
 
 # The regional settings the tests run the program with: Qt reads LANG itself, Wine takes its
 # regional settings from the C library's locale, which must exist.
-if printf '%s\n' "${profiles[@]}" | grep -qx test; then
+if printf '%s\n' "${profiles[@]}" | grep -qxE 'test|linux'; then
     wanted=(fr_FR.UTF-8 de_DE.UTF-8 de_CH.UTF-8 en_US.UTF-8)
     generate=()
     for l in "${wanted[@]}"; do

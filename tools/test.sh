@@ -1,11 +1,29 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test through CTest. Exits non-zero when any test fails.
 # Warnings are errors here (BARITEMP_WERROR).
+#   bash tools/test.sh         everything (what CI runs)
+#   bash tools/test.sh linux   the quick loop: the Linux tree and its tests alone
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 step() { printf '\n== %s (%s)\n' "$*" "$(date +%H:%M:%S)"; }
+
+# The quick loop while working: the Linux tree and its tests only (no Qt for Windows, Wine,
+# cross compilers, fuzzer or web page), with only the packages they need.
+if [ "${1:-}" = linux ]; then
+    bash tools/deps.sh linux
+    step "Linux tree"
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBARITEMP_WERROR=ON \
+        -DBARITEMP_BUILD_TESTS=ON -DBARITEMP_BUILD_BENCHMARKS=OFF -DBARITEMP_FUZZER= \
+        -DBARITEMP_WINDOWS_BUILD= -DBARITEMP_AARCH64_BUILD= -DBARITEMP_I686_BUILD= \
+        -DBARITEMP_WEB_BUILD= -DBARITEMP_PLAYWRIGHT=
+    cmake --build build --parallel "$jobs"
+    step "tests: Linux tree"
+    ctest --test-dir build --output-on-failure --parallel "$jobs"
+    exit
+fi
+[ $# -eq 0 ] || { echo "usage: $0 [linux]" >&2; exit 2; }
 
 bash tools/deps.sh test
 
