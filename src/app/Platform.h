@@ -57,8 +57,9 @@ public:
     // The platform's mouse-driven move of a window: it follows the pointer while the left
     // button is held.
     virtual void startWindowMove(QWidget* window) = 0;
-    // Blocks the user-interface thread.
-    virtual void sleepMs(int milliseconds) = 0;
+    // A pause of the program's own (the splash window's): the windows keep painting and the
+    // timers run, the user's input waits until it is over.
+    virtual void pause(int milliseconds) = 0;
 
     // The platform every part of the program uses. Starts as the real one.
     static Platform& current();

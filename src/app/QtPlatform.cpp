@@ -4,9 +4,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -62,8 +63,12 @@ void QtPlatform::startWindowMove(QWidget* window) {
         window->windowHandle()->startSystemMove();
 }
 
-void QtPlatform::sleepMs(int milliseconds) {
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+void QtPlatform::pause(int milliseconds) {
+    // A timer and an event loop of its own, not a sleep: the user-interface thread goes on
+    // painting for the whole pause.
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace baritemp

@@ -25,7 +25,7 @@ public:
     void followSettingsChanges(QWidget* window, std::function<void()> changed) override;
     void endOnTerminationRequest(QWidget* mainWindow) override;
     void startWindowMove(QWidget* window) override;
-    void sleepMs(int milliseconds) override;
+    void pause(int milliseconds) override;
 };
 
 } // namespace baritemp

@@ -163,7 +163,7 @@ void SplashScreen::showFinished() {
 void SplashScreen::closeEvent(QCloseEvent* event) {
     // Painted at once, a short pause, then freed (the window deletes itself on close).
     repaint();
-    Platform::current().sleepMs(50);
+    Platform::current().pause(50);
     event->accept();
 }
 

@@ -132,12 +132,12 @@ void Startup::createWindows() {
 // destroyed later, without its close handler.
 void Startup::finishSplash() {
     Platform& platform = Platform::current();
-    platform.sleepMs(100);
+    platform.pause(100);
     if (splash_)
         splash_->showFinished();
     trace(QStringLiteral("splash finished: ") + splashState());
     QCoreApplication::processEvents();
-    platform.sleepMs(50);
+    platform.pause(50);
     if (splash_)
         splash_->deleteLater();
     trace(QStringLiteral("splash released"));

@@ -71,9 +71,9 @@ TEST_F(Splash, EscClosesItAfterAPauseOtherKeysDoNothing) {
     QTest::keyClick(form, Qt::Key_A);
     QTest::keyClick(form, Qt::Key_Space);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(platform.sleeps.isEmpty());
+    EXPECT_TRUE(platform.pauses.isEmpty());
     QTest::keyClick(form, Qt::Key_Escape);
-    EXPECT_EQ(platform.sleeps, QList<int>{50});
+    EXPECT_EQ(platform.pauses, QList<int>{50});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form.isNull()); // freed on closing
 }

@@ -72,7 +72,7 @@ TEST_F(StartupSequence, WithThisBuildsRecord) {
                                  "[Quorzen® Baritemp v2011.1.2.0 ] error [Chargement terminé...]"),
                   QStringLiteral("splash released"),
               }));
-    EXPECT_EQ(platform.sleeps, (QList<int>{100, 50}));
+    EXPECT_EQ(platform.pauses, (QList<int>{100, 50}));
     EXPECT_TRUE(platform.errorBoxes.isEmpty());
     EXPECT_TRUE(mainMade);
     EXPECT_TRUE(settingsHiddenAtCreation);

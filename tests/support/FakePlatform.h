@@ -25,7 +25,7 @@ public:
     QStringList questions;
     QStringList debugLines;
     QStringList openedUrls;
-    QList<int> sleeps;
+    QList<int> pauses;
 
     Answer confirmAnswer = Answer::Yes;
     QString documents = QStringLiteral("/home/user/Documents");
@@ -74,7 +74,7 @@ public:
     // What the program does when the system announces changed settings.
     std::function<void()> settingsChanged;
     void startWindowMove(QWidget*) override { ++windowMoves; }
-    void sleepMs(int milliseconds) override { sleeps << milliseconds; }
+    void pause(int milliseconds) override { pauses << milliseconds; }
     int windowMoves = 0;
 };
 
