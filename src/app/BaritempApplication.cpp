@@ -73,6 +73,8 @@ QString RunTimeReportText(const std::exception& e, const QString& executablePath
 BaritempApplication::BaritempApplication(const char* programName)
     : detail::ProgramName(programName), QApplication(argc, argv) {
     translations_.use(QString::fromLatin1(stored::kFrench));
+    // The diagnostics channel's lines on the platform's debug output stream.
+    InstallDiagnosticsHandler([](const QString& line) { Platform::current().debugLine(line); });
 }
 
 void BaritempApplication::follow(Settings& settings) {
@@ -81,7 +83,6 @@ void BaritempApplication::follow(Settings& settings) {
         if (what == Settings::Item::Language || what == Settings::Item::All)
             translations_.use(settings.language());
     });
-    connect(&settings, &Settings::diagnostic, &settings, &LogDiagnostic);
 }
 
 BaritempApplication& BaritempApplication::current() {

@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "Diagnostics.h"
+
 #include "ColorText.h"
 #include "ConfigSection.h"
 #include "ConfigStore.h"
@@ -76,24 +78,24 @@ void Settings::load() {
     store_->refresh();
     const ConfigSection& section = *section_;
     const auto before = std::make_tuple(glassMode_, titleColor_, fieldColor_, language_, decimals_);
-    emit diagnostic(QStringLiteral("f_main.ReadCfg"));
-    emit diagnostic(QString(85, u'='));
-    emit diagnostic(QStringLiteral(":-:-:-: GlassMode :-:-:-:"));
+    LogDiagnostic(QStringLiteral("f_main.ReadCfg"));
+    LogDiagnostic(QString(85, u'='));
+    LogDiagnostic(QStringLiteral(":-:-:-: GlassMode :-:-:-:"));
     glassMode_ = section.readBoolean(stored::kGlassMode, stored::kDefaultGlassMode);
-    emit diagnostic(QStringLiteral("AeroEnabled      = %1")
-                        .arg(glassMode_ ? QStringLiteral("True") : QStringLiteral("False")));
+    LogDiagnostic(QStringLiteral("AeroEnabled      = %1")
+                      .arg(glassMode_ ? QStringLiteral("True") : QStringLiteral("False")));
     // A colour text that is no colour leaves here, before the lines below.
     titleColor_ = TextToColor(
         section.readString(stored::kTitleColor, ColorToText(stored::kDefaultTitleColor)));
     fieldColor_ = TextToColor(
         section.readString(stored::kFieldColor, ColorToText(stored::kDefaultFieldColor)));
-    emit diagnostic(QStringLiteral("myColor1         = %1")
-                        .arg(QString::fromStdString(ColorToText(titleColor_))));
-    emit diagnostic(QStringLiteral("myColor2         = %1")
-                        .arg(QString::fromStdString(ColorToText(fieldColor_))));
+    LogDiagnostic(QStringLiteral("myColor1         = %1")
+                      .arg(QString::fromStdString(ColorToText(titleColor_))));
+    LogDiagnostic(QStringLiteral("myColor2         = %1")
+                      .arg(QString::fromStdString(ColorToText(fieldColor_))));
     language_ =
         QString::fromStdString(section.readString(stored::kLanguage, stored::kDefaultLanguage));
-    emit diagnostic(QStringLiteral("Language         = %1").arg(language_));
+    LogDiagnostic(QStringLiteral("Language         = %1").arg(language_));
     decimals_ = section.readInteger(stored::kDecimals, stored::kDefaultDecimals); // no range check
     lastLoad_ = {glassMode_ != std::get<0>(before), titleColor_ != std::get<1>(before),
                  fieldColor_ != std::get<2>(before), language_ != std::get<3>(before),

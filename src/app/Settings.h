@@ -87,8 +87,8 @@ public:
 
     // Reads the five from what the file holds now (read again when another program changed it),
     // in the file's order, each key the store lacks taking its default, and announces `All`.
-    // The diagnostics lines of the read go to diagnostic(). A colour text that is no colour
-    // throws ConversionError at once: what was read before it is kept, nothing is announced.
+    // The diagnostics lines of the read go to the diagnostics channel. A colour text that is no
+    // colour throws ConversionError at once: what was read before it is kept, nothing is announced.
     void load();
     const Changes& lastLoad() const { return lastLoad_; }
 
@@ -102,8 +102,6 @@ public:
 
 signals:
     void changed(Settings::Item what);
-    // One line of what a read found, for the diagnostics channel.
-    void diagnostic(const QString& line);
 
 private:
     void announce(Item what);

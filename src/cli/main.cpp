@@ -4,6 +4,7 @@
 #include "UserEnvironment.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 #include <ostream>
 
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
     // command's options.
     int qtArgc = 1;
     QCoreApplication application(qtArgc, argv);
+    // The window's diagnostics channel is the window's: the command writes none.
+    QLoggingCategory::setFilterRules(QStringLiteral("baritemp.dev=false"));
     baritemp::cli::UserEnvironment environment;
     std::istream& in = baritemp::cli::StandardInput();
     std::ostream& out = baritemp::cli::StandardOutput();

@@ -102,22 +102,18 @@ EnteredValue EnterValue(const Unit& field, std::u16string_view fieldText, const 
 }
 
 EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
-                              const NumberFormat& format,
-                              const std::function<void(std::u16string_view)>& log) {
-    if (log)
-        log(fieldText);
+                              const NumberFormat& format) {
     return EnterValue(Unit{group, sourceIndex}, fieldText,
                       ReadValueText(fieldText, format.decimalSeparator, format.thousandSeparator),
                       format);
 }
 
 EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
-                           const NumberFormat& format,
-                           const std::function<void(std::u16string_view)>& log) {
+                           const NumberFormat& format) {
     EntryOutcome outcome;
     if (fieldText.empty())
         return outcome; // Enter in an empty field does nothing
-    EnteredValue entered = ReadEnteredValue(group, sourceIndex, fieldText, format, log);
+    EnteredValue entered = ReadEnteredValue(group, sourceIndex, fieldText, format);
     outcome.trimmedText = std::move(entered.text);
     if (!entered.ok())
         outcome.error = std::move(entered.error);

@@ -5,7 +5,6 @@
 #include "Units.h"
 #include "ValueReading.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,17 +48,16 @@ struct EnteredValue {
 // an error that says so; the text stays whole then.
 EnteredValue EnterValue(const Unit& field, std::u16string_view fieldText, const ValueText& reading,
                         const NumberFormat& format);
-// The same from the field's text, handed to `log` (when given) first, as it was.
+// The same from the field's text. (What the window logs of it, it logs itself: the text as it
+// was, which trimmedText does not change.)
 EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
-                              const NumberFormat& format,
-                              const std::function<void(std::u16string_view)>& log = {});
+                              const NumberFormat& format);
 
 // The whole entry cycle once Enter reached a field: ReadEnteredValue, then the conversion and
 // every field of the group formatted. Errors come back in the outcome instead of being thrown,
 // so that a window handler never has an exception to let through. An empty text does nothing:
 // no texts, no error.
 EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
-                           const NumberFormat& format,
-                           const std::function<void(std::u16string_view)>& log = {});
+                           const NumberFormat& format);
 
 } // namespace baritemp

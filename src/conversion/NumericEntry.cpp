@@ -23,10 +23,7 @@ char16_t KeyFilter(char16_t key, char16_t decimalSeparator) {
     return accepted ? key : 0;
 }
 
-std::u16string TrimToLastDigit(std::u16string_view text,
-                               const std::function<void(std::u16string_view)>& log) {
-    if (log)
-        log(text);
+std::u16string TrimToLastDigit(std::u16string_view text) {
     for (std::size_t p = text.size(); p > 0; --p) {
         if (text[p - 1] >= u'0' && text[p - 1] <= u'9')
             return std::u16string(text.substr(0, p));

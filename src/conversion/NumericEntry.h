@@ -2,7 +2,6 @@
 
 #include "Extended.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,10 +17,9 @@ inline constexpr char16_t kCarriageReturn = 0x0D; // Enter
 // Returns the key, or the null character when the key is to be discarded.
 char16_t KeyFilter(char16_t key, char16_t decimalSeparator);
 
-// Hands the text, unchanged, to `log` (when given), then cuts it after its last ASCII digit.
+// Cuts the text after its last ASCII digit.
 // A text without any digit is returned unchanged.
-std::u16string TrimToLastDigit(std::u16string_view text,
-                               const std::function<void(std::u16string_view)>& log = {});
+std::u16string TrimToLastDigit(std::u16string_view text);
 
 // Reads a typed number into extended precision, or returns nothing when the text is not a
 // number or does not fit the extended range. The text goes through the 8-bit code page first;

@@ -294,11 +294,11 @@ ValueField* MainWindow::field(const Unit& unit) const {
 
 void MainWindow::convert(ValueField* field) {
     if (field->text().isEmpty())
-        return; // Enter in an empty field does nothing
-    const EntryOutcome outcome =
-        RunEntryCycle(field->unit().group, field->unit().index, U16FromQString(field->text()),
-                      NumberFormat{separators_.decimal, separators_.thousand, settings_.decimals()},
-                      [](std::u16string_view text) { LogDiagnostic(QStringFromU16(text)); });
+        return;                   // Enter in an empty field does nothing
+    LogDiagnostic(field->text()); // the text as it was entered
+    const EntryOutcome outcome = RunEntryCycle(
+        field->unit().group, field->unit().index, U16FromQString(field->text()),
+        NumberFormat{separators_.decimal, separators_.thousand, settings_.decimals()});
     // The trimmed text stays in the field whatever follows.
     field->setText(QStringFromU16(outcome.trimmedText));
     if (!outcome.ok()) {

@@ -34,12 +34,23 @@ TEST(Spaces, GivesBlanksOrNothing) {
     EXPECT_EQ(Spaces(3), QStringLiteral("   "));
 }
 
-TEST(Diagnostics, PrefixesEveryLine) {
+// One category carries the lines; the handler writes each as "Dev " and the text, whole, and
+// nothing else of it; other categories are not its; switched off, it writes nothing.
+TEST(Diagnostics, TheCategoryWritesDevLines) {
     FakePlatform platform;
+    InstallDiagnosticsHandler([](const QString& line) { Platform::current().debugLine(line); });
     LogDiagnostic(QStringLiteral("12,5 bar"));
     LogDiagnostic(QStringLiteral("AeroEnabled      = FALSE"));
-    EXPECT_EQ(platform.debugLines, (QStringList{QStringLiteral("Dev 12,5 bar"),
-                                                QStringLiteral("Dev AeroEnabled      = FALSE")}));
+    qCInfo(lcDev).noquote() << QStringLiteral("\"quoted\" U") + QChar(u'\0') + QStringLiteral("K");
+    const QLoggingCategory other("baritemp.other");
+    qCInfo(other) << "elsewhere";
+    QLoggingCategory::setFilterRules(QStringLiteral("baritemp.dev=false"));
+    LogDiagnostic(QStringLiteral("not written"));
+    QLoggingCategory::setFilterRules(QString());
+    EXPECT_EQ(
+        platform.debugLines,
+        (QStringList{QStringLiteral("Dev 12,5 bar"), QStringLiteral("Dev AeroEnabled      = FALSE"),
+                     QStringLiteral("Dev \"quoted\" U") + QChar(u'\0') + QStringLiteral("K")}));
 }
 
 #ifndef _WIN32

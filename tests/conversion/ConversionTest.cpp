@@ -133,13 +133,6 @@ TEST(EntryCycle, EmptyTextDoesNothing) {
     EXPECT_TRUE(outcome.texts.empty());
 }
 
-TEST(EntryCycle, LogsTheUntrimmedText) {
-    std::vector<std::string> logged;
-    RunEntryCycle(FieldGroup::Pressure, Bar, u"2,5 bar", NumberFormat{u',', u' ', 4},
-                  [&](std::u16string_view t) { logged.push_back(u8(t)); });
-    EXPECT_EQ(logged, std::vector<std::string>{"2,5 bar"});
-}
-
 TEST(EntryCycle, EnglishSeparators) {
     const EntryOutcome outcome =
         RunEntryCycle(FieldGroup::Pressure, Bar, u"1.5", NumberFormat{u'.', u',', 2});
