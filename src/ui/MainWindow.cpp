@@ -34,15 +34,6 @@
 
 namespace baritemp {
 
-namespace {
-
-template <typename T>
-T* child(const QWidget* window, const char* name) {
-    return window->findChild<T*>(QString::fromLatin1(name));
-}
-
-} // namespace
-
 QString MainWindow::makerAddress() {
     return QStringLiteral("https://www.quorzen.example");
 }
@@ -83,9 +74,11 @@ QWidget* MainWindow::makeControl(const mainwindow::Place& place, const VersionTe
     }
     case Kind::Frame:
         return new Shape(this);
-    case Kind::Title: {
+    case Kind::PressureTitle:
+    case Kind::TemperatureTitle: {
         auto* title = new GlowLabel(this);
         title->setFont(MakeFont("Tahoma", 11));
+        (place.kind == Kind::PressureTitle ? pressureTitle_ : temperatureTitle_) = title;
         return title;
     }
     case Kind::VersionLine: {
@@ -106,31 +99,33 @@ QWidget* MainWindow::makeControl(const mainwindow::Place& place, const VersionTe
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
         link->setAccessibleName(makerAddress());
+        link_ = link;
         return link;
     }
     case Kind::ToolsIcon:
         break;
     }
-    auto* tools = new PictureButton(this);
-    tools->setPicture(ArtworkPicture("tools"));
-    connect(tools, &PictureButton::clicked, this, &MainWindow::settingsRequested);
-    return tools;
+    tools_ = new PictureButton(this);
+    tools_->setPicture(ArtworkPicture("tools"));
+    connect(tools_, &PictureButton::clicked, this, &MainWindow::settingsRequested);
+    return tools_;
 }
 
 void MainWindow::buildLayout(const VersionTexts& version) {
     for (const mainwindow::Place& place : mainwindow::kPlaces) {
         QWidget* control = makeControl(place, version);
         control->setObjectName(QString::fromLatin1(place.name));
-        if (place.kind == mainwindow::Kind::Title)
+        if (place.kind == mainwindow::Kind::PressureTitle ||
+            place.kind == mainwindow::Kind::TemperatureTitle)
             control->move(place.geometry.topLeft());
         else
             control->setGeometry(place.geometry);
     }
     // The layout's 106 pixels were made for a shorter address: the link widens about its centre
     // just enough for this one.
-    auto* link = child<GlowLabel>(this, "Label_quorzen");
-    const int linkWidth = qMax(106, QFontMetrics(link->font()).horizontalAdvance(link->text()) + 6);
-    link->setGeometry(123 + 53 - linkWidth / 2, 404, linkWidth, 16);
+    const int linkWidth =
+        qMax(106, QFontMetrics(link_->font()).horizontalAdvance(link_->text()) + 6);
+    link_->setGeometry(123 + 53 - linkWidth / 2, 404, linkWidth, 16);
 
     for (const mainwindow::FieldPlace& place : mainwindow::kFields) {
         auto* f = new ValueField(place.unit, this);
@@ -145,10 +140,9 @@ void MainWindow::buildLayout(const VersionTexts& version) {
     }
     // After the value fields, Tab reaches the tools icon, then the link (the mouse's clicks on
     // them leave the focus where it was).
-    auto* tools = child<PictureButton>(this, "JvImg_Tools");
-    link->setFocusPolicy(Qt::TabFocus);
-    setTabOrder(fields_.back(), tools);
-    setTabOrder(tools, link);
+    link_->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(fields_.back(), tools_);
+    setTabOrder(tools_, link_);
     // The temperature fields refuse values below absolute zero as they are typed.
     for (int scale = 0; scale < kTemperatureUnitCount; ++scale) {
         ValueField* temperature = field(mainwindow::temperature(scale));
@@ -255,15 +249,12 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::retranslate() {
-    auto* pressureTitle = child<GlowLabel>(this, "Label_TitlePression");
-    auto* temperatureTitle = child<GlowLabel>(this, "Label_TitleTemperature");
-    pressureTitle->setText(tr("Pressure"));
-    temperatureTitle->setText(tr("Temperature"));
-    pressureTitle->adjustSize();
-    temperatureTitle->adjustSize();
-    auto* tools = child<PictureButton>(this, "JvImg_Tools");
-    tools->setToolTip(tr("Settings"));
-    tools->setAccessibleName(tools->toolTip()); // a screen reader's button name
+    pressureTitle_->setText(tr("Pressure"));
+    temperatureTitle_->setText(tr("Temperature"));
+    pressureTitle_->adjustSize();
+    temperatureTitle_->adjustSize();
+    tools_->setToolTip(tr("Settings"));
+    tools_->setAccessibleName(tools_->toolTip()); // a screen reader's button name
     const QString hint = tr("Press [Enter] to convert...");
     for (ValueField* f : fields_)
         f->setToolTip(hint);
@@ -382,8 +373,8 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 
 // The link: underlined under the pointer, a left click opens the maker's address.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    auto* link = qobject_cast<GlowLabel*>(watched);
-    if (link != nullptr && link->objectName() == QLatin1String("Label_quorzen")) {
+    if (watched == link_) {
+        GlowLabel* link = link_;
         switch (event->type()) {
         case QEvent::Enter:
         case QEvent::Leave: {

@@ -13,6 +13,8 @@
 
 namespace baritemp {
 
+class GlowLabel;
+class PictureButton;
 class ValueField;
 struct VersionTexts;
 namespace mainwindow {
@@ -81,6 +83,11 @@ private:
     ValueField* field(const Unit& unit) const;
 
     Settings& settings_;
+    // The controls the window works with, as the layout made them.
+    GlowLabel* pressureTitle_ = nullptr;
+    GlowLabel* temperatureTitle_ = nullptr;
+    GlowLabel* link_ = nullptr;
+    PictureButton* tools_ = nullptr;
     Separators separators_;
     std::vector<ValueField*> fields_; // in tab order
     std::optional<FieldGroup> lastGroup_;

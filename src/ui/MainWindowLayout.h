@@ -10,12 +10,13 @@
 namespace baritemp::mainwindow {
 
 enum class Kind {
-    Picture,     // the background photograph
-    Frame,       // a group's outline
-    Title,       // a group's title, as large as its text
-    VersionLine, // the version record's line, right-aligned, underlined
-    Link,        // the maker's web address
-    ToolsIcon,   // opens the settings window
+    Picture,          // the background photograph
+    Frame,            // a group's outline
+    PressureTitle,    // a group's title, as large as its text
+    TemperatureTitle, // the same for the temperatures
+    VersionLine,      // the version record's line, right-aligned, underlined
+    Link,             // the maker's web address
+    ToolsIcon,        // opens the settings window
 };
 
 struct Place {
@@ -28,8 +29,8 @@ inline const Place kPlaces[] = {
     {"ImageBackGround", Kind::Picture, {0, 0, 350, 529}},
     {"Shape_Pression", Kind::Frame, {12, 27, 325, 254}},
     {"Shape_Temperature", Kind::Frame, {12, 306, 325, 79}},
-    {"Label_TitlePression", Kind::Title, {12, 8, 0, 0}},
-    {"Label_TitleTemperature", Kind::Title, {12, 287, 0, 0}},
+    {"Label_TitlePression", Kind::PressureTitle, {12, 8, 0, 0}},
+    {"Label_TitleTemperature", Kind::TemperatureTitle, {12, 287, 0, 0}},
     {"Label_Version", Kind::VersionLine, {123, 6, 214, 16}},
     {"Label_quorzen", Kind::Link, {123, 404, 106, 16}},
     {"JvImg_Tools", Kind::ToolsIcon, {13, 404, 16, 16}},

@@ -26,6 +26,7 @@ namespace baritemp {
 using settingsdialog::Kind;
 using settingsdialog::kPlaces;
 using settingsdialog::Place;
+using settingsdialog::Slot;
 
 namespace {
 
@@ -93,9 +94,66 @@ QWidget* SettingsDialog::makeControl(const Place& place) {
     return new QCheckBox(this);
 }
 
+void SettingsDialog::keep(const Place& place, QWidget* control) {
+    placed_.push_back(control);
+    switch (place.slot) {
+    case Slot::FrenchOption:
+        controls_.frenchOption = static_cast<QRadioButton*>(control);
+        break;
+    case Slot::EnglishOption:
+        controls_.englishOption = static_cast<QRadioButton*>(control);
+        break;
+    case Slot::FrenchName:
+        controls_.frenchName = static_cast<GlowLabel*>(control);
+        break;
+    case Slot::EnglishName:
+        controls_.englishName = static_cast<GlowLabel*>(control);
+        break;
+    case Slot::FrenchFlag:
+        controls_.frenchFlag = static_cast<PictureButton*>(control);
+        break;
+    case Slot::EnglishFlag:
+        controls_.englishFlag = static_cast<PictureButton*>(control);
+        break;
+    case Slot::TitlesGrid:
+        controls_.titlesGrid = static_cast<ColorGrid*>(control);
+        break;
+    case Slot::FieldsGrid:
+        controls_.fieldsGrid = static_cast<ColorGrid*>(control);
+        break;
+    case Slot::DecimalsLabel:
+        controls_.decimalsLabel = static_cast<GlowLabel*>(control);
+        break;
+    case Slot::Decimals:
+        controls_.decimals = static_cast<QLineEdit*>(control);
+        break;
+    case Slot::GlassBox:
+        controls_.glassBox = static_cast<QCheckBox*>(control);
+        break;
+    case Slot::GlassLabel:
+        controls_.glassLabel = static_cast<GlowLabel*>(control);
+        break;
+    case Slot::SaveFrench:
+        controls_.saveFrench = static_cast<PictureButton*>(control);
+        break;
+    case Slot::CancelFrench:
+        controls_.cancelFrench = static_cast<PictureButton*>(control);
+        break;
+    case Slot::SaveEnglish:
+        controls_.saveEnglish = static_cast<PictureButton*>(control);
+        break;
+    case Slot::CancelEnglish:
+        controls_.cancelEnglish = static_cast<PictureButton*>(control);
+        break;
+    case Slot::None:
+        break;
+    }
+}
+
 void SettingsDialog::buildLayout() {
     for (const Place& place : kPlaces) {
         QWidget* control = makeControl(place);
+        keep(place, control);
         control->setObjectName(QString::fromLatin1(place.name));
         if (place.kind == Kind::Option || place.kind == Kind::GlassBox)
             PlaceIndicator(control, place.geometry);
@@ -109,18 +167,18 @@ void SettingsDialog::buildLayout() {
             control->hide();
     }
     // At creation the window is in French.
-    control<QRadioButton>("RadioBtn_FR")->setChecked(true);
+    controls_.frenchOption->setChecked(true);
     applyLanguageTexts();
 }
 
 void SettingsDialog::connectControls() {
-    auto* french = control<QRadioButton>("RadioBtn_FR");
-    auto* english = control<QRadioButton>("RadioBtn_UK");
-    auto* glass = control<QCheckBox>("JvCheckBoxAero");
-    auto* decimals = control<QLineEdit>("Ed_NbDec");
+    auto* french = controls_.frenchOption;
+    auto* english = controls_.englishOption;
+    auto* glass = controls_.glassBox;
+    auto* decimals = controls_.decimals;
     // A screen reader names the options by their labels.
-    french->setAccessibleName(control<GlowLabel>("Label_FR")->text());
-    english->setAccessibleName(control<GlowLabel>("Label_UK")->text());
+    french->setAccessibleName(controls_.frenchName->text());
+    english->setAccessibleName(controls_.englishName->text());
 
     // Reactions: a control set by code behaves as if the user had changed it.
     for (QRadioButton* option : {french, english}) {
@@ -133,28 +191,29 @@ void SettingsDialog::connectControls() {
     }
     connect(glass, &QCheckBox::toggled, this, &SettingsDialog::glassModeChosen);
     connect(decimals, &QLineEdit::textChanged, this, &SettingsDialog::decimalsChanged);
-    auto* titles = control<ColorGrid>("JvColorPanel1");
-    auto* fields = control<ColorGrid>("JvColorPanel2");
+    auto* titles = controls_.titlesGrid;
+    auto* fields = controls_.fieldsGrid;
     connect(titles, &ColorGrid::colorChanged, this,
             [this, titles] { settings_.setTitleColor(titles->selectedColor()); });
     connect(fields, &ColorGrid::colorChanged, this,
             [this, fields] { settings_.setFieldColor(fields->selectedColor()); });
-    for (const char* name : {"JvImg_SaveFR", "JvImg_SaveUK"})
-        connect(control<PictureButton>(name), &PictureButton::clicked, this, &SettingsDialog::save);
-    for (const char* name : {"JvImg_CancelFR", "JvImg_CancelUK"})
-        connect(control<PictureButton>(name), &PictureButton::clicked, this, &QWidget::close);
+    for (PictureButton* button : {controls_.saveFrench, controls_.saveEnglish})
+        connect(button, &PictureButton::clicked, this, &SettingsDialog::save);
+    for (PictureButton* button : {controls_.cancelFrench, controls_.cancelEnglish})
+        connect(button, &PictureButton::clicked, this, &QWidget::close);
     // A flag clicks for its option.
-    connect(control<PictureButton>("ImgFR"), &PictureButton::clicked, this, [french] {
+    connect(controls_.frenchFlag, &PictureButton::clicked, this, [french] {
         if (!french->isChecked())
             french->setChecked(true);
     });
-    connect(control<PictureButton>("Img_UK"), &PictureButton::clicked, this, [english] {
+    connect(controls_.englishFlag, &PictureButton::clicked, this, [english] {
         if (!english->isChecked())
             english->setChecked(true);
     });
-    for (const char* name : {"Label_FR", "Label_UK", "Label_CheckAero", "JvCheckBoxAero",
-                             "RadioBtn_FR", "RadioBtn_UK", "Ed_NbDec"})
-        control<QWidget>(name)->installEventFilter(this);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             controls_.frenchName, controls_.englishName, controls_.glassLabel, controls_.glassBox,
+             controls_.frenchOption, controls_.englishOption, controls_.decimals})
+        control->installEventFilter(this);
 
     // Tab: the check box, the selected language option, the decimals.
     selectLanguageOption(french);
@@ -179,10 +238,11 @@ void SettingsDialog::loadPictures() {
     if (picturesLoaded_)
         return;
     picturesLoaded_ = true;
-    for (const Place& place : kPlaces) {
+    for (std::size_t i = 0; i < std::size(kPlaces); ++i) {
+        const Place& place = kPlaces[i];
         if (place.kind != Kind::Flag && place.kind != Kind::Button)
             continue;
-        auto* button = control<PictureButton>(place.name);
+        auto* button = static_cast<PictureButton*>(placed_[i]);
         const QPixmap normal = ArtworkPicture(place.picture);
         button->setPicture(normal);
         if (place.kind == Kind::Flag)
@@ -199,8 +259,8 @@ void SettingsDialog::loadPictures() {
 }
 
 void SettingsDialog::selectLanguageOption(QRadioButton* option) {
-    auto* french = control<QRadioButton>("RadioBtn_FR");
-    auto* english = control<QRadioButton>("RadioBtn_UK");
+    auto* french = controls_.frenchOption;
+    auto* english = controls_.englishOption;
     QRadioButton* other = option == french ? english : french;
     if (option->isChecked() && other->isChecked()) {
         const QSignalBlocker quiet(other); // deselecting runs nothing
@@ -212,37 +272,36 @@ void SettingsDialog::selectLanguageOption(QRadioButton* option) {
 }
 
 void SettingsDialog::applyLanguageTexts() {
-    for (const Place& place : kPlaces) {
-        if (place.kind == Kind::Label)
-            control<GlowLabel>(place.name)->setText(tr(place.text));
+    for (std::size_t i = 0; i < std::size(kPlaces); ++i) {
+        if (kPlaces[i].kind == Kind::Label)
+            static_cast<GlowLabel*>(placed_[i])->setText(tr(kPlaces[i].text));
     }
-    auto* decimals = control<QLineEdit>("Ed_NbDec");
+    auto* decimals = controls_.decimals;
     decimals->setToolTip(tr("max 9 decimales"));
     // A screen reader names the field and the check box by their labels.
-    decimals->setAccessibleName(control<GlowLabel>("Label_Dec")->text());
-    control<QCheckBox>("JvCheckBoxAero")
-        ->setAccessibleName(control<GlowLabel>("Label_CheckAero")->text());
-    showPictureButtons(control<QRadioButton>("RadioBtn_FR")->isChecked());
+    decimals->setAccessibleName(controls_.decimalsLabel->text());
+    controls_.glassBox->setAccessibleName(controls_.glassLabel->text());
+    showPictureButtons(controls_.frenchOption->isChecked());
 }
 
 void SettingsDialog::showPictureButtons(bool french) {
-    control<PictureButton>("JvImg_SaveFR")->setVisible(french);
-    control<PictureButton>("JvImg_CancelFR")->setVisible(french);
-    control<PictureButton>("JvImg_SaveUK")->setVisible(!french);
-    control<PictureButton>("JvImg_CancelUK")->setVisible(!french);
+    controls_.saveFrench->setVisible(french);
+    controls_.cancelFrench->setVisible(french);
+    controls_.saveEnglish->setVisible(!french);
+    controls_.cancelEnglish->setVisible(!french);
 }
 
 // The chosen language for both windows: the interface's texts switch first (this window's
 // caption, the main window's texts), then this window's labels follow in it.
 void SettingsDialog::languageChosen() {
-    const bool french = control<QRadioButton>("RadioBtn_FR")->isChecked();
+    const bool french = controls_.frenchOption->isChecked();
     settings_.setLanguage(QString::fromLatin1(french ? stored::kFrench : stored::kEnglish));
     applyLanguageTexts();
     update();
 }
 
 void SettingsDialog::glassModeChosen() {
-    const bool on = control<QCheckBox>("JvCheckBoxAero")->isChecked();
+    const bool on = controls_.glassBox->isChecked();
     applyGlassLook(on);
     // The main window follows: its glass frame, then its look.
     settings_.setGlassMode(on);
@@ -255,7 +314,7 @@ void SettingsDialog::applyGlassLook(bool on) {
 
 void SettingsDialog::decimalsChanged() {
     bool ok = false;
-    const int value = control<QLineEdit>("Ed_NbDec")->text().toInt(&ok);
+    const int value = controls_.decimals->text().toInt(&ok);
     if (ok)
         settings_.setDecimals(value); // an emptied field keeps the value
 }
@@ -285,12 +344,12 @@ bool SettingsDialog::handleKey(QChar key) {
 }
 
 void SettingsDialog::showStoredSettings() {
-    auto* glass = control<QCheckBox>("JvCheckBoxAero");
-    auto* french = control<QRadioButton>("RadioBtn_FR");
-    auto* english = control<QRadioButton>("RadioBtn_UK");
-    auto* decimals = control<QLineEdit>("Ed_NbDec");
-    auto* titles = control<ColorGrid>("JvColorPanel1");
-    auto* fields = control<ColorGrid>("JvColorPanel2");
+    auto* glass = controls_.glassBox;
+    auto* french = controls_.frenchOption;
+    auto* english = controls_.englishOption;
+    auto* decimals = controls_.decimals;
+    auto* titles = controls_.titlesGrid;
+    auto* fields = controls_.fieldsGrid;
     const bool glassBefore = glass->isChecked();
     const bool frenchBefore = french->isChecked(), englishBefore = english->isChecked();
     // A language other than "FR" and "UK" checks neither option.
@@ -355,16 +414,16 @@ void SettingsDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
-    const QString name = watched->objectName();
-    const bool label = name == QLatin1String("Label_FR") || name == QLatin1String("Label_UK") ||
-                       name == QLatin1String("Label_CheckAero");
+    // The three labels that click for their control.
+    const bool label = watched == controls_.frenchName || watched == controls_.englishName ||
+                       watched == controls_.glassLabel;
     if (label && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (name == QLatin1String("Label_CheckAero")) {
-            control<QCheckBox>("JvCheckBoxAero")->toggle();
+        if (watched == controls_.glassLabel) {
+            controls_.glassBox->toggle();
         } else {
-            auto* option = control<QRadioButton>(name == QLatin1String("Label_FR") ? "RadioBtn_FR"
-                                                                                   : "RadioBtn_UK");
+            QRadioButton* option =
+                watched == controls_.frenchName ? controls_.frenchOption : controls_.englishOption;
             if (!option->isChecked())
                 option->setChecked(true);
         }

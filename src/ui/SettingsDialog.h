@@ -4,9 +4,17 @@
 
 #include <QDialog>
 
+#include <vector>
+
+class QCheckBox;
+class QLineEdit;
 class QRadioButton;
 
 namespace baritemp {
+
+class ColorGrid;
+class GlowLabel;
+class PictureButton;
 
 namespace settingsdialog {
 struct Place;
@@ -58,10 +66,30 @@ private:
     // The French or the English Save and Cancel pictures.
     void showPictureButtons(bool french);
 
-    template <typename T>
-    T* control(const char* name) const {
-        return findChild<T*>(QString::fromLatin1(name));
-    }
+    // The controls the window works with, typed, as the layout made them; every control of the
+    // layout in its order.
+    struct Controls {
+        QRadioButton* frenchOption = nullptr;
+        QRadioButton* englishOption = nullptr;
+        GlowLabel* frenchName = nullptr;
+        GlowLabel* englishName = nullptr;
+        PictureButton* frenchFlag = nullptr;
+        PictureButton* englishFlag = nullptr;
+        ColorGrid* titlesGrid = nullptr;
+        ColorGrid* fieldsGrid = nullptr;
+        GlowLabel* decimalsLabel = nullptr;
+        QLineEdit* decimals = nullptr;
+        QCheckBox* glassBox = nullptr;
+        GlowLabel* glassLabel = nullptr;
+        PictureButton* saveFrench = nullptr;
+        PictureButton* cancelFrench = nullptr;
+        PictureButton* saveEnglish = nullptr;
+        PictureButton* cancelEnglish = nullptr;
+    };
+    void keep(const settingsdialog::Place& place, QWidget* control);
+
+    Controls controls_;
+    std::vector<QWidget*> placed_; // one per place of the layout, in its order
 
     Settings& settings_;
     bool picturesLoaded_ = false;
