@@ -102,13 +102,13 @@ void describeOwn(const CatalogueUnit& unit, const QString& words, const NumberFo
         return;
     }
     line.value = literal(unit.size, format) + QStringLiteral(" Pa");
-    // The exact ones; the others are the source's conversion factors, as it writes them.
-    const bool exact = unit.symbol == u"atm" || unit.symbol == u"kgf/m²" ||
-                       unit.symbol == u"µbar" || unit.symbol == u"dyn/cm²";
-    line.definition = exact ? QCoreApplication::translate("UnitList", "%1, exactly").arg(words)
-                      : unit.symbol == u"ftH2O"
-                          ? QCoreApplication::translate("UnitList", "%1: 12 inch CE").arg(words)
-                          : words;
+    // A source's conversion factor is written as it prints it, without "exactly".
+    if (unit.symbol == u"ftH2O")
+        line.definition = QCoreApplication::translate("UnitList", "%1: 12 inch CE").arg(words);
+    else if (unit.exact)
+        line.definition = QCoreApplication::translate("UnitList", "%1, exactly").arg(words);
+    else
+        line.definition = words;
 }
 
 } // namespace

@@ -26,10 +26,6 @@ std::vector<std::u16string> formatAll(const std::array<Extended, N>& results,
     return texts;
 }
 
-std::string utf8(std::u16string_view text) {
-    return ToUtf8(text);
-}
-
 } // namespace
 
 EnteredValue EnterValue(const Unit& field, std::u16string_view fieldText, const ValueText& reading,
@@ -40,19 +36,19 @@ EnteredValue EnterValue(const Unit& field, std::u16string_view fieldText, const 
     entered.text = TrimToLastDigit(fieldText);
     const auto fail = [&](ConversionError::Kind kind, std::string detail) {
         entered.text = std::u16string(fieldText);
-        entered.error = ConversionError(kind, utf8(reading.whole), std::move(detail));
+        entered.error = ConversionError(kind, ToUtf8(reading.whole), std::move(detail));
         return entered;
     };
     if (reading.status == ValueText::Status::UnknownUnit)
-        return fail(ConversionError::Kind::UnknownUnit, utf8(reading.unknownUnit));
+        return fail(ConversionError::Kind::UnknownUnit, ToUtf8(reading.unknownUnit));
     if (reading.ok() && reading.unit) {
         // "25 °C" in the Torr field is not 25 Torr, nor is "30 psi".
         const CatalogueUnit& unit = *reading.unit->unit;
         if (unit.quantity != field.group)
-            return fail(ConversionError::Kind::OtherQuantity, utf8(unit.symbol));
+            return fail(ConversionError::Kind::OtherQuantity, ToUtf8(unit.symbol));
         const auto windowUnit = WindowUnitOf(unit);
         if (windowUnit && *windowUnit != field)
-            return fail(ConversionError::Kind::OtherUnit, utf8(unit.symbol));
+            return fail(ConversionError::Kind::OtherUnit, ToUtf8(unit.symbol));
         if (!windowUnit) {
             // A unit without a field ("1 atm"): its value by the definitions in this field's
             // unit, which then converts as if typed.
@@ -86,11 +82,11 @@ EnteredValue EnterValue(const Unit& field, std::u16string_view fieldText, const 
         // "2.5" under French settings: the separator is the fault, and the message says so.
         if (reading.status == ValueText::Status::DecimalSeparator)
             entered.error =
-                ConversionError(ConversionError::Kind::DecimalSeparator, utf8(entered.text),
-                                utf8(std::u16string(1, format.decimalSeparator)));
+                ConversionError(ConversionError::Kind::DecimalSeparator, ToUtf8(entered.text),
+                                ToUtf8(std::u16string(1, format.decimalSeparator)));
         else
             entered.error =
-                ConversionError(ConversionError::Kind::InvalidNumber, utf8(entered.text));
+                ConversionError(ConversionError::Kind::InvalidNumber, ToUtf8(entered.text));
         return entered;
     }
     try {

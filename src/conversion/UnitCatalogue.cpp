@@ -39,9 +39,9 @@ constexpr std::array<CatalogueUnit, 26> kUnits{{
     {u"µbar", P, -1, "0.1", "", "NIST SP 811"},
     {u"dyn/cm²", P, -1, "0.1", "", "NIST SP 811"},
     {u"ftH2O", P, -1, "2988.984", "", "NIST SP 811"},
-    {u"inH2O@60F", P, -1, "248.84", "", "NIST SP 811"},
-    {u"inHg@32F", P, -1, "3386.38", "", "NIST SP 811"},
-    {u"inHg@60F", P, -1, "3376.85", "", "NIST SP 811"},
+    {u"inH2O@60F", P, -1, "248.84", "", "NIST SP 811", false},
+    {u"inHg@32F", P, -1, "3386.38", "", "NIST SP 811", false},
+    {u"inHg@60F", P, -1, "3376.85", "", "NIST SP 811", false},
     {u"°R", T, -1, "5/9", "", "NIST SP 811"},
 }};
 
@@ -127,8 +127,21 @@ std::optional<NamedUnit> findUnmarked(const std::u16string& wanted) {
     return std::nullopt;
 }
 
-ExactRatio ratio(std::string_view text) {
-    return text.empty() ? ExactRatio() : ExactRatio::fromDecimal(text);
+// Each unit's size and zero as exact ratios, read from the table once.
+struct Definition {
+    ExactRatio size, zero;
+};
+const Definition& definition(const CatalogueUnit& unit) {
+    static const auto definitions = [] {
+        std::array<Definition, kUnits.size()> all;
+        for (std::size_t i = 0; i < kUnits.size(); ++i) {
+            all[i].size = ExactRatio::fromDecimal(kUnits[i].size);
+            if (!kUnits[i].zero.empty())
+                all[i].zero = ExactRatio::fromDecimal(kUnits[i].zero);
+        }
+        return all;
+    }();
+    return definitions[static_cast<std::size_t>(&unit - kUnits.data())];
 }
 
 } // namespace
@@ -222,11 +235,13 @@ std::optional<TrailingName> FindTrailingName(std::u16string_view text) {
 }
 
 ExactRatio ToBase(const CatalogueUnit& unit, const ExactRatio& value) {
-    return value * ratio(unit.size) + ratio(unit.zero);
+    const Definition& d = definition(unit);
+    return value * d.size + d.zero;
 }
 
 ExactRatio FromBase(const CatalogueUnit& unit, const ExactRatio& base) {
-    return (base - ratio(unit.zero)) / ratio(unit.size);
+    const Definition& d = definition(unit);
+    return (base - d.zero) / d.size;
 }
 
 Extended ConvertByDefinition(const CatalogueUnit& from, const CatalogueUnit& to, double value) {

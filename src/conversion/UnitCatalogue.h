@@ -30,6 +30,9 @@ struct CatalogueUnit {
     // A temperature scale's zero in kelvins ("273.15"); empty for zero.
     std::string_view zero;
     std::string_view source; // where the definition comes from: "NIST SP 811", "SI Brochure"
+    // The definition is exact; false for a source's conversion factor as it prints it (water
+    // and mercury at 60 °F and 32 °F).
+    bool exact = true;
 };
 
 // A unit as a name gives it: "psig" is the psi, gauge; "hPa" the mbar, written "hPa".

@@ -55,13 +55,9 @@ std::string_view TablePascals(const UnitDefinition& definition) {
 }
 
 Extended ConventionalPascals(const UnitDefinition& definition) {
-    const std::string_view exact =
-        definition.conventional.empty() ? TablePascals(definition) : definition.conventional;
-    const std::size_t slash = exact.find('/');
-    if (slash == std::string_view::npos)
-        return ExtendedFromDecimal(exact);
-    return ExtendedFromDecimal(exact.substr(0, slash)) /
-           ExtendedFromDecimal(exact.substr(slash + 1));
+    return ExactRatio::fromDecimal(definition.conventional.empty() ? TablePascals(definition)
+                                                                   : definition.conventional)
+        .toExtended();
 }
 
 Extended RelativeDifference(const UnitDefinition& definition) {

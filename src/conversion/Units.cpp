@@ -2,8 +2,6 @@
 
 #include "PressureConversion.h"
 #include "TemperatureConversion.h"
-#include "TextCodec.h"
-#include "UnitCatalogue.h"
 
 #include <stdexcept>
 
@@ -22,17 +20,6 @@ std::u16string_view GroupUnit(FieldGroup group, int index) {
 
 std::u16string_view UnitName(const Unit& unit) {
     return GroupUnit(unit.group, unit.index);
-}
-
-std::optional<Unit> FindUnit(std::u16string_view name) {
-    const auto named = FindNamedUnit(name);
-    if (!named || named->mark != PressureMark::None)
-        return std::nullopt;
-    return WindowUnitOf(*named->unit);
-}
-
-std::optional<Unit> FindUnit(std::string_view utf8) {
-    return FindUnit(FromUtf8(utf8));
 }
 
 } // namespace baritemp

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace baritemp {
 
@@ -23,11 +21,5 @@ struct Unit {
 
 // The name the window writes after a number of that unit ("bar", "kg/cm²", "inch Hg", "°C").
 std::u16string_view UnitName(const Unit& unit);
-
-// A window unit by the name the window writes or another name of it ("kg/cm2", "inHg", "hPa",
-// "C", "degF"; the catalogue's names, see UnitCatalogue.h), unmarked: nothing for "atm", which
-// has no field, or "psig". Letter case counts: "mPa" is no MPa and "MBAR" no unit at all.
-std::optional<Unit> FindUnit(std::u16string_view name);
-std::optional<Unit> FindUnit(std::string_view utf8);
 
 } // namespace baritemp

@@ -103,4 +103,17 @@ ValueText ReadValueText(std::u16string_view text, char16_t decimalSeparator,
     return out;
 }
 
+Arrival ReadArrival(const Unit& field, std::u16string_view text, char16_t decimalSeparator,
+                    char16_t thousandSeparator) {
+    const ValueText reading = ReadValueText(text, decimalSeparator, thousandSeparator);
+    if (!reading.ok() || (reading.unit && reading.unit->unit->quantity != field.group))
+        return {false, field, std::u16string(text)};
+    const auto windowUnit = reading.unit ? WindowUnitOf(*reading.unit->unit) : std::nullopt;
+    if (!reading.unit || windowUnit == field)
+        return {false, field, reading.number};
+    if (windowUnit)
+        return {true, *windowUnit, reading.number};
+    return {true, field, std::u16string(reading.whole)};
+}
+
 } // namespace baritemp

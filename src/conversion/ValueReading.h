@@ -43,4 +43,17 @@ struct ValueText {
 ValueText ReadValueText(std::u16string_view text, char16_t decimalSeparator,
                         char16_t thousandSeparator);
 
+// What text that arrives in a field other than key by key (paste, drop) does there. A number
+// alone, or in the field's own unit by any of its names, goes in as its number ("1 013,25 mbar"
+// in mbar: "1013,25"); anything that is no value of the field's quantity goes in as it is, for
+// Enter to report; a value in another field's unit converts at once in that field ("30 psi" in
+// bar: 30 in psi), one in a unit without a field in this field, by its definition ("1 atm").
+struct Arrival {
+    bool convert = false; // false: `text` goes into the field
+    Unit target;          // convert: the field that converts `text`
+    std::u16string text;
+};
+Arrival ReadArrival(const Unit& field, std::u16string_view text, char16_t decimalSeparator,
+                    char16_t thousandSeparator);
+
 } // namespace baritemp

@@ -36,28 +36,9 @@ NumberFormat format(int decimals, const std::string& decimal, const std::string&
     return NumberFormat{separator(decimal), separator(thousands), decimals};
 }
 
-const char* kindName(ConversionError::Kind kind) {
-    switch (kind) {
-    case ConversionError::Kind::InvalidNumber:
-        return "InvalidNumber";
-    case ConversionError::Kind::Overflow:
-        return "Overflow";
-    case ConversionError::Kind::UnknownUnit:
-        return "UnknownUnit";
-    case ConversionError::Kind::DecimalSeparator:
-        return "DecimalSeparator";
-    case ConversionError::Kind::OtherQuantity:
-        return "OtherQuantity";
-    case ConversionError::Kind::OtherUnit:
-        return "OtherUnit";
-    default:
-        return "InvalidInteger";
-    }
-}
-
 val errorOf(const ConversionError& error) {
     val e = val::object();
-    e.set("kind", std::string(kindName(error.kind())));
+    e.set("kind", std::string(error.what())); // the kind's name: "InvalidNumber" …
     e.set("text", error.text());
     e.set("detail", error.detail());
     val out = val::object();
@@ -93,24 +74,17 @@ val convert(const std::string& groupName, int index, const std::string& text, in
 // another field, or in a unit without a field, to convert at once in that field).
 val arrive(const std::string& groupName, int index, const std::string& text,
            const std::string& decimal, const std::string& thousands) {
-    const FieldGroup g = group(groupName);
-    const std::u16string arrived = FromUtf8(text);
-    const ValueText reading = ReadValueText(arrived, separator(decimal), separator(thousands));
+    const Arrival arrival = ReadArrival(Unit{group(groupName), index}, FromUtf8(text),
+                                        separator(decimal), separator(thousands));
     val out = val::object();
-    if (!reading.ok() || (reading.unit && reading.unit->unit->quantity != g)) {
-        out.set("insert", text);
-        return out;
-    }
-    const auto windowUnit = reading.unit ? WindowUnitOf(*reading.unit->unit) : std::nullopt;
-    if (!reading.unit || windowUnit == Unit{g, index}) {
-        out.set("insert", ToUtf8(reading.number));
+    if (!arrival.convert) {
+        out.set("insert", ToUtf8(arrival.text));
         return out;
     }
     val target = val::object();
     target.set("group", groupName);
-    target.set("index", windowUnit ? windowUnit->index : index);
-    target.set("text", ToUtf8(windowUnit ? std::u16string(reading.number)
-                                         : std::u16string(reading.whole)));
+    target.set("index", arrival.target.index);
+    target.set("text", ToUtf8(arrival.text));
     out.set("convert", target);
     return out;
 }
@@ -160,8 +134,8 @@ val units() {
     for (const CatalogueUnit& unit : Catalogue()) {
         val u = val::object();
         u.set("symbol", ToUtf8(unit.symbol));
-        u.set("quantity", std::string(unit.quantity == FieldGroup::Pressure ? "pressure"
-                                                                            : "temperature"));
+        u.set("quantity",
+              std::string(unit.quantity == FieldGroup::Pressure ? "pressure" : "temperature"));
         u.set("field", unit.field);
         u.set("size", std::string(unit.size));
         u.set("zero", std::string(unit.zero));

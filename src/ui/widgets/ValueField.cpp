@@ -59,20 +59,11 @@ void ValueField::setBackgroundColor(const QColor& color) {
 }
 
 std::optional<QString> ValueField::arriving(const QString& text) {
-    const std::u16string arrived = U16FromQString(text);
-    const ValueText reading = ReadValueText(arrived, separators_.decimal, separators_.thousand);
-    if (!reading.ok() || (reading.unit && reading.unit->unit->quantity != unit_.group))
-        return text;
-    const QString number = QStringFromU16(reading.number);
-    if (!reading.unit)
-        return number;
-    const auto windowUnit = WindowUnitOf(*reading.unit->unit);
-    if (windowUnit == unit_)
-        return number;
-    if (windowUnit)
-        emit conversionAsked(*windowUnit, number);
-    else
-        emit conversionAsked(unit_, QStringFromU16(reading.whole));
+    const Arrival arrival =
+        ReadArrival(unit_, U16FromQString(text), separators_.decimal, separators_.thousand);
+    if (!arrival.convert)
+        return QStringFromU16(arrival.text);
+    emit conversionAsked(arrival.target, QStringFromU16(arrival.text));
     return std::nullopt;
 }
 
