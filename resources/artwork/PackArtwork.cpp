@@ -1,5 +1,5 @@
 // Packs the program's drawings for its resources: each PNG given becomes
-// OUTPUT_FOLDER/<name>.pixels, its pixels ready to draw (see src/app/PackedPicture.h).
+// OUTPUT_FOLDER/<name>.pixels, its pixels ready to draw (see src/ui/look/PackedPicture.h).
 // tools/draw_artwork.sh runs it on the drawings the program's resources list; a test checks that
 // the packed files are the drawings.
 //   pack_artwork OUTPUT_FOLDER PNG...

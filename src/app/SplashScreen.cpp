@@ -2,8 +2,8 @@
 
 #include "Artwork.h"
 #include "BaritempApplication.h"
+#include "Desktop.h"
 #include "GlowLabel.h"
-#include "Platform.h"
 #include "VersionTexts.h"
 #include "WindowLook.h"
 
@@ -20,11 +20,12 @@ namespace {
 constexpr const char* kContext = "SplashScreen";
 constexpr char16_t kEscape = 0x1B;
 
-constexpr std::uint32_t kNavy = 0x800000;
-constexpr std::uint32_t kMaroon = 0x000080;
-constexpr std::uint32_t kAqua = 0xFFFF00;
-constexpr std::uint32_t kBlack = 0x000000;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
+// Navy, maroon and aqua as the designers' palette names them.
+constexpr Qt::GlobalColor kNavy = Qt::darkBlue;
+constexpr Qt::GlobalColor kMaroon = Qt::darkRed;
+constexpr Qt::GlobalColor kAqua = Qt::cyan;
+constexpr Qt::GlobalColor kBlack = Qt::black;
+constexpr Qt::GlobalColor kWhite = Qt::white;
 
 // The window's labels, back to front: their places, texts, fonts and colours as designed.
 struct LabelPlace {
@@ -35,7 +36,7 @@ struct LabelPlace {
     const char* font;
     int pixels;
     bool bold, italic;
-    std::uint32_t colour;
+    Qt::GlobalColor colour;
     Qt::Alignment alignment;
     bool shown;
 };
@@ -93,7 +94,8 @@ GlowLabel* label(QWidget* splash, const char* name) {
 
 } // namespace
 
-SplashScreen::SplashScreen() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+SplashScreen::SplashScreen(Desktop& desktop)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), desktop_(desktop) {
     setObjectName(QStringLiteral("SplashFormv2011"));
     setWindowTitle(QStringLiteral("SplashFormv2011"));
     setFixedSize(400, 100);
@@ -117,24 +119,24 @@ SplashScreen::SplashScreen() : QWidget(nullptr, Qt::SplashScreen | Qt::Frameless
         l->setText(place.fixedText ? BaritempApplication::fixedText(kContext, place.text)
                                    : QString::fromLatin1(place.text));
         l->setFont(MakeFont(place.font, place.pixels, place.bold, place.italic));
-        l->setTextColor(ColorFromBgr(place.colour));
+        l->setTextColor(place.colour);
         l->setAlignment(place.alignment);
         l->setVisible(place.shown);
     }
 }
 
-SplashScreen* SplashScreen::open(const QString& text, int top, bool glassMode,
+SplashScreen* SplashScreen::open(Desktop& desktop, const QString& text, int top, bool glassMode,
                                  const VersionTexts& version) {
-    auto* splash = new SplashScreen;
+    auto* splash = new SplashScreen(desktop);
     GlowLabel* middle = label(splash, "LabelMiddle");
     GlowLabel* versionLabel = label(splash, "LabelVersion");
     middle->move(middle->x(), top);
     versionLabel->setText(QString::fromStdString(version.nameAndProductVersion()));
     versionLabel->setVisible(!versionLabel->text().isEmpty());
-    ApplyGlassLook(splash,
-                   {glassMode, true, glassMode, Platform::current().glassEra() ? kGlowSize : 0});
-    versionLabel->setTextColor(ColorFromBgr(glassMode ? kBlack : kWhite));
-    middle->setTextColor(ColorFromBgr(glassMode ? kNavy : kAqua));
+    desktop.setGlass(splash, glassMode);
+    ApplyGlassLook(splash, {true, glassMode, desktop.glassEra() ? kGlowSize : 0});
+    versionLabel->setTextColor(glassMode ? kBlack : kWhite);
+    middle->setTextColor(glassMode ? kNavy : kAqua);
     if (!text.isEmpty())
         middle->setText(text);
 
@@ -163,7 +165,7 @@ void SplashScreen::showFinished() {
 void SplashScreen::closeEvent(QCloseEvent* event) {
     // Painted at once, a short pause, then freed (the window deletes itself on close).
     repaint();
-    Platform::current().pause(50);
+    desktop_.pause(50);
     event->accept();
 }
 

@@ -4,6 +4,7 @@
 
 namespace baritemp {
 
+class Desktop;
 struct VersionTexts;
 
 // The splash window: a borderless 400 x 100 picture in the middle of the screen with a loading
@@ -16,8 +17,8 @@ public:
     // Creates, sets up and shows a splash window, painted before it returns: `text` in the middle
     // line (the design text when empty) at `top` pixels from the top, the glass look when
     // `glassMode`, and as its version line the record's name and product version, shown only
-    // when the executable has a record.
-    static SplashScreen* open(const QString& text, int top, bool glassMode,
+    // when the executable has a record. `desktop`: its glass, and the pause of its closing.
+    static SplashScreen* open(Desktop& desktop, const QString& text, int top, bool glassMode,
                               const VersionTexts& version);
 
     // The start-up's version line, in the visibility open() chose; painted at once.
@@ -30,7 +31,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    SplashScreen();
+    explicit SplashScreen(Desktop& desktop);
+
+    Desktop& desktop_;
 };
 
 } // namespace baritemp

@@ -27,8 +27,9 @@ constexpr const char* kNoVersionLine = "No FileVersion";
 // The stages of start-up, with what each leaves behind for the next.
 class Startup {
 public:
-    Startup(const char* programName, const StartupWindows& windows, const StartupOptions& options)
-        : programName_(programName), windows_(windows), options_(options) {}
+    Startup(const char* programName, const StartupWindows& windows, Platform& platform,
+            const StartupOptions& options)
+        : programName_(programName), windows_(windows), platform_(platform), options_(options) {}
 
     int run();
 
@@ -48,6 +49,7 @@ private:
 
     const char* programName_;
     const StartupWindows& windows_;
+    Platform& platform_;
     const StartupOptions& options_;
     std::unique_ptr<BaritempApplication> ownApplication_;
     QString executablePath_;
@@ -101,7 +103,8 @@ QString Startup::splashState() const {
 // below applies only while it exists.
 void Startup::showSplash() {
     splash_ =
-        SplashScreen::open(BaritempApplication::fixedText(
+        SplashScreen::open(platform_,
+                           BaritempApplication::fixedText(
                                "SplashScreen", QT_TRANSLATE_NOOP("SplashScreen", "Loading...")),
                            40, true, version_);
     trace(QStringLiteral("splash shown: ") + splashState());
@@ -116,7 +119,7 @@ void Startup::createWindows() {
     mainWindow_ = windows_.createMainWindow(*settings_, version_);
     StartupTimeline::mark("main window built");
     try {
-        OpenConfiguration(*settings_, version_);
+        OpenConfiguration(*settings_, platform_, version_);
     } catch (const std::exception& e) {
         // Shown as the window is made; the banner is skipped, the window stays.
         BaritempApplication::reportError(e);
@@ -131,13 +134,12 @@ void Startup::createWindows() {
 // A pause, the loading-finished text painted, a shorter pause, then the window released:
 // destroyed later, without its close handler.
 void Startup::finishSplash() {
-    Platform& platform = Platform::current();
-    platform.pause(100);
+    platform_.pause(100);
     if (splash_)
         splash_->showFinished();
     trace(QStringLiteral("splash finished: ") + splashState());
     QCoreApplication::processEvents();
-    platform.pause(50);
+    platform_.pause(50);
     if (splash_)
         splash_->deleteLater();
     trace(QStringLiteral("splash released"));
@@ -188,36 +190,25 @@ int Startup::run() {
         return options_.runEventLoop ? runEventLoop() : 0;
     } catch (const std::exception& e) {
         ensureApplication();
-        Platform::current().showErrorBox(
-            BaritempApplication::fixedText(
-                "BaritempApplication",
-                QT_TRANSLATE_NOOP("BaritempApplication", "Application error")),
-            RunTimeReportText(e, executablePath_));
+        platform_.showErrorBox(BaritempApplication::fixedText(
+                                   "BaritempApplication",
+                                   QT_TRANSLATE_NOOP("BaritempApplication", "Application error")),
+                               RunTimeReportText(e, executablePath_));
         return 1;
     }
 }
 
 } // namespace
 
-int RunStartup(const char* programName, const StartupWindows& windows,
+int RunStartup(const char* programName, const StartupWindows& windows, Platform& platform,
                const StartupOptions& options) {
-    return Startup(programName, windows, options).run();
+    return Startup(programName, windows, platform, options).run();
 }
 
-void OpenConfiguration(Settings& settings, const VersionTexts& version) {
-    const QString documents = Platform::current().documentsFolder().left(261);
+void OpenConfiguration(Settings& settings, SystemInfo& system, const VersionTexts& version) {
+    const QString documents = system.documentsFolder().left(261);
     settings.openStore(ConfigLocationIn(documents.toStdString()));
-    WriteStartupBanner(version);
-}
-
-bool ReadConfiguration(Settings& settings) {
-    try {
-        settings.load();
-        return true;
-    } catch (const std::exception& e) {
-        BaritempApplication::reportError(e);
-        return false;
-    }
+    WriteStartupBanner(system, version);
 }
 
 QIcon ApplicationIcon() {

@@ -10,7 +10,9 @@ class QWidget;
 
 namespace baritemp {
 
+class Platform;
 class Settings;
+class SystemInfo;
 struct VersionTexts;
 
 // The two windows start-up makes, from the layers above it. Start-up owns them, and the settings
@@ -37,18 +39,15 @@ struct StartupOptions {
 // the settings window, under a guard; the splash window's loading-finished text, its two pauses
 // and its release; the main window shown and the event loop run until it closes. Returns the
 // exit code: 0 after a normal end, 1 when an exception left the start-up (after the run-time
-// report box).
-int RunStartup(const char* programName, const StartupWindows& windows,
+// report box). `platform`: the system's services the stages use (the splash's pauses, the banner's
+// system lines, the documents folder, the run-time report box).
+int RunStartup(const char* programName, const StartupWindows& windows, Platform& platform,
                const StartupOptions& options = {});
 
 // The main window's configuration, as it is made: the store opened on the file in the user's
 // documents folder (read when it is there), then the start-up banner. A file that cannot be read
 // leaves this with its error, before the banner.
-void OpenConfiguration(Settings& settings, const VersionTexts& version);
-
-// The five settings read from the store; when that fails (a stored colour that is
-// no colour), its error in the application error box, and false.
-bool ReadConfiguration(Settings& settings);
+void OpenConfiguration(Settings& settings, SystemInfo& system, const VersionTexts& version);
 
 // The application icon for the windows: 16, 32 and 48 pixels (and their @2x drawings on a
 // scaled screen), read once.

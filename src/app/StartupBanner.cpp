@@ -1,7 +1,7 @@
 #include "StartupBanner.h"
 
 #include "Diagnostics.h"
-#include "Platform.h"
+#include "SystemInfo.h"
 #include "VersionTexts.h"
 
 #include <exception>
@@ -46,25 +46,26 @@ QString Spaces(int n) {
     return n > 0 ? QString(n, u' ') : QString();
 }
 
-QString OsProductText() {
-    return Platform::current().osProductName() + QStringLiteral(" ®");
+QString OsProductText(SystemInfo& system) {
+    return system.osProductName() + QStringLiteral(" ®");
 }
 
-QString OsVersionText() {
-    const OsVersion v = Platform::current().osVersion();
+QString OsVersionText(SystemInfo& system) {
+    const OsVersion v = system.osVersion();
     return QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.build);
 }
 
-QString ServicePackText() {
-    return Platform::current().servicePack().left(128);
+QString ServicePackText(SystemInfo& system) {
+    return system.servicePack().left(128);
 }
 
-QString ComputerNameText() {
-    return Platform::current().computerName().left(15);
+QString ComputerNameText(SystemInfo& system) {
+    return system.computerName().left(15);
 }
 
-void EmitStartupBanner(const VersionTexts& version,
-                       const std::function<void(const QString&)>& line) {
+QStringList StartupBannerLines(SystemInfo& system, const VersionTexts& version) {
+    QStringList lines;
+    const auto line = [&lines](const QString& text) { lines << text; };
     const QString stars(kBannerWidth, u'*');
     for (const char* picture : kBannerPicture)
         line(QString::fromLatin1(picture));
@@ -81,25 +82,22 @@ void EmitStartupBanner(const VersionTexts& version,
                             "       /!\\/!\\/!\\"));
     }
     line(stars);
-    line(centred(QStringLiteral("*"), QStringLiteral("ComputerName : ") + ComputerNameText()));
+    line(
+        centred(QStringLiteral("*"), QStringLiteral("ComputerName : ") + ComputerNameText(system)));
     line(stars);
     try {
-        line(centred(QStringLiteral("*"), OsProductText()));
-        line(centred(QStringLiteral("*"), OsVersionText()));
-        line(centred(QStringLiteral("*"), ServicePackText()));
+        line(centred(QStringLiteral("*"), OsProductText(system)));
+        line(centred(QStringLiteral("*"), OsVersionText(system)));
+        line(centred(QStringLiteral("*"), ServicePackText(system)));
     } catch (const std::exception& e) {
         line(QString::fromUtf8(e.what()));
     }
-}
-
-void WriteStartupBanner(const VersionTexts& version) {
-    EmitStartupBanner(version, LogDiagnostic);
-}
-
-QStringList StartupBannerLines(const VersionTexts& version) {
-    QStringList lines;
-    EmitStartupBanner(version, [&](const QString& line) { lines << line; });
     return lines;
+}
+
+void WriteStartupBanner(SystemInfo& system, const VersionTexts& version) {
+    for (const QString& line : StartupBannerLines(system, version))
+        LogDiagnostic(line);
 }
 
 } // namespace baritemp

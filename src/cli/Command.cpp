@@ -455,13 +455,13 @@ QString Command::language(const std::string& code) {
     const QString wanted = utf8(code);
     if (const auto found = FindLanguage(wanted, Qt::CaseInsensitive))
         return found->code;
-    for (const Language& l : Languages()) {
+    for (const TranslationLanguage& l : Languages()) {
         if (l.locale.compare(wanted, Qt::CaseInsensitive) == 0)
             return l.code;
     }
     throw UsageError{[code] {
         QStringList codes;
-        for (const Language& l : Languages())
+        for (const TranslationLanguage& l : Languages())
             codes << l.code;
         return tr("unknown language: %1 (%2 or %3)")
             .arg(utf8(code), codes.join(QStringLiteral(", ")), QStringLiteral("EN"));

@@ -59,7 +59,7 @@ std::optional<int> UserEnvironment::savedDecimals() {
 
 std::optional<std::string> UserEnvironment::savedLanguage() {
     readSaved();
-    return saved_ ? std::optional(settings_.language().toStdString()) : std::nullopt;
+    return saved_ ? std::optional(settings_.languageCode().toStdString()) : std::nullopt;
 }
 
 } // namespace baritemp::cli

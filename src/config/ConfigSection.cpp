@@ -60,12 +60,28 @@ void ConfigSection::writeString(const std::string& key, const std::string& value
     store_.writeString(path(key), value);
 }
 
+namespace {
+
+int showCommandOf(PlacementTarget::State state) {
+    switch (state) {
+    case PlacementTarget::State::Minimised:
+        return showcommand::kMinimized;
+    case PlacementTarget::State::Maximised:
+        return showcommand::kMaximized;
+    case PlacementTarget::State::Normal:
+        break;
+    }
+    return showcommand::kNormal;
+}
+
+} // namespace
+
 void ConfigSection::restorePlacement(PlacementTarget& window) {
     store_.beginUpdate();
     saved_ = false;
     try {
         if (readInteger("FormVersion", 0) >= kVersion) {
-            switch (readInteger("ShowCmd", window.showCommand())) {
+            switch (readInteger("ShowCmd", showCommandOf(window.state()))) {
             case showcommand::kMinimized:
             case showcommand::kMinimize:
             case showcommand::kMinimizedNotActive:
@@ -100,7 +116,7 @@ void ConfigSection::savePlacement(PlacementTarget& window) {
         writeInteger("FormVersion", kVersion);
         if (restored_)
             writeInteger("ShowCmd", window.applicationMinimised() ? showcommand::kMinimized
-                                                                  : window.showCommand());
+                                                                  : showCommandOf(window.state()));
         saved_ = true;
     } catch (...) {
         store_.endUpdate();

@@ -8,7 +8,8 @@
 
 namespace baritemp {
 
-// The show commands a placement record stores, as Windows numbers them (SW_...).
+// The show commands a placement record stores, as Windows numbers them (SW_...): the record's
+// own numbers, converted to and from a window's state here only.
 namespace showcommand {
 inline constexpr int kNormal = 1;
 inline constexpr int kMinimized = 2;
@@ -24,8 +25,8 @@ class PlacementTarget {
 public:
     enum class State { Normal, Minimised, Maximised };
     virtual ~PlacementTarget() = default;
-    // showcommand::kNormal, kMinimized or kMaximized.
-    virtual int showCommand() = 0;
+    // The window's own state.
+    virtual State state() = 0;
     virtual bool applicationMinimised() = 0;
     virtual void setState(State state) = 0;
     virtual void minimiseApplication() = 0; // the system's minimise command, posted

@@ -97,28 +97,28 @@ EnteredValue EnterValue(const Unit& field, std::u16string_view fieldText, const 
     return entered;
 }
 
-EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
+EnteredValue ReadEnteredValue(const Unit& field, std::u16string_view fieldText,
                               const NumberFormat& format) {
-    return EnterValue(Unit{group, sourceIndex}, fieldText,
+    return EnterValue(field, fieldText,
                       ReadValueText(fieldText, format.decimalSeparator, format.thousandSeparator),
                       format);
 }
 
-EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
+EntryOutcome RunEntryCycle(const Unit& field, std::u16string_view fieldText,
                            const NumberFormat& format) {
     EntryOutcome outcome;
     if (fieldText.empty())
         return outcome; // Enter in an empty field does nothing
-    EnteredValue entered = ReadEnteredValue(group, sourceIndex, fieldText, format);
+    EnteredValue entered = ReadEnteredValue(field, fieldText, format);
     outcome.trimmedText = std::move(entered.text);
     if (!entered.ok())
         outcome.error = std::move(entered.error);
-    else if (group == FieldGroup::Pressure)
+    else if (field.group == FieldGroup::Pressure)
         outcome.texts =
-            formatAll(ConvertPressure(sourceIndex, entered.value), PressureUnits, format);
+            formatAll(ConvertPressure(field.index, entered.value), PressureUnits, format);
     else
         outcome.texts =
-            formatAll(ConvertTemperature(sourceIndex, entered.value), TemperatureUnits, format);
+            formatAll(ConvertTemperature(field.index, entered.value), TemperatureUnits, format);
     return outcome;
 }
 

@@ -50,14 +50,14 @@ EnteredValue EnterValue(const Unit& field, std::u16string_view fieldText, const 
                         const NumberFormat& format);
 // The same from the field's text. (What the window logs of it, it logs itself: the text as it
 // was, which trimmedText does not change.)
-EnteredValue ReadEnteredValue(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
+EnteredValue ReadEnteredValue(const Unit& field, std::u16string_view fieldText,
                               const NumberFormat& format);
 
 // The whole entry cycle once Enter reached a field: ReadEnteredValue, then the conversion and
 // every field of the group formatted. Errors come back in the outcome instead of being thrown,
 // so that a window handler never has an exception to let through. An empty text does nothing:
 // no texts, no error.
-EntryOutcome RunEntryCycle(FieldGroup group, int sourceIndex, std::u16string_view fieldText,
+EntryOutcome RunEntryCycle(const Unit& field, std::u16string_view fieldText,
                            const NumberFormat& format);
 
 } // namespace baritemp

@@ -82,13 +82,14 @@ std::u16string AbsoluteZeroText(int scale, char16_t decimalSeparator) {
     return floor;
 }
 
-std::optional<std::u16string> AbsoluteZeroFloorText(int scale, std::u16string_view text,
+std::optional<std::u16string> AbsoluteZeroFloorText(TemperatureUnit scale, std::u16string_view text,
                                                     char16_t decimalSeparator,
                                                     char16_t thousandSeparator) {
+    const int row = Unit(scale).index;
     const auto value = ReadRegionalNumber(text, decimalSeparator, thousandSeparator);
-    if (!value || !(*value < AbsoluteZero(scale)))
+    if (!value || !(*value < AbsoluteZero(row)))
         return std::nullopt;
-    return AbsoluteZeroText(scale, decimalSeparator);
+    return AbsoluteZeroText(row, decimalSeparator);
 }
 
 } // namespace baritemp

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Units.h"
+
 #include "Extended.h"
 #include "PressureConversion.h"
 
@@ -37,7 +39,7 @@ std::u16string AbsoluteZeroText(int scale, char16_t decimalSeparator);
 // its scale (compared in extended, without rounding to a double; digit groups read as the entry
 // cycle reads them), the text the field takes instead: AbsoluteZeroText. Anything else, numbers
 // or not, is left alone.
-std::optional<std::u16string> AbsoluteZeroFloorText(int scale, std::u16string_view text,
+std::optional<std::u16string> AbsoluteZeroFloorText(TemperatureUnit scale, std::u16string_view text,
                                                     char16_t decimalSeparator,
                                                     char16_t thousandSeparator = 0);
 

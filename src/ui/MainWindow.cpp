@@ -5,15 +5,14 @@
 #include "Artwork.h"
 #include "BaritempApplication.h"
 #include "ConversionError.h"
+#include "Desktop.h"
 #include "Diagnostics.h"
 #include "EntryCycle.h"
 #include "GlowLabel.h"
 #include "Messages.h"
 #include "PictureButton.h"
-#include "Platform.h"
 #include "RegionalSettings.h"
 #include "Shape.h"
-#include "Startup.h"
 #include "TemperatureConversion.h"
 #include "U16Text.h"
 #include "ValueField.h"
@@ -38,8 +37,9 @@ QString MainWindow::makerAddress() {
     return QStringLiteral("https://www.quorzen.example");
 }
 
-MainWindow::MainWindow(Settings& settings, const VersionTexts& version, QWidget* parent)
-    : QWidget(parent, kFixedDialogFrame), settings_(settings) {
+MainWindow::MainWindow(Settings& settings, Desktop& desktop, const VersionTexts& version,
+                       QWidget* parent)
+    : QWidget(parent, kFixedDialogFrame), settings_(settings), desktop_(desktop) {
     InstallAccessibility();
     setObjectName(QStringLiteral("f_main"));
     setFixedSize(360, 435);
@@ -55,11 +55,17 @@ MainWindow::MainWindow(Settings& settings, const VersionTexts& version, QWidget*
     // Every result of the last conversion, one line per field in tab order.
     auto* copyAll = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
     connect(copyAll, &QShortcut::activated, this, &MainWindow::copyAllResults);
-    // This window shows what the settings window chooses, at once.
-    connect(&settings_, &Settings::changed, this, &MainWindow::settingChanged);
+    // This window shows what the settings window chooses, at once (the texts follow the
+    // interface language by themselves; decimals show from the next conversion on).
+    connect(&settings_, &Settings::glassModeChanged, this, &MainWindow::glassModeChanged);
+    connect(&settings_, &Settings::titleColorChanged, this, &MainWindow::setLabelsColor);
+    connect(&settings_, &Settings::fieldColorChanged, this, &MainWindow::setFieldsColor);
     // The regional separators, now and whenever the system announces changed settings.
+    readRegionalSettings();
+}
+
+void MainWindow::readRegionalSettings() {
     setSeparators(UserSeparators());
-    Platform::current().followSettingsChanges(this, [this] { setSeparators(UserSeparators()); });
 }
 
 // One control of the layout, as its kind is made.
@@ -144,8 +150,9 @@ void MainWindow::buildLayout(const VersionTexts& version) {
     setTabOrder(fields_.back(), tools_);
     setTabOrder(tools_, link_);
     // The temperature fields refuse values below absolute zero as they are typed.
-    for (int scale = 0; scale < kTemperatureUnitCount; ++scale) {
-        ValueField* temperature = field(mainwindow::temperature(scale));
+    for (TemperatureUnit scale :
+         {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit, TemperatureUnit::Kelvin}) {
+        ValueField* temperature = field(scale);
         connect(temperature, &ValueField::contentChanged, this,
                 [this, temperature] { applyAbsoluteZeroFloor(temperature); });
     }
@@ -182,7 +189,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::firstShow() {
     if (!settings_.nothingStored()) {
-        if (!ReadConfiguration(settings_))
+        if (!BaritempApplication::readSettings(settings_))
             return; // its error was shown; the look stays as it is
     } else {
         // Nothing stored yet: the first start's values, and the settings window before this
@@ -193,55 +200,15 @@ void MainWindow::firstShow() {
     refresh();
 }
 
-void MainWindow::settingChanged(Settings::Item what) {
-    switch (what) {
-    case Settings::Item::Language:
-        refresh();
-        break;
-    case Settings::Item::GlassMode:
-        // The glass frame as asked, then refresh() sets it again under the system test.
-        Platform::current().setGlass(this, settings_.glassMode());
-        refresh();
-        break;
-    case Settings::Item::TitleColor:
-        setLabelsColor(settings_.titleColor());
-        break;
-    case Settings::Item::FieldColor:
-        setFieldsColor(settings_.fieldColor());
-        break;
-    case Settings::Item::All: {
-        // What the settings window's reactions to the values read would bring, once: a
-        // language option becomes selected only for "FR" and "UK".
-        const Settings::Changes& read = settings_.lastLoad();
-        const bool language =
-            read.language &&
-            (settings_.french() || settings_.language() == QLatin1String(stored::kEnglish));
-        if (read.glassMode)
-            Platform::current().setGlass(this, settings_.glassMode());
-        if (read.glassMode || language) {
-            refresh();
-            break;
-        }
-        if (read.titleColor)
-            setLabelsColor(settings_.titleColor());
-        if (read.fieldColor)
-            setFieldsColor(settings_.fieldColor());
-        break;
-    }
-    case Settings::Item::Decimals: // shown from the next conversion on
-        break;
-    }
+void MainWindow::glassModeChanged(bool on) {
+    desktop_.setGlass(this, on);
+    refresh();
 }
 
 void MainWindow::refresh() {
-    // No language at all (an empty one in the file): French, and the look follows from there.
-    if (settings_.language().isEmpty()) {
-        settings_.setLanguage(QString::fromLatin1(stored::kFrench));
-        return;
-    }
     const bool glass = settings_.glassMode();
-    ApplyGlassLook(this,
-                   {Platform::current().glassEra() && glass, glass, glass, glass ? kGlowSize : 0});
+    desktop_.setGlass(this, desktop_.glassEra() && glass);
+    ApplyGlassLook(this, {glass, glass, glass ? kGlowSize : 0});
     retranslate();
     setLabelsColor(settings_.titleColor());
     setFieldsColor(settings_.fieldColor());
@@ -264,18 +231,18 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     else if (event->type() == QEvent::LocaleChange)
-        setSeparators(UserSeparators());
+        readRegionalSettings();
     QWidget::changeEvent(event);
 }
 
-void MainWindow::setLabelsColor(std::uint32_t color) {
+void MainWindow::setLabelsColor(const QColor& color) {
     for (GlowLabel* label : findChildren<GlowLabel*>())
-        label->setTextColor(ColorFromBgr(color));
+        label->setTextColor(color);
 }
 
-void MainWindow::setFieldsColor(std::uint32_t color) {
+void MainWindow::setFieldsColor(const QColor& color) {
     for (ValueField* f : fields_)
-        f->setBackgroundColor(ColorFromBgr(color));
+        f->setBackgroundColor(color);
 }
 
 ValueField* MainWindow::field(const Unit& unit) const {
@@ -288,7 +255,7 @@ void MainWindow::convert(ValueField* field) {
         return;                   // Enter in an empty field does nothing
     LogDiagnostic(field->text()); // the text as it was entered
     const EntryOutcome outcome = RunEntryCycle(
-        field->unit().group, field->unit().index, U16FromQString(field->text()),
+        field->unit(), U16FromQString(field->text()),
         NumberFormat{separators_.decimal, separators_.thousand, settings_.decimals()});
     // The trimmed text stays in the field whatever follows.
     field->setText(QStringFromU16(outcome.trimmedText));
@@ -330,9 +297,9 @@ void MainWindow::showResults(const Unit& source, const std::vector<std::u16strin
 
 void MainWindow::applyAbsoluteZeroFloor(ValueField* temperature) {
     try {
-        if (const auto floor = AbsoluteZeroFloorText(temperature->unit().index,
-                                                     U16FromQString(temperature->text()),
-                                                     separators_.decimal, separators_.thousand))
+        if (const auto floor = AbsoluteZeroFloorText(
+                static_cast<TemperatureUnit>(temperature->unit().index),
+                U16FromQString(temperature->text()), separators_.decimal, separators_.thousand))
             temperature->setText(QStringFromU16(*floor));
     } catch (...) {
         // The floor never shows a message.
@@ -361,13 +328,13 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     // reach the window (those children take no mouse input); fields, the tools icon and the
     // link keep theirs, so they never start a move.
     if (event->button() == Qt::LeftButton)
-        Platform::current().startWindowMove(this);
+        desktop_.startWindowMove(this);
     QWidget::mousePressEvent(event);
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() & Qt::LeftButton)
-        Platform::current().startWindowMove(this);
+        desktop_.startWindowMove(this);
     QWidget::mouseMoveEvent(event);
 }
 
@@ -387,13 +354,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::MouseButtonRelease:
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-                Platform::current().openUrl(makerAddress());
+                desktop_.openUrl(makerAddress());
             return true;
         case QEvent::KeyPress: {
             // A link of the keyboard: Enter or Space opens the address.
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-                Platform::current().openUrl(makerAddress());
+                desktop_.openUrl(makerAddress());
                 return true;
             }
             break;

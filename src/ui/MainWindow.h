@@ -13,6 +13,7 @@
 
 namespace baritemp {
 
+class Desktop;
 class GlowLabel;
 class PictureButton;
 class ValueField;
@@ -29,13 +30,17 @@ class MainWindow : public QWidget {
 
 public:
     // The caption and the version line from the executable's version record; the look from
-    // `settings`, which the window follows from its first show on.
-    MainWindow(Settings& settings, const VersionTexts& version, QWidget* parent = nullptr);
+    // `settings`, which the window follows from its first show on; `desktop`: glass, the
+    // window's moves, the browser.
+    MainWindow(Settings& settings, Desktop& desktop, const VersionTexts& version,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The separators the window reads and writes numbers with: the user's regional ones, read
     // when the window is made and again whenever the system announces changed settings.
     void setSeparators(const Separators& separators);
+    // The user's regional separators read again (the system's settings changed).
+    void readRegionalSettings();
     const Separators& separators() const { return separators_; }
 
     // The results of the last conversion, one line per field of its group in tab order.
@@ -67,9 +72,10 @@ private:
     // the fields' tooltips.
     void refresh();
     void retranslate();
-    void settingChanged(Settings::Item what);
-    void setLabelsColor(std::uint32_t color);
-    void setFieldsColor(std::uint32_t color);
+    // Glass mode chosen: the glass frame as asked, then the whole look under the system's test.
+    void glassModeChanged(bool on);
+    void setLabelsColor(const QColor& color);
+    void setFieldsColor(const QColor& color);
 
     // The entry cycle on the field's text, as Enter runs it: the field's group converted, or the
     // error box.
@@ -83,6 +89,7 @@ private:
     ValueField* field(const Unit& unit) const;
 
     Settings& settings_;
+    Desktop& desktop_;
     // The controls the window works with, as the layout made them.
     GlowLabel* pressureTitle_ = nullptr;
     GlowLabel* temperatureTitle_ = nullptr;

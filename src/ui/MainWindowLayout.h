@@ -43,23 +43,27 @@ struct FieldPlace {
     Unit unit;
 };
 
-inline constexpr Unit pressure(int index) {
-    return {FieldGroup::Pressure, index};
-}
-inline constexpr Unit temperature(int index) {
-    return {FieldGroup::Temperature, index};
-}
+using enum PressureUnit;
+using enum TemperatureUnit;
 
 inline const FieldPlace kFields[] = {
-    {"Ed_Bar", 20, 36, pressure(0)},         {"Ed_mBar", 192, 36, pressure(1)},
-    {"Ed_Psi", 20, 72, pressure(2)},         {"Ed_Kg", 192, 72, pressure(3)},
-    {"Ed_Pa", 20, 108, pressure(4)},         {"Ed_DaPa", 192, 108, pressure(5)},
-    {"Ed_Kpa", 20, 144, pressure(6)},        {"Ed_MPa", 192, 144, pressure(7)},
-    {"Ed_Torr", 20, 180, pressure(8)},       {"Ed_mCE", 192, 180, pressure(9)},
-    {"Ed_mmHg", 20, 216, pressure(10)},      {"Ed_mmCE", 192, 216, pressure(11)},
-    {"Ed_inchHg", 20, 252, pressure(12)},    {"Ed_inchCE", 192, 252, pressure(13)},
-    {"Ed_Celsius", 20, 315, temperature(0)}, {"Ed_Fahren", 192, 315, temperature(1)},
-    {"Ed_Kelvin", 115, 351, temperature(2)},
+    {"Ed_Bar", 20, 36, Bar},
+    {"Ed_mBar", 192, 36, Millibar},
+    {"Ed_Psi", 20, 72, Psi},
+    {"Ed_Kg", 192, 72, KilogramPerSquareCentimetre},
+    {"Ed_Pa", 20, 108, Pascal},
+    {"Ed_DaPa", 192, 108, Decapascal},
+    {"Ed_Kpa", 20, 144, Kilopascal},
+    {"Ed_MPa", 192, 144, Megapascal},
+    {"Ed_Torr", 20, 180, Torr},
+    {"Ed_mCE", 192, 180, MetreOfWater},
+    {"Ed_mmHg", 20, 216, MillimetreOfMercury},
+    {"Ed_mmCE", 192, 216, MillimetreOfWater},
+    {"Ed_inchHg", 20, 252, InchOfMercury},
+    {"Ed_inchCE", 192, 252, InchOfWater},
+    {"Ed_Celsius", 20, 315, Celsius},
+    {"Ed_Fahren", 192, 315, Fahrenheit},
+    {"Ed_Kelvin", 115, 351, Kelvin},
 };
 
 } // namespace baritemp::mainwindow

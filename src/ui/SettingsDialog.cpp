@@ -4,20 +4,19 @@
 #include "Artwork.h"
 #include "BaritempApplication.h"
 #include "ColorGrid.h"
+#include "Desktop.h"
 #include "GlowLabel.h"
-#include "Messages.h"
-#include "NumericEntry.h"
 #include "PictureButton.h"
-#include "Platform.h"
 #include "Shape.h"
-#include "Startup.h"
 #include "WindowFrame.h"
 #include "WindowLook.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
@@ -28,13 +27,8 @@ using settingsdialog::kPlaces;
 using settingsdialog::Place;
 using settingsdialog::Slot;
 
-namespace {
-
-constexpr char16_t kEscape = 0x1B;
-} // namespace
-
-SettingsDialog::SettingsDialog(Settings& settings, QWidget* parent)
-    : QDialog(parent, kFixedDialogFrame), settings_(settings) {
+SettingsDialog::SettingsDialog(Settings& settings, Desktop& desktop, QWidget* parent)
+    : QDialog(parent, kFixedDialogFrame), settings_(settings), desktop_(desktop) {
     setObjectName(QStringLiteral("f_settings"));
     setWindowTitle(tr("Settings"));
     setFixedSize(345, 341);
@@ -61,11 +55,8 @@ QWidget* SettingsDialog::makeControl(const Place& place) {
     }
     case Kind::Frame:
         return new Shape(this);
-    case Kind::Option: {
-        auto* option = new QRadioButton(this);
-        option->setAutoExclusive(false); // exclusivity is ours: see selectLanguageOption
-        return option;
-    }
+    case Kind::Option:
+        return new QRadioButton(this); // in the languages' button group
     case Kind::Flag:
     case Kind::Button: {
         auto* button = new PictureButton(this);
@@ -176,21 +167,26 @@ void SettingsDialog::connectControls() {
     auto* english = controls_.englishOption;
     auto* glass = controls_.glassBox;
     auto* decimals = controls_.decimals;
-    // A screen reader names the options by their labels.
+    // The labels name their controls and click for them; a screen reader names the options by
+    // their labels.
+    controls_.frenchName->setBuddy(french);
+    controls_.englishName->setBuddy(english);
+    controls_.glassLabel->setBuddy(glass);
+    controls_.decimalsLabel->setBuddy(decimals);
     french->setAccessibleName(controls_.frenchName->text());
     english->setAccessibleName(controls_.englishName->text());
 
-    // Reactions: a control set by code behaves as if the user had changed it.
-    for (QRadioButton* option : {french, english}) {
-        connect(option, &QRadioButton::toggled, this, [this, option](bool on) {
-            if (on) {
-                selectLanguageOption(option);
-                languageChosen();
-            }
-        });
-    }
-    connect(glass, &QCheckBox::toggled, this, &SettingsDialog::glassModeChosen);
-    connect(decimals, &QLineEdit::textChanged, this, &SettingsDialog::decimalsChanged);
+    // Reactions: a control set by code behaves as if the user had changed it. The settings
+    // announce what really changed, and both windows follow.
+    languages_ = new QButtonGroup(this);
+    languages_->addButton(french, static_cast<int>(Language::French));
+    languages_->addButton(english, static_cast<int>(Language::English));
+    connect(languages_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            settings_.setLanguage(static_cast<Language>(id));
+    });
+    connect(glass, &QCheckBox::toggled, &settings_, &Settings::setGlassMode);
+    connect(decimals, &QLineEdit::textChanged, this, &SettingsDialog::decimalsEdited);
     auto* titles = controls_.titlesGrid;
     auto* fields = controls_.fieldsGrid;
     connect(titles, &ColorGrid::colorChanged, this,
@@ -200,36 +196,38 @@ void SettingsDialog::connectControls() {
     for (PictureButton* button : {controls_.saveFrench, controls_.saveEnglish})
         connect(button, &PictureButton::clicked, this, &SettingsDialog::save);
     for (PictureButton* button : {controls_.cancelFrench, controls_.cancelEnglish})
-        connect(button, &PictureButton::clicked, this, &QWidget::close);
+        connect(button, &PictureButton::clicked, this, &SettingsDialog::reject);
     // A flag clicks for its option.
-    connect(controls_.frenchFlag, &PictureButton::clicked, this, [french] {
-        if (!french->isChecked())
-            french->setChecked(true);
-    });
-    connect(controls_.englishFlag, &PictureButton::clicked, this, [english] {
-        if (!english->isChecked())
-            english->setChecked(true);
-    });
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             controls_.frenchName, controls_.englishName, controls_.glassLabel, controls_.glassBox,
-             controls_.frenchOption, controls_.englishOption, controls_.decimals})
-        control->installEventFilter(this);
+    connect(controls_.frenchFlag, &PictureButton::clicked, french, &QRadioButton::click);
+    connect(controls_.englishFlag, &PictureButton::clicked, english, &QRadioButton::click);
 
     // Tab: the check box, the selected language option, the decimals.
-    selectLanguageOption(french);
+    updateOptionTabStops();
     setTabOrder(glass, french);
     setTabOrder(french, english);
     setTabOrder(english, decimals);
 
-    // After every read of the settings the controls show them.
-    connect(&settings_, &Settings::changed, this, [this](Settings::Item what) {
-        if (what == Settings::Item::All)
-            showStoredSettings();
+    connect(&settings_, &Settings::glassModeChanged, this, &SettingsDialog::showGlassMode);
+    connect(&settings_, &Settings::titleColorChanged, this, [titles](const QColor& color) {
+        const QSignalBlocker quiet(titles);
+        titles->setSelectedColor(color);
     });
+    connect(&settings_, &Settings::fieldColorChanged, this, [fields](const QColor& color) {
+        const QSignalBlocker quiet(fields);
+        fields->setSelectedColor(color);
+    });
+    connect(&settings_, &Settings::languageChanged, this, &SettingsDialog::showLanguage);
+    connect(&settings_, &Settings::decimalsChanged, this, &SettingsDialog::showDecimals);
+    // After every read of the store the controls show every setting again (an emptied
+    // decimals field its value).
+    connect(&settings_, &Settings::loaded, this, &SettingsDialog::showSettings);
 }
 
 void SettingsDialog::showEvent(QShowEvent* event) {
     loadPictures();
+    // What Cancel puts back: the settings as they are now.
+    snapshot_ = settings_.values();
+    saved_ = false;
     QDialog::showEvent(event);
 }
 
@@ -258,17 +256,9 @@ void SettingsDialog::loadPictures() {
     }
 }
 
-void SettingsDialog::selectLanguageOption(QRadioButton* option) {
-    auto* french = controls_.frenchOption;
-    auto* english = controls_.englishOption;
-    QRadioButton* other = option == french ? english : french;
-    if (option->isChecked() && other->isChecked()) {
-        const QSignalBlocker quiet(other); // deselecting runs nothing
-        other->setChecked(false);
-    }
-    // Of the two options only the selected one is a tab stop.
-    french->setFocusPolicy(french->isChecked() ? Qt::TabFocus : Qt::NoFocus);
-    english->setFocusPolicy(english->isChecked() ? Qt::TabFocus : Qt::NoFocus);
+void SettingsDialog::updateOptionTabStops() {
+    for (QAbstractButton* option : languages_->buttons())
+        option->setFocusPolicy(option->isChecked() ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void SettingsDialog::applyLanguageTexts() {
@@ -291,28 +281,17 @@ void SettingsDialog::showPictureButtons(bool french) {
     controls_.cancelEnglish->setVisible(!french);
 }
 
-// The chosen language for both windows: the interface's texts switch first (this window's
-// caption, the main window's texts), then this window's labels follow in it.
-void SettingsDialog::languageChosen() {
-    const bool french = controls_.frenchOption->isChecked();
-    settings_.setLanguage(QString::fromLatin1(french ? stored::kFrench : stored::kEnglish));
-    applyLanguageTexts();
-    update();
-}
-
-void SettingsDialog::glassModeChosen() {
-    const bool on = controls_.glassBox->isChecked();
-    applyGlassLook(on);
-    // The main window follows: its glass frame, then its look.
-    settings_.setGlassMode(on);
+PictureButton* SettingsDialog::defaultButton() const {
+    return controls_.saveFrench->isHidden() ? controls_.saveEnglish : controls_.saveFrench;
 }
 
 void SettingsDialog::applyGlassLook(bool on) {
     // The glass frame as asked, with no system test: this window is shown only when asked for.
-    ApplyGlassLook(this, {on, on, on, on ? kGlowSize : 0});
+    desktop_.setGlass(this, on);
+    ApplyGlassLook(this, {on, on, on ? kGlowSize : 0});
 }
 
-void SettingsDialog::decimalsChanged() {
+void SettingsDialog::decimalsEdited() {
     bool ok = false;
     const int value = controls_.decimals->text().toInt(&ok);
     if (ok)
@@ -324,65 +303,71 @@ void SettingsDialog::save() {
         return;
     if (const auto failure = settings_.save()) {
         // Nothing reached the file: the window stays open with the values chosen.
-        BaritempApplication::reportError(
-            SaveFailureText(*failure, &BaritempApplication::current().translations().french()));
+        BaritempApplication::reportError(*failure);
         return;
     }
+    saved_ = true;
     close();
 }
 
-bool SettingsDialog::handleKey(QChar key) {
-    if (key.unicode() == kCarriageReturn) {
-        save();
-        return true;
+void SettingsDialog::showSettings() {
+    showGlassMode(settings_.glassMode());
+    {
+        const QSignalBlocker quietTitles(controls_.titlesGrid), quietFields(controls_.fieldsGrid);
+        controls_.titlesGrid->setSelectedColor(settings_.titleColor());
+        controls_.fieldsGrid->setSelectedColor(settings_.fieldColor());
     }
-    if (key.unicode() == kEscape) {
-        close();
-        return true;
-    }
-    return false;
+    showLanguage(settings_.language());
+    showDecimals(settings_.decimals());
 }
 
-void SettingsDialog::showStoredSettings() {
-    auto* glass = controls_.glassBox;
-    auto* french = controls_.frenchOption;
-    auto* english = controls_.englishOption;
-    auto* decimals = controls_.decimals;
-    auto* titles = controls_.titlesGrid;
-    auto* fields = controls_.fieldsGrid;
-    const bool glassBefore = glass->isChecked();
-    const bool frenchBefore = french->isChecked(), englishBefore = english->isChecked();
-    // A language other than "FR" and "UK" checks neither option.
-    const bool isFrench = settings_.french();
-    const bool isEnglish = settings_.language() == QLatin1String(stored::kEnglish);
+void SettingsDialog::showGlassMode(bool on) {
     {
-        const QSignalBlocker quietGlass(glass), quietFrench(french), quietEnglish(english),
-            quietDecimals(decimals), quietTitles(titles), quietFields(fields);
-        glass->setChecked(settings_.glassMode());
-        titles->setSelectedColor(settings_.titleColor());
-        fields->setSelectedColor(settings_.fieldColor());
-        french->setChecked(isFrench);
-        english->setChecked(isEnglish);
-        decimals->setText(QString::number(settings_.decimals()));
+        const QSignalBlocker quiet(controls_.glassBox);
+        controls_.glassBox->setChecked(on);
     }
-    if (settings_.glassMode() != glassBefore)
-        applyGlassLook(settings_.glassMode());
-    if ((isFrench && !frenchBefore) || (isEnglish && !englishBefore)) {
-        applyLanguageTexts();
-        update();
+    applyGlassLook(on);
+}
+
+// The interface's texts switched before (the application follows the settings first): this
+// window's labels follow in the new language.
+void SettingsDialog::showLanguage(Language language) {
+    {
+        const QSignalBlocker quiet(languages_);
+        if (QAbstractButton* option = languages_->button(static_cast<int>(language))) {
+            option->setChecked(true);
+        } else {
+            // Another language, from the file: neither option.
+            languages_->setExclusive(false);
+            for (QAbstractButton* each : languages_->buttons())
+                each->setChecked(false);
+            languages_->setExclusive(true);
+        }
     }
-    selectLanguageOption(isFrench ? french : english);
-    showPictureButtons(isFrench);
+    updateOptionTabStops();
+    applyLanguageTexts();
+    update();
+}
+
+void SettingsDialog::showDecimals(int decimals) {
+    // The field keeps what the user is typing when it already says so.
+    bool ok = false;
+    if (controls_.decimals->text().toInt(&ok) == decimals && ok)
+        return;
+    const QSignalBlocker quiet(controls_.decimals);
+    controls_.decimals->setText(QString::number(decimals));
 }
 
 void SettingsDialog::reject() {
-    close();
+    close(); // the closing puts back what the window opened with
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event) {
+    if (!saved_)
+        settings_.setValues(snapshot_);
     // Every closing reads the stored settings back; a stored colour that is no colour keeps the
     // window open, until a save writes valid ones.
-    if (!ReadConfiguration(settings_)) {
+    if (!BaritempApplication::readSettings(settings_)) {
         event->ignore();
         return;
     }
@@ -398,50 +383,22 @@ void SettingsDialog::changeEvent(QEvent* event) {
 }
 
 void SettingsDialog::keyPressEvent(QKeyEvent* event) {
-    if (event->text().size() == 1 && handleKey(event->text().front()))
+    // Enter presses the default button wherever the focus is (a picture button that has it
+    // takes Enter itself); Escape is QDialog's: reject().
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier) {
+        defaultButton()->click();
         return;
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter)
-        return; // QDialog's own Enter and Escape handling must not run
+    }
     QDialog::keyPressEvent(event);
 }
 
 void SettingsDialog::mousePressEvent(QMouseEvent* event) {
     // The background, the frames and the plain labels take no mouse input: the press is ours.
     if (event->button() == Qt::LeftButton)
-        Platform::current().startWindowMove(this);
+        desktop_.startWindowMove(this);
     QDialog::mousePressEvent(event);
-}
-
-bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
-    // The three labels that click for their control.
-    const bool label = watched == controls_.frenchName || watched == controls_.englishName ||
-                       watched == controls_.glassLabel;
-    if (label && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == controls_.glassLabel) {
-            controls_.glassBox->toggle();
-        } else {
-            QRadioButton* option =
-                watched == controls_.frenchName ? controls_.frenchOption : controls_.englishOption;
-            if (!option->isChecked())
-                option->setChecked(true);
-        }
-        return true;
-    }
-    if (label && event->type() == QEvent::MouseButtonPress)
-        return true; // clickable: no window move from these
-    if (event->type() == QEvent::MouseButtonPress) {
-        // Clicking the selected option runs nothing (a plain radio button would uncheck it).
-        if (auto* option = qobject_cast<QRadioButton*>(watched); option && option->isChecked())
-            return true;
-    }
-    if (event->type() == QEvent::KeyPress && !label) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (text.size() == 1 && handleKey(text.front()))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace baritemp

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
@@ -13,6 +14,7 @@ class QRadioButton;
 namespace baritemp {
 
 class ColorGrid;
+class Desktop;
 class GlowLabel;
 class PictureButton;
 
@@ -20,14 +22,16 @@ namespace settingsdialog {
 struct Place;
 }
 
-// The settings window: language, the two colours, glass mode and decimals. Every choice shows
-// at once in both windows; Save writes them after a confirmation; every closing reloads the
-// stored settings, so unsaved choices are undone.
+// The settings window: language, the two colours, glass mode and decimals. It edits the
+// settings themselves, so every choice shows at once in both windows; Save (the default button,
+// pressed by Enter) writes them after a confirmation; Cancel, Escape and the close box put back
+// what they were when the window opened. Every closing then reads the stored settings back.
 class SettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SettingsDialog(Settings& settings, QWidget* parent = nullptr);
+    // `desktop`: the glass frame and the window's moves.
+    SettingsDialog(Settings& settings, Desktop& desktop, QWidget* parent = nullptr);
 
     void reject() override;
 
@@ -37,7 +41,6 @@ protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
@@ -47,24 +50,24 @@ private:
     void loadPictures();
 
     // What the controls do, by the user or by code alike.
-    void languageChosen();
-    void glassModeChosen();
-    void decimalsChanged();
+    void decimalsEdited();
     void save();
-    // Enter saves, Escape closes; true when the key was used.
-    bool handleKey(QChar key);
 
-    // After every read of the settings: the controls show them, their reactions quiet, and this
-    // window's own look follows what changed (the main window follows the same announcement).
-    void showStoredSettings();
-    // Selecting an option clears the other without running its reaction.
-    void selectLanguageOption(QRadioButton* option);
+    // The controls show the settings, their reactions quiet; each follows its setting's change.
+    void showSettings();
+    void showGlassMode(bool on);
+    void showLanguage(Language language);
+    void showDecimals(int decimals);
+    // Of the two options only the selected one is a tab stop.
+    void updateOptionTabStops();
     // The labels' texts of the chosen language (the other controls' names follow them).
     void applyLanguageTexts();
     // Glass mode's look of this window: black, white frames, glowing labels and pictures.
     void applyGlassLook(bool on);
     // The French or the English Save and Cancel pictures.
     void showPictureButtons(bool french);
+    // The window's default button, which Enter presses: the Save that shows.
+    PictureButton* defaultButton() const;
 
     // The controls the window works with, typed, as the layout made them; every control of the
     // layout in its order.
@@ -91,7 +94,13 @@ private:
     Controls controls_;
     std::vector<QWidget*> placed_; // one per place of the layout, in its order
 
+    QButtonGroup* languages_ = nullptr; // the two options, by Language
+
     Settings& settings_;
+    Desktop& desktop_;
+    // The settings as they were when the window opened, put back unless they were saved.
+    Settings::Values snapshot_;
+    bool saved_ = false;
     bool picturesLoaded_ = false;
 };
 

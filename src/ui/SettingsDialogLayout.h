@@ -1,17 +1,14 @@
 #pragma once
 
-#include "StoredSettings.h"
-
+#include <QColor>
 #include <QRect>
-
-#include <cstdint>
 
 // The settings window's layout as data: what each control is and where, in pixels at 96 dpi.
 // The window builds it in this order, back to front.
 namespace baritemp::settingsdialog {
 
-inline constexpr std::uint32_t kDefaultColor = 0x20000000; // clDefault: a grid's hidden entry
-inline constexpr std::uint32_t kWhite = 0xFFFFFF;
+// A grid's hidden entry stands for no colour of its own: the default one.
+inline const QColor kDefaultColor;
 
 enum class Kind {
     Label,    // a text of the chosen language
@@ -59,7 +56,7 @@ struct Place {
     const char* picture = nullptr; // Flag, Button: the artwork's name
     bool afterClick = false;       // Button: after-click pictures (the normal one)
     bool visible = true;
-    std::uint32_t defaultColor = 0, selected = 0; // Grid: its hidden entry's colour, its selection
+    QColor defaultColor = {}, selected = {}; // Grid: its hidden entry's colour, its selection
     Slot slot = Slot::None;
 };
 
@@ -119,14 +116,14 @@ inline const Place kPlaces[] = {
     {.name = "JvColorPanel1",
      .kind = Kind::Grid,
      .geometry = {20, 112, 154, 100},
-     .defaultColor = kWhite,
+     .defaultColor = Qt::white,
      .selected = kDefaultColor,
      .slot = Slot::TitlesGrid},
     {.name = "JvColorPanel2",
      .kind = Kind::Grid,
      .geometry = {180, 112, 154, 100},
      .defaultColor = kDefaultColor,
-     .selected = stored::kDefaultFieldColor,
+     .selected = Qt::white, // the fields' first-start colour
      .slot = Slot::FieldsGrid},
     // In front of the grids: the second grid ends at the frame's inner side, and at 125 % its
     // size rounds one device pixel onto the frame's edge. The frame has no fill and takes no

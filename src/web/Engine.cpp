@@ -61,7 +61,7 @@ val convert(const std::string& groupName, int index, const std::string& text, in
     if (index < 0 || index >= GroupSize(g))
         throw std::out_of_range("index");
     const EntryOutcome outcome =
-        RunEntryCycle(g, index, FromUtf8(text), format(decimals, decimal, thousands));
+        RunEntryCycle(Unit{g, index}, FromUtf8(text), format(decimals, decimal, thousands));
     val out = outcome.ok() ? val::object() : errorOf(*outcome.error);
     if (outcome.ok())
         out.set("texts", texts(outcome.texts));

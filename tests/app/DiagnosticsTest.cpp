@@ -83,20 +83,20 @@ TEST(Diagnostics, TheRealStreamWritesTheWholeLine) {
 TEST(SystemTexts, FollowTheirFormats) {
     FakePlatform platform;
     platform.version = {10, 0, 19045};
-    EXPECT_EQ(OsProductText(), QStringLiteral("Debian GNU/Linux 12 (bookworm) ®"));
-    EXPECT_EQ(OsVersionText(), QStringLiteral("10.0.19045"));
+    EXPECT_EQ(OsProductText(platform), QStringLiteral("Debian GNU/Linux 12 (bookworm) ®"));
+    EXPECT_EQ(OsVersionText(platform), QStringLiteral("10.0.19045"));
     EXPECT_TRUE(Platform::current().glassEra());
     platform.version = {5, 1, 2600};
     EXPECT_FALSE(Platform::current().glassEra());
     platform.productName.clear();
-    EXPECT_EQ(OsProductText(), QStringLiteral(" ®"));
+    EXPECT_EQ(OsProductText(platform), QStringLiteral(" ®"));
     platform.computer = QStringLiteral("A-VERY-LONG-HOSTNAME");
-    EXPECT_EQ(ComputerNameText(), QStringLiteral("A-VERY-LONG-HOS"));
+    EXPECT_EQ(ComputerNameText(platform), QStringLiteral("A-VERY-LONG-HOS"));
 }
 
 TEST(ConfirmDialog, AsksInFrenchWhateverTheLanguage) {
     FakePlatform platform;
-    platform.confirmAnswer = Platform::Answer::No;
+    platform.confirmAnswer = false;
     BaritempApplication::current().translations().use(QStringLiteral("UK"));
     EXPECT_FALSE(BaritempApplication::confirm(QStringLiteral("Save?")));
     BaritempApplication::current().translations().use(QStringLiteral("FR"));
@@ -111,7 +111,7 @@ protected:
 
 TEST_F(Banner, WithThisBuildsRecord) {
     platform.pack = QStringLiteral("Service Pack 1");
-    const QStringList lines = StartupBannerLines(version);
+    const QStringList lines = StartupBannerLines(platform, version);
     ASSERT_EQ(lines.size(), 30);
     for (int i = 0; i < 21; ++i)
         EXPECT_EQ(lines[i].size(), 85) << i;
@@ -136,7 +136,7 @@ TEST_F(Banner, WithThisBuildsRecord) {
 TEST_F(Banner, WithoutRecordComputerNameOrServicePack) {
     version = ReadVersionTexts("/bin/true");
     platform.computer.clear();
-    const QStringList lines = StartupBannerLines(version);
+    const QStringList lines = StartupBannerLines(platform, version);
     ASSERT_EQ(lines.size(), 28);
     EXPECT_EQ(lines[21], QStringLiteral("          /!\\/!\\/!\\                No FileVersion      "
                                         "          /!\\/!\\/!\\"));
@@ -147,7 +147,7 @@ TEST_F(Banner, WithoutRecordComputerNameOrServicePack) {
 
 TEST_F(Banner, SystemErrorsEndItWithTheirMessage) {
     platform.failSystemInfo = true;
-    WriteStartupBanner(version);
+    WriteStartupBanner(platform, version);
     ASSERT_EQ(platform.debugLines.size(), 28);
     EXPECT_EQ(platform.debugLines.back(),
               QStringLiteral("Dev The system information cannot be read"));

@@ -36,7 +36,8 @@ protected:
 };
 
 TEST_F(Splash, GlassModeColours) {
-    form = SplashScreen::open(QStringLiteral("Chargement en cours..."), 40, true, version);
+    form =
+        SplashScreen::open(platform, QStringLiteral("Chargement en cours..."), 40, true, version);
     EXPECT_EQ(label(form, "LabelMiddle")->text(), QStringLiteral("Chargement en cours..."));
     EXPECT_EQ(textColor(form, "LabelMiddle"), QColor(0, 0, 128)); // navy
     EXPECT_EQ(textColor(form, "LabelVersion"), QColor(0, 0, 0));  // black
@@ -49,7 +50,7 @@ TEST_F(Splash, GlassModeColours) {
 
 TEST_F(Splash, WithoutGlassOnAnOldSystem) {
     platform.version = {5, 1, 2600};
-    form = SplashScreen::open(QString(), 25, false, version);
+    form = SplashScreen::open(platform, QString(), 25, false, version);
     EXPECT_EQ(label(form, "LabelMiddle")->y(), 25);
     // An empty text keeps the design text.
     EXPECT_EQ(label(form, "LabelMiddle")->text(),
@@ -61,13 +62,13 @@ TEST_F(Splash, WithoutGlassOnAnOldSystem) {
 }
 
 TEST_F(Splash, WithoutRecordTheVersionLabelIsHidden) {
-    form = SplashScreen::open(QString(), 40, true, ReadVersionTexts("/bin/true"));
+    form = SplashScreen::open(platform, QString(), 40, true, ReadVersionTexts("/bin/true"));
     EXPECT_EQ(label(form, "LabelVersion")->text(), QString());
     EXPECT_FALSE(label(form, "LabelVersion")->isVisible());
 }
 
 TEST_F(Splash, EscClosesItAfterAPauseOtherKeysDoNothing) {
-    form = SplashScreen::open(QString(), 40, true, version);
+    form = SplashScreen::open(platform, QString(), 40, true, version);
     QTest::keyClick(form, Qt::Key_A);
     QTest::keyClick(form, Qt::Key_Space);
     EXPECT_TRUE(form->isVisible());
@@ -100,7 +101,7 @@ TEST(StartupWithSplashClosedEarly, SkipsTheStagesThatWriteToIt) {
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
-    EXPECT_EQ(RunStartup("baritemp", windows, options), 0);
+    EXPECT_EQ(RunStartup("baritemp", windows, platform, options), 0);
     EXPECT_EQ(steps[3], QStringLiteral("splash version line: (closed)"));
     EXPECT_EQ(steps[6], QStringLiteral("splash finished: (closed)"));
     EXPECT_TRUE(platform.errorBoxes.isEmpty());
@@ -132,8 +133,8 @@ TEST(SplashOnLinux, LooksTheSameOnAnyKernel) {
     QImage looks[2];
     for (const int major : {5, 6}) {
         OnKernel platform(major);
-        QPointer<SplashScreen> form =
-            SplashScreen::open(QStringLiteral("Chargement en cours..."), 40, true, version);
+        QPointer<SplashScreen> form = SplashScreen::open(
+            platform, QStringLiteral("Chargement en cours..."), 40, true, version);
         EXPECT_EQ(label(form, "LabelMiddle")->glowSize(), 7) << "kernel " << major;
         looks[major - 5] = form->grab().toImage();
         delete form.data();

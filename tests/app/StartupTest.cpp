@@ -44,7 +44,7 @@ protected:
             if (step == QLatin1String("settings window created"))
                 settingsHiddenAtCreation = !settingsVisible();
         };
-        exitCode = RunStartup("baritemp", windows, options);
+        exitCode = RunStartup("baritemp", windows, platform, options);
         return steps;
     }
 

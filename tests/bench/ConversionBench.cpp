@@ -19,7 +19,7 @@ const NumberFormat kFrench{u',', u'\u202F', 4};
 // One press of Enter in the bar field: trim, read, round, 13 products, 14 result texts.
 void PressureEntryCycle(benchmark::State& state) {
     for (auto _ : state) {
-        EntryOutcome outcome = RunEntryCycle(FieldGroup::Pressure, 0, u"1234,5678", kFrench);
+        EntryOutcome outcome = RunEntryCycle(PressureUnit::Bar, u"1234,5678", kFrench);
         benchmark::DoNotOptimize(outcome);
     }
 }
@@ -27,7 +27,7 @@ BENCHMARK(PressureEntryCycle);
 
 void TemperatureEntryCycle(benchmark::State& state) {
     for (auto _ : state) {
-        EntryOutcome outcome = RunEntryCycle(FieldGroup::Temperature, 0, u"-40,5", kFrench);
+        EntryOutcome outcome = RunEntryCycle(TemperatureUnit::Celsius, u"-40,5", kFrench);
         benchmark::DoNotOptimize(outcome);
     }
 }

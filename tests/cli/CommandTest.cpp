@@ -91,8 +91,8 @@ std::vector<std::string> window(const NumberFormat& format, const Unit& from, co
     if (reading.ok() && reading.unit && reading.unit->unit != &CatalogueUnitOf(from))
         return {"la valeur est en " + u8(reading.unit->unit->symbol) + ", l'unité donnée est " +
                 u8(UnitName(from))};
-    const EntryOutcome outcome = RunEntryCycle(
-        from.group, from.index, reading.ok() ? std::u16string_view(reading.number) : text, format);
+    const EntryOutcome outcome =
+        RunEntryCycle(from, reading.ok() ? std::u16string_view(reading.number) : text, format);
     if (!outcome.ok()) {
         // The window's error box: its fixed texts French, the others in the interface language.
         Translations translations;

@@ -63,10 +63,10 @@ protected:
 
     // The main window's normal state, for the placement record.
     struct Window : PlacementTarget {
-        int command = 1;
+        State current = State::Normal;
         bool minimised = false;
         std::vector<std::string> log;
-        int showCommand() override { return command; }
+        State state() override { return current; }
         bool applicationMinimised() override { return minimised; }
         void setState(State s) override { log.push_back(s == State::Maximised ? "max" : "normal"); }
         void minimiseApplication() override { log.push_back("minimise app"); }
@@ -398,7 +398,7 @@ TEST_F(ConfigStoreTest, TwoCopiesNeverUndoEachOthersSaves) {
     a.restorePlacement(windowA);
     b.restorePlacement(windowB);
     ASSERT_TRUE(saveSettings(a, storageA, "UK"));
-    windowB.command = 3;
+    windowB.current = PlacementTarget::State::Maximised;
     b.savePlacement(windowB); // B closes maximised, after A's save
     std::string file = slurp(configDir / "Baritemp.xml");
     EXPECT_NE(file.find("<Lang>UK</Lang>"), std::string::npos) << file;

@@ -25,10 +25,9 @@ using test::u8;
 
 // "," as decimal separator and a blank as thousands separator, as in the examples users see
 // with French regional settings.
-std::vector<std::string> convert(FieldGroup group, int source, const std::string& text,
-                                 int decimals = 4) {
+std::vector<std::string> convert(const Unit& source, const std::string& text, int decimals = 4) {
     const EntryOutcome outcome =
-        RunEntryCycle(group, source, u16(text), NumberFormat{u',', u' ', decimals});
+        RunEntryCycle(source, u16(text), NumberFormat{u',', u' ', decimals});
     if (!outcome.ok())
         return {"error: " + std::string(outcome.error->what()) + " " + outcome.error->text()};
     std::vector<std::string> texts;
@@ -37,18 +36,18 @@ std::vector<std::string> convert(FieldGroup group, int source, const std::string
     return texts;
 }
 
-enum Pressure { Bar, MBar, Psi, Kg, Pa, DaPa, KPa, MPa, Torr, MCE, MmHg, MmCE, InchHg, InchCE };
-enum Temperature { Celsius, Fahrenheit, Kelvin };
+using enum PressureUnit;
+using enum TemperatureUnit;
 
 TEST(PressureConversion, OneBarInEveryUnit) {
     EXPECT_EQ(
-        convert(FieldGroup::Pressure, Bar, "1"),
+        convert(Bar, "1"),
         (std::vector<std::string>{"1,0000 bar", "1 000,0000 mbar", "14,5038 psi", "1,0197 kg/cm²",
                                   "100 000,0000 Pa", "10 000,0000 daPa", "100,0000 kPa",
                                   "0,1000 MPa", "750,0617 Torr", "10,1972 mCE", "750,0615 mmHg",
                                   "10 197,1621 mmCE", "29,5300 inch Hg", "401,4742 inch CE"}));
     EXPECT_EQ(
-        convert(FieldGroup::Pressure, Bar, "1", 9),
+        convert(Bar, "1", 9),
         (std::vector<std::string>{
             "1,000000000 bar", "1 000,000000000 mbar", "14,503773759 psi", "1,019716213 kg/cm²",
             "100 000,000000000 Pa", "10 000,000000000 daPa", "100,000000000 kPa", "0,100000000 MPa",
@@ -58,10 +57,10 @@ TEST(PressureConversion, OneBarInEveryUnit) {
 
 struct PressureCase {
     const char* name;
-    int source;
+    PressureUnit source;
     std::string text;
     int decimals;
-    int target;
+    PressureUnit target;
     const char* expected;
 };
 
@@ -74,42 +73,46 @@ class PressureExample : public ::testing::TestWithParam<PressureCase> {};
 
 TEST_P(PressureExample, ShowsTheTableResult) {
     const PressureCase c = GetParam();
-    const auto texts = convert(FieldGroup::Pressure, c.source, c.text, c.decimals);
+    const auto texts = convert(c.source, c.text, c.decimals);
     ASSERT_EQ(texts.size(), 14u) << texts[0];
-    EXPECT_EQ(texts[static_cast<std::size_t>(c.target)], c.expected);
+    EXPECT_EQ(texts[static_cast<std::size_t>(Unit(c.target).index)], c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PressureExample,
     ::testing::Values(
         // Torr and mmHg are different units.
-        PressureCase{"TorrToMmHg", Torr, "1", 4, MmHg, "1,0000 mmHg"},
-        PressureCase{"TorrToMmHgNineDecimals", Torr, "1", 9, MmHg, "0,999999763 mmHg"},
-        PressureCase{"MmHgToTorrNineDecimals", MmHg, "1", 9, Torr, "1,000000237 Torr"},
-        PressureCase{"TorrAndMmHgShareTheirBarCell", MmHg, "1", 9, Bar, "0,001333224 bar"},
+        PressureCase{"TorrToMmHg", Torr, "1", 4, MillimetreOfMercury, "1,0000 mmHg"},
+        PressureCase{"TorrToMmHgNineDecimals", Torr, "1", 9, MillimetreOfMercury,
+                     "0,999999763 mmHg"},
+        PressureCase{"MmHgToTorrNineDecimals", MillimetreOfMercury, "1", 9, Torr,
+                     "1,000000237 Torr"},
+        PressureCase{"TorrAndMmHgShareTheirBarCell", MillimetreOfMercury, "1", 9, Bar,
+                     "0,001333224 bar"},
         // kg/cm2 to bar is 0.98066, not 0.980665.
-        PressureCase{"KgToBar", Kg, "1", 9, Bar, "0,980660000 bar"},
-        PressureCase{"KgToPa", Kg, "1", 4, Pa, "98 066,5000 Pa"},
-        PressureCase{"KgToTorr", Kg, "1", 4, Torr, "735,5592 Torr"},
-        PressureCase{"KgToMmHg", Kg, "1", 6, MmHg, "735,559066 mmHg"},
-        PressureCase{"PaToPsiHasFewerDigits", Pa, "1000", 9, Psi, "0,145038000 psi"},
-        PressureCase{"KPaToPsi", KPa, "1", 9, Psi, "0,145037738 psi"},
-        PressureCase{"LargeValueExponentForm", Bar, "1000000000000000", 4, Pa, "1E0020 Pa"},
-        PressureCase{"LargeValueExponentFormTwoDecimals", Bar, "1000000000000000", 2, Pa,
+        PressureCase{"KgToBar", KilogramPerSquareCentimetre, "1", 9, Bar, "0,980660000 bar"},
+        PressureCase{"KgToPa", KilogramPerSquareCentimetre, "1", 4, Pascal, "98 066,5000 Pa"},
+        PressureCase{"KgToTorr", KilogramPerSquareCentimetre, "1", 4, Torr, "735,5592 Torr"},
+        PressureCase{"KgToMmHg", KilogramPerSquareCentimetre, "1", 6, MillimetreOfMercury,
+                     "735,559066 mmHg"},
+        PressureCase{"PaToPsiHasFewerDigits", Pascal, "1000", 9, Psi, "0,145038000 psi"},
+        PressureCase{"KPaToPsi", Kilopascal, "1", 9, Psi, "0,145037738 psi"},
+        PressureCase{"LargeValueExponentForm", Bar, "1000000000000000", 4, Pascal, "1E0020 Pa"},
+        PressureCase{"LargeValueExponentFormTwoDecimals", Bar, "1000000000000000", 2, Pascal,
                      "1E20 Pa"},
-        PressureCase{"Zero", Psi, "0", 4, InchCE, "0,0000 inch CE"},
-        PressureCase{"NegativeHasNoLowerBound", Bar, "-1", 4, MBar, "-1 000,0000 mbar"},
+        PressureCase{"Zero", Psi, "0", 4, InchOfWater, "0,0000 inch CE"},
+        PressureCase{"NegativeHasNoLowerBound", Bar, "-1", 4, Millibar, "-1 000,0000 mbar"},
         // The typed value is rounded to a double first.
         PressureCase{"InputRoundedToDouble", Bar, "0,1", 9, Bar, "0,100000000 bar"},
         PressureCase{"InputRoundedToDoubleEighteen", Bar, "0,1", 18, Bar,
                      "0,100000000000000006 bar"},
-        PressureCase{"LoneSeparatorIsZero", MPa, ",", 4, Bar, "0,0000 bar"},
+        PressureCase{"LoneSeparatorIsZero", Megapascal, ",", 4, Bar, "0,0000 bar"},
         PressureCase{"TrimmedBeforeReading", Bar, "12 bar", 4, Bar, "12,0000 bar"},
         PressureCase{"TrailingSignTrimmed", Bar, "12-", 4, Bar, "12,0000 bar"},
         PressureCase{"TrailingSeparatorTrimmed", Bar, "1,5,", 4, Bar, "1,5000 bar"},
-        PressureCase{"EnterAgainOnAResult", Bar, "1,0000 bar", 4, MBar, "1 000,0000 mbar"},
-        PressureCase{"EnterAgainOnAGroupedResult", Pa, "100 000,0000 Pa", 4, Bar, "1,0000 bar"},
-        PressureCase{"UnderflowIsZero", Bar, "," + std::string(400, '0') + "1", 4, Pa,
+        PressureCase{"EnterAgainOnAResult", Bar, "1,0000 bar", 4, Millibar, "1 000,0000 mbar"},
+        PressureCase{"EnterAgainOnAGroupedResult", Pascal, "100 000,0000 Pa", 4, Bar, "1,0000 bar"},
+        PressureCase{"UnderflowIsZero", Bar, "," + std::string(400, '0') + "1", 4, Pascal,
                      "0,0000 Pa"}),
     [](const ::testing::TestParamInfo<PressureCase>& info) { return info.param.name; });
 
@@ -121,23 +124,22 @@ TEST(EntryCycle, ErrorsQuoteTheTrimmedText) {
         {std::string(310, '9'), "error: Overflow "},
     };
     for (const auto& [text, expected] : cases) {
-        const auto texts = convert(FieldGroup::Pressure, Bar, text);
+        const auto texts = convert(Bar, text);
         ASSERT_EQ(texts.size(), 1u) << text;
         EXPECT_EQ(texts[0], expected);
     }
 }
 
 TEST(EntryCycle, EmptyTextDoesNothing) {
-    const EntryOutcome outcome = RunEntryCycle(FieldGroup::Pressure, Bar, u"", NumberFormat{});
+    const EntryOutcome outcome = RunEntryCycle(Bar, u"", NumberFormat{});
     EXPECT_TRUE(outcome.ok());
     EXPECT_TRUE(outcome.texts.empty());
 }
 
 TEST(EntryCycle, EnglishSeparators) {
-    const EntryOutcome outcome =
-        RunEntryCycle(FieldGroup::Pressure, Bar, u"1.5", NumberFormat{u'.', u',', 2});
+    const EntryOutcome outcome = RunEntryCycle(Bar, u"1.5", NumberFormat{u'.', u',', 2});
     ASSERT_TRUE(outcome.ok());
-    EXPECT_EQ(u8(outcome.texts[MBar]), "1,500.00 mbar");
+    EXPECT_EQ(u8(outcome.texts[Unit(Millibar).index]), "1,500.00 mbar");
 }
 
 TEST(PressureConversion, EveryCellIsUsedAsItIs) {
@@ -199,8 +201,8 @@ TEST(UnitDefinitions, PascalsFromTheTableConventionsFromFirstPrinciples) {
         const int u = d.unit.index;
         SCOPED_TRACE(u8(UnitName(d.unit)));
         const Extended pascals = x(std::string(TablePascals(d)).c_str());
-        if (u != Bar) {
-            EXPECT_TRUE(near(PressureFactor(Bar, u) * pascals, x("100000"), "2e-9"));
+        if (u != Unit(Bar).index) {
+            EXPECT_TRUE(near(PressureFactor(Unit(Bar).index, u) * pascals, x("100000"), "2e-9"));
         }
         EXPECT_TRUE(near(ConventionalPascals(d), principles[u], "1e-15"));
         EXPECT_EQ(RelativeDifference(d).isZero(), d.agreement == Agreement::Exact);
@@ -209,7 +211,7 @@ TEST(UnitDefinitions, PascalsFromTheTableConventionsFromFirstPrinciples) {
         }
     }
     // The table's inch of water is water at 4 °C, 2.8e-5 below the conventional one.
-    const UnitDefinition& inchOfWater = UnitDefinitions()[InchCE];
+    const UnitDefinition& inchOfWater = UnitDefinitions()[Unit(InchOfWater).index];
     EXPECT_EQ(inchOfWater.agreement, Agreement::OtherWater);
     EXPECT_TRUE(near(x("249.082"), waterAt4C * g * inch, "1e-6"));
     EXPECT_NEAR(RelativeDifference(inchOfWater).toDouble(), -2.774e-5, 1e-8);
@@ -218,16 +220,16 @@ TEST(UnitDefinitions, PascalsFromTheTableConventionsFromFirstPrinciples) {
 // "1" in each unit at 9 decimals, against texts written out from the published table (French
 // separators): every cell's first nine decimals, and the rounding at the cut.
 class OneInEachUnit
-    : public ::testing::TestWithParam<std::pair<Pressure, std::vector<std::string>>> {};
+    : public ::testing::TestWithParam<std::pair<PressureUnit, std::vector<std::string>>> {};
 
 std::string unitName(const ::testing::TestParamInfo<OneInEachUnit::ParamType>& info) {
     const char* const names[] = {"bar", "mbar", "psi", "kg_cm2", "Pa",   "daPa",   "kPa",
                                  "MPa", "Torr", "mCE", "mmHg",   "mmCE", "inchHg", "inchCE"};
-    return names[info.param.first];
+    return names[Unit(info.param.first).index];
 }
 
 TEST_P(OneInEachUnit, ShowsItsRowAtNineDecimals) {
-    EXPECT_EQ(convert(FieldGroup::Pressure, GetParam().first, "1", 9), GetParam().second);
+    EXPECT_EQ(convert(GetParam().first, "1", 9), GetParam().second);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -240,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                 "750,061682704 Torr", "10,197162130 mCE",
                                                 "750,061505043 mmHg", "10 197,162129900 mmCE",
                                                 "29,529980165 inch Hg", "401,474213311 inch CE"}},
-        std::pair{MBar,
+        std::pair{Millibar,
                   std::vector<std::string>{"0,001000000 bar", "1,000000000 mbar", "0,014503774 psi",
                                            "0,001019716 kg/cm²", "100,000000000 Pa",
                                            "10,000000000 daPa", "0,100000000 kPa",
@@ -254,41 +256,40 @@ INSTANTIATE_TEST_SUITE_P(
                                                 "51,714932623 Torr", "0,703069580 mCE",
                                                 "51,714920373 mmHg", "703,069580336 mmCE",
                                                 "2,036020463 inch Hg", "27,680672630 inch CE"}},
-        std::pair{Kg, std::vector<std::string>{"0,980660000 bar", "980,660000000 mbar",
-                                               "14,223340000 psi", "1,000000000 kg/cm²",
-                                               "98 066,500000000 Pa", "9 806,650000000 daPa",
-                                               "98,066500000 kPa", "0,098066500 MPa",
-                                               "735,559240000 Torr", "10,000102000 mCE",
-                                               "735,559066000 mmHg", "10 000,102000000 mmCE",
-                                               "28,959020000 inch Hg", "393,711710000 inch CE"}},
-        std::pair{
-            Pa, std::vector<std::string>{"0,000010000 bar", "0,010000000 mbar", "0,000145038 psi",
-                                         "0,000010197 kg/cm²", "1,000000000 Pa", "0,100000000 daPa",
-                                         "0,001000000 kPa", "0,000001000 MPa", "0,007500617 Torr",
-                                         "0,000101972 mCE", "0,007500615 mmHg", "0,101971621 mmCE",
-                                         "0,000295300 inch Hg", "0,004014742 inch CE"}},
-        std::pair{DaPa,
+        std::pair{KilogramPerSquareCentimetre,
+                  std::vector<std::string>{
+                      "0,980660000 bar", "980,660000000 mbar", "14,223340000 psi",
+                      "1,000000000 kg/cm²", "98 066,500000000 Pa", "9 806,650000000 daPa",
+                      "98,066500000 kPa", "0,098066500 MPa", "735,559240000 Torr",
+                      "10,000102000 mCE", "735,559066000 mmHg", "10 000,102000000 mmCE",
+                      "28,959020000 inch Hg", "393,711710000 inch CE"}},
+        std::pair{Pascal,
+                  std::vector<std::string>{
+                      "0,000010000 bar", "0,010000000 mbar", "0,000145038 psi",
+                      "0,000010197 kg/cm²", "1,000000000 Pa", "0,100000000 daPa", "0,001000000 kPa",
+                      "0,000001000 MPa", "0,007500617 Torr", "0,000101972 mCE", "0,007500615 mmHg",
+                      "0,101971621 mmCE", "0,000295300 inch Hg", "0,004014742 inch CE"}},
+        std::pair{Decapascal,
                   std::vector<std::string>{"0,000100000 bar", "0,100000000 mbar", "0,001450380 psi",
                                            "0,000101972 kg/cm²", "10,000000000 Pa",
                                            "1,000000000 daPa", "0,010000000 kPa", "0,000010000 MPa",
                                            "0,075006170 Torr", "0,001019716 mCE",
                                            "0,075006150 mmHg", "1,019716210 mmCE",
                                            "0,002953000 inch Hg", "0,040147420 inch CE"}},
-        std::pair{KPa, std::vector<std::string>{"0,010000000 bar", "10,000000000 mbar",
-                                                "0,145037738 psi", "0,010197162 kg/cm²",
-                                                "1 000,000000000 Pa", "100,000000000 daPa",
-                                                "1,000000000 kPa", "0,001000000 MPa",
-                                                "7,500616827 Torr", "0,101971621 mCE",
-                                                "7,500615050 mmHg", "101,971621298 mmCE",
-                                                "0,295299802 inch Hg", "4,014742133 inch CE"}},
-        std::pair{MPa,
-                  std::vector<std::string>{"10,000000000 bar", "10 000,000000000 mbar",
-                                           "145,037737586 psi", "10,197162129 kg/cm²",
-                                           "1 000 000,000000000 Pa", "100 000,000000000 daPa",
-                                           "1 000,000000000 kPa", "1,000000000 MPa",
-                                           "7 500,616827020 Torr", "101,971621293 mCE",
-                                           "7 500,615050440 mmHg", "101 971,621293000 mmCE",
-                                           "295,299801647 inch Hg", "4 014,742133130 inch CE"}},
+        std::pair{Kilopascal,
+                  std::vector<std::string>{
+                      "0,010000000 bar", "10,000000000 mbar", "0,145037738 psi",
+                      "0,010197162 kg/cm²", "1 000,000000000 Pa", "100,000000000 daPa",
+                      "1,000000000 kPa", "0,001000000 MPa", "7,500616827 Torr", "0,101971621 mCE",
+                      "7,500615050 mmHg", "101,971621298 mmCE", "0,295299802 inch Hg",
+                      "4,014742133 inch CE"}},
+        std::pair{Megapascal,
+                  std::vector<std::string>{
+                      "10,000000000 bar", "10 000,000000000 mbar", "145,037737586 psi",
+                      "10,197162129 kg/cm²", "1 000 000,000000000 Pa", "100 000,000000000 daPa",
+                      "1 000,000000000 kPa", "1,000000000 MPa", "7 500,616827020 Torr",
+                      "101,971621293 mCE", "7 500,615050440 mmHg", "101 971,621293000 mmCE",
+                      "295,299801647 inch Hg", "4 014,742133130 inch CE"}},
         std::pair{Torr,
                   std::vector<std::string>{"0,001333224 bar", "1,333224000 mbar", "0,019336775 psi",
                                            "0,001359510 kg/cm²", "133,322368421 Pa",
@@ -296,34 +297,34 @@ INSTANTIATE_TEST_SUITE_P(
                                            "0,000133322 MPa", "1,000000000 Torr", "0,013595098 mCE",
                                            "0,999999763 mmHg", "13,595098063 mmCE",
                                            "0,039370069 inch Hg", "0,535254930 inch CE"}},
-        std::pair{MCE, std::vector<std::string>{"0,098066500 bar", "98,066500000 mbar",
-                                                "1,422334329 psi", "0,100000000 kg/cm²",
-                                                "9 806,650000000 Pa", "980,665000000 daPa",
-                                                "9,806650000 kPa", "0,009806650 MPa",
-                                                "73,555924007 Torr", "1,000000000 mCE",
-                                                "73,555906584 mmHg", "1 000,000000000 mmCE",
-                                                "2,895901800 inch Hg", "39,371170940 inch CE"}},
-        std::pair{MmHg,
+        std::pair{MetreOfWater,
+                  std::vector<std::string>{
+                      "0,098066500 bar", "98,066500000 mbar", "1,422334329 psi",
+                      "0,100000000 kg/cm²", "9 806,650000000 Pa", "980,665000000 daPa",
+                      "9,806650000 kPa", "0,009806650 MPa", "73,555924007 Torr", "1,000000000 mCE",
+                      "73,555906584 mmHg", "1 000,000000000 mmCE", "2,895901800 inch Hg",
+                      "39,371170940 inch CE"}},
+        std::pair{MillimetreOfMercury,
                   std::vector<std::string>{"0,001333224 bar", "1,333224000 mbar", "0,019336779 psi",
                                            "0,001359510 kg/cm²", "133,322400000 Pa",
                                            "13,332240000 daPa", "0,133322400 kPa",
                                            "0,000133322 MPa", "1,000000237 Torr", "0,013595101 mCE",
                                            "1,000000000 mmHg", "13,595101283 mmCE",
                                            "0,039370078 inch Hg", "0,535255057 inch CE"}},
-        std::pair{MmCE,
+        std::pair{MillimetreOfWater,
                   std::vector<std::string>{
                       "0,000098067 bar", "0,098066500 mbar", "0,001422334 psi",
                       "0,000100000 kg/cm²", "9,806650000 Pa", "0,980665000 daPa", "0,009806650 kPa",
                       "0,000009807 MPa", "0,073555924 Torr", "0,001000000 mCE", "0,073555907 mmHg",
                       "1,000000000 mmCE", "0,002895902 inch Hg", "0,039371171 inch CE"}},
-        std::pair{InchHg, std::vector<std::string>{"0,033863890 bar", "33,863890000 mbar",
-                                                   "0,491154199 psi", "0,034531558 kg/cm²",
-                                                   "3 386,389000000 Pa", "338,638900000 daPa",
-                                                   "3,386389000 kPa", "0,003386389 MPa",
-                                                   "25,400006316 Torr", "0,345315577 mCE",
-                                                   "25,400000300 mmHg", "345,315576675 mmCE",
-                                                   "1,000000000 inch Hg", "13,595478597 inch CE"}},
-        std::pair{InchCE,
+        std::pair{InchOfMercury,
+                  std::vector<std::string>{
+                      "0,033863890 bar", "33,863890000 mbar", "0,491154199 psi",
+                      "0,034531558 kg/cm²", "3 386,389000000 Pa", "338,638900000 daPa",
+                      "3,386389000 kPa", "0,003386389 MPa", "25,400006316 Torr", "0,345315577 mCE",
+                      "25,400000300 mmHg", "345,315576675 mmCE", "1,000000000 inch Hg",
+                      "13,595478597 inch CE"}},
+        std::pair{InchOfWater,
                   std::vector<std::string>{"0,002490820 bar", "2,490820000 mbar", "0,036126290 psi",
                                            "0,002539930 kg/cm²", "249,082000000 Pa",
                                            "24,908200000 daPa", "0,249082000 kPa",
@@ -333,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
     unitName);
 
 struct TemperatureCase {
-    int source;
+    TemperatureUnit source;
     const char* text;
     std::vector<std::string> expected;
 };
@@ -347,7 +348,7 @@ class TemperatureExample : public ::testing::TestWithParam<TemperatureCase> {};
 
 TEST_P(TemperatureExample, ConvertsInTheStatedOrder) {
     const TemperatureCase c = GetParam();
-    EXPECT_EQ(convert(FieldGroup::Temperature, c.source, c.text), c.expected);
+    EXPECT_EQ(convert(c.source, c.text), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -374,18 +375,18 @@ INSTANTIATE_TEST_SUITE_P(
 // With 18 decimals, no Celsius or kelvin result reads below absolute zero, whatever the source
 // scale and however far below it the value was typed.
 TEST(AbsoluteZero, NoResultBelowIt) {
-    for (const int source : {Celsius, Fahrenheit, Kelvin}) {
+    for (const Unit source : {Celsius, Fahrenheit, Kelvin}) {
         for (const char* text : {"-273,15", "-459,67", "0", "-1E6", "-459,6700000000001"}) {
-            const EntryOutcome outcome = RunEntryCycle(FieldGroup::Temperature, source, u16(text),
-                                                       NumberFormat{u',', u' ', 18});
+            const EntryOutcome outcome =
+                RunEntryCycle(source, u16(text), NumberFormat{u',', u' ', 18});
             ASSERT_TRUE(outcome.ok()) << text;
-            for (const int scale : {Celsius, Kelvin}) {
+            for (const int scale : {Unit(Celsius).index, Unit(Kelvin).index}) {
                 const std::u16string& shown = outcome.texts[static_cast<std::size_t>(scale)];
                 const auto value =
                     ReadRegionalNumber(shown.substr(0, shown.rfind(u' ')), u',', u' ');
                 ASSERT_TRUE(value) << u8(shown);
                 EXPECT_FALSE(*value < AbsoluteZero(scale))
-                    << source << " " << text << ": " << u8(shown);
+                    << source.index << " " << text << ": " << u8(shown);
             }
         }
     }
@@ -393,7 +394,7 @@ TEST(AbsoluteZero, NoResultBelowIt) {
 
 TEST(AbsoluteZeroFloor, ReplacesOnlyNumbersStrictlyBelowAbsoluteZero) {
     struct Case {
-        int scale;
+        TemperatureUnit scale;
         const char* text;
         char16_t separator;
         const char* replacement; // nullptr: left alone

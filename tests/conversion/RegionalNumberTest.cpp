@@ -211,15 +211,14 @@ TEST(RegionalNumber, AWideDecimalSeparatorIsTypedAndReadAsItself) {
 
 TEST(RegionalNumber, EnterOnAResultTheProgramWroteConvertsIt) {
     const NumberFormat french{u',', u'\u202F', 4};
-    const EntryOutcome first =
-        RunEntryCycle(FieldGroup::Pressure, 4, u"100\u202F000,0000 Pa", french);
+    const EntryOutcome first = RunEntryCycle(PressureUnit::Pascal, u"100\u202F000,0000 Pa", french);
     ASSERT_TRUE(first.ok());
     EXPECT_EQ(u8(first.texts[0]), "1,0000 bar");
-    const EntryOutcome again = RunEntryCycle(FieldGroup::Pressure, 4, first.texts[4], french);
+    const EntryOutcome again = RunEntryCycle(PressureUnit::Pascal, first.texts[4], french);
     ASSERT_TRUE(again.ok());
     EXPECT_EQ(again.texts, first.texts);
     // Grouping in the wrong place is still reported, quoting the trimmed text.
-    const EntryOutcome wrong = RunEntryCycle(FieldGroup::Pressure, 4, u"1 00 000 Pa", french);
+    const EntryOutcome wrong = RunEntryCycle(PressureUnit::Pascal, u"1 00 000 Pa", french);
     ASSERT_FALSE(wrong.ok());
     EXPECT_EQ(wrong.error->kind(), ConversionError::Kind::InvalidNumber);
     EXPECT_EQ(wrong.error->text(), "1 00 000");
@@ -233,7 +232,7 @@ TEST(RegionalNumber, EnterOnAResultTheProgramWroteConvertsIt) {
                                              std::tuple{"12 xyz", Kind::UnknownUnit, "xyz"},
                                              std::tuple{"2.5", Kind::DecimalSeparator, ","},
                                              std::tuple{"1.5 Torr", Kind::DecimalSeparator, ","}}) {
-        const EntryOutcome other = RunEntryCycle(FieldGroup::Pressure, 8, u16(text), french);
+        const EntryOutcome other = RunEntryCycle(PressureUnit::Torr, u16(text), french);
         ASSERT_FALSE(other.ok()) << text;
         EXPECT_EQ(other.error->kind(), kind) << text;
         EXPECT_EQ(other.error->detail(), detail) << text;
@@ -243,7 +242,7 @@ TEST(RegionalNumber, EnterOnAResultTheProgramWroteConvertsIt) {
         }
     }
     for (const char* text : {"12 Torr", "12 torr", "12,", "12-", "12 Torr ", "12\u202FTorr"})
-        EXPECT_EQ(u8(RunEntryCycle(FieldGroup::Pressure, 8, u16(text), french).trimmedText), "12");
+        EXPECT_EQ(u8(RunEntryCycle(PressureUnit::Torr, u16(text), french).trimmedText), "12");
     // A unit without a field converts by its definition into the field's unit; another name of
     // the field's unit is the field's unit.
     struct Arrival {
@@ -258,23 +257,25 @@ TEST(RegionalNumber, EnterOnAResultTheProgramWroteConvertsIt) {
           Arrival{0, "10 barg", "10,0000 bar"}}) {
         const NumberFormat withBlanks{u',', u' ', 4};
         const EntryOutcome outcome =
-            RunEntryCycle(FieldGroup::Pressure, a.field, u16(a.text), withBlanks);
+            RunEntryCycle(Unit{FieldGroup::Pressure, a.field}, u16(a.text), withBlanks);
         ASSERT_TRUE(outcome.ok()) << a.text;
         EXPECT_EQ(u8(outcome.texts[static_cast<std::size_t>(a.field)]), a.shown);
     }
     // Below absolute zero in another scale's unit: floored in the field's.
     const EntryOutcome rankine =
-        RunEntryCycle(FieldGroup::Temperature, 2, u"-1 °R", NumberFormat{u',', u' ', 4});
+        RunEntryCycle(TemperatureUnit::Kelvin, u"-1 °R", NumberFormat{u',', u' ', 4});
     ASSERT_TRUE(rankine.ok());
     EXPECT_EQ(u8(rankine.texts[0]), "-273,1500 °C");
 }
 
 TEST(RegionalNumber, TheCelsiusFloorReadsDigitGroupsToo) {
-    EXPECT_EQ(u8(*AbsoluteZeroFloorText(0, u"-1 000", u',', u'\u202F')), "-273,15");
-    EXPECT_EQ(u8(*AbsoluteZeroFloorText(0, u"-1.000", u',', u'.')), "-273,15");
-    EXPECT_FALSE(AbsoluteZeroFloorText(0, u"-1.000", u'.', u','));
+    EXPECT_EQ(u8(*AbsoluteZeroFloorText(TemperatureUnit::Celsius, u"-1 000", u',', u'\u202F')),
+              "-273,15");
+    EXPECT_EQ(u8(*AbsoluteZeroFloorText(TemperatureUnit::Celsius, u"-1.000", u',', u'.')),
+              "-273,15");
+    EXPECT_FALSE(AbsoluteZeroFloorText(TemperatureUnit::Celsius, u"-1.000", u'.', u','));
     const EntryOutcome outcome =
-        RunEntryCycle(FieldGroup::Temperature, 0, u"-1 000 °C", NumberFormat{u',', u' ', 2});
+        RunEntryCycle(TemperatureUnit::Celsius, u"-1 000 °C", NumberFormat{u',', u' ', 2});
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(u8(outcome.texts[2]), "0,00 K");
 }

@@ -27,7 +27,7 @@ public:
     QStringList openedUrls;
     QList<int> pauses;
 
-    Answer confirmAnswer = Answer::Yes;
+    bool confirmAnswer = true; // Yes
     QString documents = QStringLiteral("/home/user/Documents");
     QString productName = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
     OsVersion version{6, 1, 0};
@@ -45,8 +45,8 @@ public:
         if (whileErrorBoxShows)
             whileErrorBoxShows();
     }
-    Answer confirm(const QString& caption, const QString& question, const QString& yes,
-                   const QString& no) override {
+    bool askYesNo(const QString& caption, const QString& question, const QString& yes,
+                  const QString& no) override {
         questions << caption + u'|' + question + u'|' + yes + u'|' + no;
         return confirmAnswer;
     }

@@ -7,6 +7,7 @@
 #include "Settings.h"
 #include "SettingsDialog.h"
 #include "Startup.h"
+#include "SystemSettingsNotifier.h"
 #include "ValueField.h"
 #include "VersionResource.h"
 #include "VersionTexts.h"
@@ -54,9 +55,12 @@ protected:
     // The main window as start-up makes it: the window, then its configuration (the store on
     // the file in the documents folder, the banner); an error of the file in the error box.
     void createMainWindow() {
-        window = std::make_unique<MainWindow>(settings, version);
+        window = std::make_unique<MainWindow>(settings, platform, version);
+        auto* system = new SystemSettingsNotifier(platform, window.get());
+        QObject::connect(system, &SystemSettingsNotifier::settingsChanged, window.get(),
+                         &MainWindow::readRegionalSettings);
         try {
-            OpenConfiguration(settings, version);
+            OpenConfiguration(settings, platform, version);
         } catch (const std::exception& e) {
             BaritempApplication::reportError(e);
         }
@@ -65,7 +69,7 @@ protected:
     // tools icon and the first start open.
     void createWindows() {
         createMainWindow();
-        dialog = std::make_unique<SettingsDialog>(settings);
+        dialog = std::make_unique<SettingsDialog>(settings, platform);
         QObject::connect(window.get(), &MainWindow::settingsRequested, dialog.get(),
                          &QDialog::exec);
     }

@@ -45,7 +45,7 @@ TEST_F(ConfigFlow, FirstStartOpensTheSettingsAndWritesNothing) {
     EXPECT_TRUE(settingsOpened);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Configuration"));
     EXPECT_FALSE(QDir(documents.path() + QStringLiteral("/Quorzen")).exists());
-    EXPECT_EQ(settings.language(), QStringLiteral("FR"));
+    EXPECT_EQ(settings.language(), Language::French);
     EXPECT_EQ(settings.decimals(), 4);
     EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pression"));
     window->close();
@@ -53,7 +53,7 @@ TEST_F(ConfigFlow, FirstStartOpensTheSettingsAndWritesNothing) {
 }
 
 TEST_F(ConfigFlow, FirstStartSaveAndCloseGivesTheFirstListing) {
-    platform.confirmAnswer = Platform::Answer::Yes;
+    platform.confirmAnswer = true;
     start([this] { saveSettings(); });
     EXPECT_TRUE(settingsOpened);
     window->close();
@@ -69,8 +69,8 @@ TEST_F(ConfigFlow, FolderWithoutFileIsWrittenBeforeTheSettingsAreRead) {
     QFile f(file());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray(test::kSecondListing));
-    EXPECT_EQ(settings.language(), QStringLiteral("FR"));
-    EXPECT_EQ(settings.fieldColor(), 0xFFFFFFu);
+    EXPECT_EQ(settings.language(), Language::French);
+    EXPECT_EQ(settings.fieldColor(), QColor(Qt::white));
 }
 
 TEST_F(ConfigFlow, StoredSettingsShowAtOnce) {
@@ -104,7 +104,7 @@ TEST_F(ConfigFlow, DecimalsOfTenOrMoreFromTheFileAreKeptWhole) {
         enter(field("Ed_Bar"));
         EXPECT_EQ(field("Ed_Bar")->text(), QString::fromUtf8(converted));
         dialog->show();
-        platform.confirmAnswer = Platform::Answer::Yes;
+        platform.confirmAnswer = true;
         saveSettings();
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_TRUE(readFile().contains(saved));
@@ -118,7 +118,7 @@ TEST_F(ConfigFlow, DecimalsOfTenOrMoreFromTheFileAreKeptWhole) {
 TEST_F(ConfigFlow, SaveCreatesAMissingDocumentsFolder) {
     const QString missing = documents.path() + QStringLiteral("/Documents");
     platform.documents = missing;
-    platform.confirmAnswer = Platform::Answer::Yes;
+    platform.confirmAnswer = true;
     start([this] { saveSettings(); });
     EXPECT_TRUE(settingsOpened);
     EXPECT_TRUE(platform.errorBoxes.isEmpty());
@@ -161,14 +161,14 @@ TEST_F(ConfigFlow, ASaveThatFailsSaysSoAndKeepsTheChoices) {
         dialog->show();
         QTest::mouseClick(inDialog<GlowLabel>("Label_UK"), Qt::LeftButton);
         inDialog<QLineEdit>("Ed_NbDec")->setText(QStringLiteral("7"));
-        platform.confirmAnswer = Platform::Answer::Yes;
+        platform.confirmAnswer = true;
         saveSettings();
         ASSERT_EQ(platform.errorBoxes.size(), 1);
         EXPECT_EQ(platform.errorBoxes[0].caption,
                   QStringLiteral("Quorzen® Convertisseur d'unités"));
         EXPECT_EQ(platform.errorBoxes[0].text, QString::fromUtf8(c.message).arg(shownFile));
         EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(settings.language(), QStringLiteral("UK"));
+        EXPECT_EQ(settings.language(), Language::English);
         EXPECT_EQ(settings.decimals(), 7);
         EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pressure"));
         EXPECT_EQ(readFile(), before);

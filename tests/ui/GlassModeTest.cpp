@@ -67,7 +67,7 @@ TEST_P(GlassMode, EveryLabelAndButtonStandsOut) {
             : QTest::mouseClick(inDialog<GlowLabel>("Label_UK"), Qt::LeftButton));
     inDialog<QCheckBox>("JvCheckBoxAero")->setChecked(true);
     ASSERT_TRUE(settings.glassMode());
-    ASSERT_EQ(settings.titleColor(), 0u); // black titles
+    ASSERT_EQ(settings.titleColor(), QColor(Qt::black)); // black titles
     ASSERT_EQ(window->palette().color(QPalette::Window), QColor(Qt::black));
 
     const QImage mainShot = screenshot(window.get());

@@ -123,7 +123,7 @@ TEST_F(Layout, SettingsWindow) {
 
 TEST_F(Layout, SplashWindow) {
     QPointer<SplashScreen> splash =
-        SplashScreen::open(QStringLiteral("Chargement en cours..."), 40, true, version);
+        SplashScreen::open(platform, QStringLiteral("Chargement en cours..."), 40, true, version);
     expectInside(splash.data(), {{"LabelMiddle", nullptr},
                                  {"LabelError", nullptr},
                                  {"LabelVersion", nullptr},

@@ -1,4 +1,5 @@
 #include "BaritempApplication.h"
+#include "ConfigSection.h"
 #include "EntryCycle.h"
 #include "GlowLabel.h"
 #include "PictureButton.h"
@@ -207,9 +208,9 @@ TEST_F(MainWindowTest, OneInEachUnitShowsThePublishedResults) {
 TEST_F(MainWindowTest, TheLookFollowsLanguageAndColours) {
     EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pression"));
     EXPECT_EQ(field("Ed_Bar")->toolTip(), QStringLiteral("Pressez [Entrée] pour convertir..."));
-    settings.setLanguage(QStringLiteral("UK"));
-    settings.setTitleColor(0x0000FF); // red
-    settings.setFieldColor(0xFFFF00); // aqua
+    settings.setLanguage(Language::English);
+    settings.setTitleColor(Qt::red);
+    settings.setFieldColor(Qt::cyan); // aqua
     settings.setGlassMode(true);
     EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pressure"));
     EXPECT_EQ(in<GlowLabel>("Label_TitleTemperature")->text(), QStringLiteral("Temperature"));
@@ -221,10 +222,15 @@ TEST_F(MainWindowTest, TheLookFollowsLanguageAndColours) {
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(in<Shape>("Shape_Pression")->penColor(), QColor(Qt::white));
     EXPECT_EQ(in<GlowLabel>("Label_quorzen")->glowSize(), 7);
-    settings.setLanguage(QStringLiteral("fr")); // anything but exactly "FR" is English
+    // A file's language: anything but exactly "FR" is English, none at all is French.
+    settings.setLanguage(Language::French);
+    settings.section().writeString("Lang", "fr");
+    settings.load();
+    EXPECT_EQ(settings.language(), Language::Other);
     EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pressure"));
-    settings.setLanguage(QString());
-    EXPECT_EQ(settings.language(), QStringLiteral("FR"));
+    settings.section().writeString("Lang", "");
+    settings.load();
+    EXPECT_EQ(settings.language(), Language::French);
     EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pression"));
 }
 

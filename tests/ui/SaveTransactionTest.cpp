@@ -26,7 +26,7 @@ class SaveTransaction : public test::WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        platform.confirmAnswer = Platform::Answer::Yes;
+        platform.confirmAnswer = true;
     }
 
     // Shows the main window; `onSettings` runs in the settings window when it opens by itself,
@@ -65,7 +65,7 @@ protected:
     void expectWindowsShowTheFile() {
         const QByteArray held = readFile();
         const bool english = held.contains("<Lang>UK</Lang>");
-        EXPECT_EQ(settings.language(), english ? QStringLiteral("UK") : QStringLiteral("FR"));
+        EXPECT_EQ(settings.language(), english ? Language::English : Language::French);
         EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(),
                   english ? QStringLiteral("Pressure") : QStringLiteral("Pression"));
         EXPECT_EQ(settings.decimals(), held.contains("<Dec>7</Dec>") ? 7 : 4);
@@ -88,7 +88,7 @@ TEST_F(SaveTransaction, CancelAfterAFailedSaveShowsTheStoredValues) {
                   QStringLiteral("Pressure")); // chosen
         dialog->close();
     });
-    EXPECT_EQ(settings.language(), QStringLiteral("FR"));
+    EXPECT_EQ(settings.language(), Language::French);
     EXPECT_EQ(settings.decimals(), 4);
     EXPECT_EQ(in<GlowLabel>("Label_TitlePression")->text(), QStringLiteral("Pression"));
     window->setSeparators({u',', u' '});
@@ -115,7 +115,7 @@ TEST_F(SaveTransaction, AnotherCopysSaveSurvivesThisOnesClosing) {
     }
     inSettings([] {});
     expectWindowsShowTheFile();
-    EXPECT_EQ(settings.language(), QStringLiteral("UK"));
+    EXPECT_EQ(settings.language(), Language::English);
     window->showMaximized();
     window->close();
     const QByteArray held = readFile();
@@ -132,7 +132,7 @@ TEST_F(SaveTransaction, ThisCopysSaveSurvivesAnothersClosing) {
     start();
     inSettings([this] { chooseEnglishAndSave(); });
     struct Normal : PlacementTarget {
-        int showCommand() override { return showcommand::kNormal; }
+        State state() override { return State::Normal; }
         bool applicationMinimised() override { return false; }
         void setState(State) override {}
         void minimiseApplication() override {}

@@ -53,7 +53,9 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         // Chosen as in the settings window: both windows follow.
-        settings.setLanguage(QString::fromLatin1(GetParam().lang));
+        settings.setLanguage(QLatin1String(GetParam().lang) == QLatin1String("FR")
+                                 ? Language::French
+                                 : Language::English);
         settings.setGlassMode(GetParam().glass);
         window->setSeparators({u',', u' '});
         type(field("Ed_Kg"), QStringLiteral("1000"));

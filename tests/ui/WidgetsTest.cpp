@@ -100,13 +100,13 @@ TEST_F(PictureButtonTest, WithoutStatePicturesItNeverChangesItsPicture) {
     EXPECT_EQ(shown(), QColor(Qt::white));
 }
 
-constexpr std::uint32_t kWhite = 0xFFFFFF, kDefault = 0x20000000, kRed = 0x0000FF;
+const QColor kWhite(Qt::white), kDefault, kRed(Qt::red); // kDefault: no colour of its own
 
 TEST(ColorGridTest, Cells) {
     EXPECT_STREQ(ColorGrid::cellName(16), "Red");
     EXPECT_EQ(ColorGrid::cellColor(16), kRed);
     EXPECT_STREQ(ColorGrid::cellName(29), "Sky blue");
-    EXPECT_EQ(ColorGrid::cellColor(29), 166u + 256u * 202u + 65536u * 240u);
+    EXPECT_EQ(ColorGrid::cellColor(29), QColor(166, 202, 240));
 }
 
 TEST(ColorGridTest, MarkingByCodeAndByClick) {
@@ -122,7 +122,8 @@ TEST(ColorGridTest, MarkingByCodeAndByClick) {
     EXPECT_EQ(events, 1); // the same colour: no event
     titles.setSelectedColor(kRed);
     EXPECT_EQ(titles.markedEntry(), 16);
-    titles.setSelectedColor(0x123456); // no cell: the marking stays, the event is raised
+    titles.setSelectedColor(
+        QColor(0x12, 0x34, 0x56)); // no cell: the marking stays, the event is raised
     EXPECT_EQ(titles.markedEntry(), 16);
     EXPECT_EQ(events, 3);
     titles.show();
@@ -176,7 +177,7 @@ TEST_F(PictureButtonTest, KeysPressItAndTheMouseLeavesTheFocus) {
 // darkest and lightest pixels at 4.5 : 1 or more.
 TEST(ValueFieldContrast, EveryGridColourKeepsTheResultsReadable) {
     for (int i = 0; i < ColorGrid::kCells; ++i) {
-        const QColor background = ColorFromBgr(ColorGrid::cellColor(i));
+        const QColor background = ColorGrid::cellColor(i);
         QWidget window;
         ValueField field({FieldGroup::Pressure, 2}, &window);
         field.setGeometry(0, 0, 129, 21);

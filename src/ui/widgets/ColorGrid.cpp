@@ -63,9 +63,9 @@ const QColor kGrey(128, 128, 128);
 
 } // namespace
 
-std::uint32_t ColorGrid::cellColor(int index) {
+QColor ColorGrid::cellColor(int index) {
     const Cell& c = kCellTable[index];
-    return static_cast<std::uint32_t>(c.r + 256 * c.g + 65536 * c.b);
+    return QColor(c.r, c.g, c.b);
 }
 
 const char* ColorGrid::cellName(int index) {
@@ -81,7 +81,7 @@ QRect ColorGrid::cellRect(int index) {
     return QRect(5 + 18 * (index % 8), 5 + 18 * (index / 8), 18, 18);
 }
 
-ColorGrid::ColorGrid(QWidget* parent, std::uint32_t defaultColor, std::uint32_t selected)
+ColorGrid::ColorGrid(QWidget* parent, const QColor& defaultColor, const QColor& selected)
     : QWidget(parent), defaultColor_(defaultColor), selected_(selected) {
     setFixedSize(154, 100);
     setMouseTracking(true);
@@ -95,7 +95,7 @@ ColorGrid::ColorGrid(QWidget* parent, std::uint32_t defaultColor, std::uint32_t 
     }
 }
 
-void ColorGrid::setSelectedColor(std::uint32_t color) {
+void ColorGrid::setSelectedColor(const QColor& color) {
     if (color == selected_)
         return;
     selected_ = color;

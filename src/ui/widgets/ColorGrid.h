@@ -4,8 +4,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <cstdint>
-
 namespace baritemp {
 
 // A colour grid: 40 flat cells (8 columns, 5 rows) in a panel with a 1-pixel grey border. One
@@ -15,24 +13,24 @@ class ColorGrid : public QWidget {
     Q_PROPERTY(bool glassMode READ glassMode WRITE setGlassMode)
 
 public:
-    // `defaultColor`: the colour of the hidden default entry; `selected`: the selection at
-    // creation. The hidden entry starts marked when the selection is its colour, else the cell
-    // of the selected colour.
-    ColorGrid(QWidget* parent, std::uint32_t defaultColor, std::uint32_t selected);
+    // `defaultColor`: the colour of the hidden default entry (an invalid QColor: the default
+    // colour, which no cell has); `selected`: the selection at creation. The hidden entry starts
+    // marked when the selection is its colour, else the cell of the selected colour.
+    ColorGrid(QWidget* parent, const QColor& defaultColor, const QColor& selected);
 
     static constexpr int kCells = 40;
     static constexpr int kHidden = -1; // the marked entry is the hidden default entry
-    static std::uint32_t cellColor(int index);
+    static QColor cellColor(int index);
     // The cell's tooltip: its English name, in both interface languages.
     static const char* cellName(int index);
     // The colour's name as a screen reader says it, in the interface language.
     static QString cellSpokenName(int index);
     static QRect cellRect(int index);
 
-    std::uint32_t selectedColor() const { return selected_; }
+    QColor selectedColor() const { return selected_; }
     // By code: the marking follows the colour (the hidden entry, else the first cell of that
     // colour, else unchanged); colorChanged() when the colour changed.
-    void setSelectedColor(std::uint32_t color);
+    void setSelectedColor(const QColor& color);
     int markedEntry() const { return marked_; }
 
     QColor backgroundColor() const { return back_; }
@@ -60,8 +58,8 @@ private:
     int cellAt(const QPoint& p) const;
     void setMarked(int entry);
 
-    std::uint32_t defaultColor_;
-    std::uint32_t selected_;
+    QColor defaultColor_;
+    QColor selected_;
     int marked_ = kHidden;
     int hover_ = -2;
     QColor back_ = Qt::white;

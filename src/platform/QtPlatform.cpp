@@ -43,15 +43,15 @@ void QtPlatform::showErrorBox(const QString& caption, const QString& text) {
     box.exec();
 }
 
-Platform::Answer QtPlatform::confirm(const QString& caption, const QString& question,
-                                     const QString& yes, const QString& no) {
+bool QtPlatform::askYesNo(const QString& caption, const QString& question, const QString& yes,
+                          const QString& no) {
     QMessageBox box(QMessageBox::Warning, caption, question, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* yesButton = box.addButton(yes, QMessageBox::YesRole);
     box.addButton(no, QMessageBox::NoRole);
     box.setDefaultButton(yesButton);
     box.exec();
-    return box.clickedButton() == yesButton ? Answer::Yes : Answer::No;
+    return box.clickedButton() == yesButton;
 }
 
 bool QtPlatform::openUrl(const QString& url) {

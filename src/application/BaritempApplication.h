@@ -11,6 +11,7 @@
 namespace baritemp {
 
 class Settings;
+struct SaveFailure;
 
 // The application error box's text: the message, and "." when its last character's code is
 // above that of "." (so "abc" gets one, "abc." and "(abc)" do not).
@@ -66,6 +67,11 @@ public:
     static void reportError(const QString& message);
     // The same for an error value of the libraries, in the error box's French.
     static void reportError(const std::exception& error);
+    // The same for a save that wrote nothing.
+    static void reportError(const SaveFailure& failure);
+    // The five settings read from the store; when that fails (a stored colour that is no
+    // colour), its error in the application error box, and false.
+    static bool readSettings(Settings& settings);
     // The Yes/No warning dialog ("Avertissement", "&Oui" the default, "&Non" in both
     // languages): true for Yes.
     static bool confirm(const QString& question);

@@ -1,7 +1,6 @@
 #include "WindowLook.h"
 
 #include "GlowLabel.h"
-#include "Platform.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -51,13 +50,7 @@ QFont MakeFont(const char* family, int pixels, bool bold, bool italic) {
     return f;
 }
 
-QColor ColorFromBgr(std::uint32_t bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
 void ApplyGlassLook(QWidget* window, const GlassLook& look) {
-    Platform::current().setGlass(window, look.frame);
     QPalette p = window->palette();
     p.setColor(QPalette::Window, look.blackGround ? Qt::black : Qt::white);
     window->setPalette(p);

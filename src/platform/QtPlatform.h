@@ -11,8 +11,8 @@ namespace baritemp {
 class QtPlatform : public Platform {
 public:
     void showErrorBox(const QString& caption, const QString& text) override;
-    Answer confirm(const QString& caption, const QString& question, const QString& yes,
-                   const QString& no) override;
+    bool askYesNo(const QString& caption, const QString& question, const QString& yes,
+                  const QString& no) override;
     void debugLine(const QString& line) override;
     QString documentsFolder() override;
     QString osProductName() override;

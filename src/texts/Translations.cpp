@@ -25,9 +25,9 @@ QString resourceOf(const QString& locale) {
 
 } // namespace
 
-const std::vector<Language>& Languages() {
-    static const std::vector<Language> languages = [] {
-        std::vector<Language> list;
+const std::vector<TranslationLanguage>& Languages() {
+    static const std::vector<TranslationLanguage> languages = [] {
+        std::vector<TranslationLanguage> list;
         for (const LanguageEntry& entry : kLanguageList)
             list.push_back({QString::fromLatin1(entry.code), QString::fromLatin1(entry.locale)});
         return list;
@@ -35,8 +35,9 @@ const std::vector<Language>& Languages() {
     return languages;
 }
 
-std::optional<Language> FindLanguage(const QString& code, Qt::CaseSensitivity caseSensitivity) {
-    for (const Language& language : Languages()) {
+std::optional<TranslationLanguage> FindLanguage(const QString& code,
+                                                Qt::CaseSensitivity caseSensitivity) {
+    for (const TranslationLanguage& language : Languages()) {
         if (language.code.compare(code, caseSensitivity) == 0)
             return language;
     }
@@ -49,7 +50,7 @@ QString SourceLanguageCode() {
 
 QString UserLanguageCode() {
     const QString own = QLocale::languageToCode(QLocale::system().language());
-    for (const Language& language : Languages()) {
+    for (const TranslationLanguage& language : Languages()) {
         if (language.locale == own)
             return language.code;
     }

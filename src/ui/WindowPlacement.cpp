@@ -10,10 +10,11 @@
 
 namespace baritemp {
 
-int WindowPlacement::showCommand() {
-    if (window_->isMinimized())
-        return showcommand::kMinimized;
-    return window_->isMaximized() ? showcommand::kMaximized : showcommand::kNormal;
+PlacementTarget::State WindowPlacement::state() {
+    const Qt::WindowStates states = window_->windowState();
+    if (states.testFlag(Qt::WindowMinimized))
+        return State::Minimised;
+    return states.testFlag(Qt::WindowMaximized) ? State::Maximised : State::Normal;
 }
 
 bool WindowPlacement::applicationMinimised() {

@@ -79,10 +79,9 @@ BaritempApplication::BaritempApplication(const char* programName)
 
 void BaritempApplication::follow(Settings& settings) {
     translations_.use(QString::fromLatin1(stored::kFrench));
-    connect(&settings, &Settings::changed, &settings, [this, &settings](Settings::Item what) {
-        if (what == Settings::Item::Language || what == Settings::Item::All)
-            translations_.use(settings.language());
-    });
+    // Connected before any window: the texts switch before the windows hear of the change.
+    connect(&settings, &Settings::languageChanged, this,
+            [this, &settings] { translations_.use(settings.languageCode()); });
 }
 
 BaritempApplication& BaritempApplication::current() {
@@ -105,12 +104,25 @@ void BaritempApplication::reportError(const std::exception& error) {
     reportError(ErrorText(error, &current().translations().french()));
 }
 
+void BaritempApplication::reportError(const SaveFailure& failure) {
+    reportError(SaveFailureText(failure, &current().translations().french()));
+}
+
 bool BaritempApplication::confirm(const QString& question) {
-    return Platform::current().confirm(
-               fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "Warning")), question,
-               fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "&Yes")),
-               fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "&No"))) ==
-           Platform::Answer::Yes;
+    return Platform::current().askYesNo(
+        fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "Warning")), question,
+        fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "&Yes")),
+        fixedText(kContext, QT_TRANSLATE_NOOP("BaritempApplication", "&No")));
+}
+
+bool BaritempApplication::readSettings(Settings& settings) {
+    try {
+        settings.load();
+        return true;
+    } catch (const std::exception& e) {
+        reportError(e);
+        return false;
+    }
 }
 
 bool BaritempApplication::notify(QObject* receiver, QEvent* event) {

@@ -2,7 +2,7 @@
 
 #include "ConfigStore.h"
 #include "ConversionError.h"
-#include "Settings.h"
+#include "SaveFailure.h"
 #include "Translations.h"
 #include "UnitCatalogue.h"
 #include "XmlError.h"

@@ -8,12 +8,12 @@ namespace baritemp {
 
 class Settings;
 
-// The placement record's view of a window (its show state), for the main window's section of
-// the configuration store.
+// The placement record's view of a window (its Qt::WindowStates), for the main window's section
+// of the configuration store.
 class WindowPlacement : public PlacementTarget {
 public:
     explicit WindowPlacement(QWidget* window) : window_(window) {}
-    int showCommand() override;
+    State state() override;
     bool applicationMinimised() override;
     void setState(State state) override;
     void minimiseApplication() override;

@@ -2,13 +2,16 @@
 
 #include <QLabel>
 
+class QAbstractButton;
+
 namespace baritemp {
 
 // A label whose text can glow: a light halo of `glowSize` pixels around the glyphs, fading to
 // nothing, as composited theme text on glass has, drawn while its window is in glass mode. Where
 // the desktop composes glass the halo is what the glass carries; where it does not (every Linux
 // desktop) the window is black, and the halo keeps the label readable whatever colour the
-// titles have. Outside glass mode, a plain label in its font colour.
+// titles have. Outside glass mode, a plain label in its font colour. A label whose buddy is a
+// button clicks it with the left mouse button, as the label of a check box does.
 class GlowLabel : public QLabel {
     Q_OBJECT
 
@@ -33,8 +36,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QAbstractButton* buddyButton() const;
+
     // The halo is an effect around the label (it reaches beyond the label's rectangle), on
     // only while it glows.
     void applyGlow();

@@ -12,15 +12,16 @@ namespace baritemp {
 // One language of the program: the code the settings store ("FR") and its locale's name ("fr").
 // The list is translations/CMakeLists.txt's: English is the sources' own language; every other
 // has its file translations/baritemp_<locale>.ts, compiled into the program's resources.
-struct Language {
+struct TranslationLanguage {
     QString code;
     QString locale;
 };
-const std::vector<Language>& Languages();
+const std::vector<TranslationLanguage>& Languages();
 
 // The language of a stored or typed code, nothing for one that is no language of the program
 // (its texts are then the sources' English).
-std::optional<Language> FindLanguage(const QString& code, Qt::CaseSensitivity caseSensitivity);
+std::optional<TranslationLanguage> FindLanguage(const QString& code,
+                                                Qt::CaseSensitivity caseSensitivity);
 // The code of the user's own language (the system's locale), or English's when the program has
 // no translation for it.
 QString UserLanguageCode();

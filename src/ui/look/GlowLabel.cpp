@@ -1,7 +1,9 @@
 #include "GlowLabel.h"
 
+#include <QAbstractButton>
 #include <QGraphicsEffect>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
 
@@ -199,6 +201,29 @@ private:
     QImage halo_;
     qint64 key_ = 0;
 };
+
+QAbstractButton* GlowLabel::buddyButton() const {
+    return qobject_cast<QAbstractButton*>(buddy());
+}
+
+void GlowLabel::mousePressEvent(QMouseEvent* event) {
+    if (buddyButton() == nullptr) {
+        QLabel::mousePressEvent(event); // a plain label's press reaches its window
+        return;
+    }
+    event->accept();
+}
+
+void GlowLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QAbstractButton* button = buddyButton();
+    if (button == nullptr) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        button->click();
+}
 
 void GlowLabel::applyGlow() {
     const bool glowing = glassMode_ && glowSize_ > 0;
