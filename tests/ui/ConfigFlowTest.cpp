@@ -40,6 +40,44 @@ protected:
     bool mainVisibleMeanwhile = false;
 };
 
+// Each setting announces a real change once, and only that: by the settings window, by a read
+// of the file (whose colour numbers a save writes back unchanged), by a put-back snapshot.
+TEST_F(ConfigFlow, EachSettingAnnouncesOnlyARealChange) {
+    writeFile("<Configuration><f_main><Color1>clBtnFace</Color1><Dec>4</Dec></f_main>"
+              "</Configuration>");
+    createMainWindow();
+    QStringList heard;
+    QObject::connect(&settings, &Settings::glassModeChanged, [&] { heard << "glass"; });
+    QObject::connect(&settings, &Settings::titleColorChanged, [&] { heard << "title"; });
+    QObject::connect(&settings, &Settings::fieldColorChanged, [&] { heard << "field"; });
+    QObject::connect(&settings, &Settings::languageChanged, [&] { heard << "language"; });
+    QObject::connect(&settings, &Settings::decimalsChanged, [&] { heard << "decimals"; });
+    QObject::connect(&settings, &Settings::loaded, [&] { heard << "loaded"; });
+    const std::pair<std::function<void()>, QStringList> steps[] = {
+        // clBtnFace shows as its low bytes, 0x0F: a colour other than the first black.
+        {[&] { settings.load(); }, {"title", "field", "language", "decimals", "loaded"}},
+        {[&] { settings.load(); }, {"loaded"}},
+        {[&] { settings.setDecimals(4); }, {}},
+        {[&] { settings.setLanguage(Language::French); }, {}},
+        {[&] { settings.setLanguage(Language::Other); }, {}}, // only a file names another
+        {[&] { settings.setGlassMode(true); }, {"glass"}},
+        {[&] { settings.setTitleColor(Qt::red); }, {"title"}},
+        {[&] { settings.setTitleColor(Qt::red); }, {}},
+        {[&] { settings.setValues({}); }, {"glass", "title", "field", "language", "decimals"}},
+    };
+    Settings::Values opened;
+    for (const auto& [step, expected] : steps) {
+        heard.clear();
+        step();
+        EXPECT_EQ(heard, expected);
+        if (expected == QStringList{"loaded"})
+            opened = settings.values();
+    }
+    settings.setValues(opened);
+    ASSERT_FALSE(settings.save());
+    EXPECT_TRUE(readFile().contains("<Color1>clBtnFace</Color1>")) << readFile().toStdString();
+}
+
 TEST_F(ConfigFlow, FirstStartOpensTheSettingsAndWritesNothing) {
     start();
     EXPECT_TRUE(settingsOpened);
