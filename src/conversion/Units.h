@@ -39,8 +39,9 @@ struct Unit {
 
     constexpr Unit() = default;
     constexpr Unit(FieldGroup group, int index) : group(group), index(index) {}
-    constexpr Unit(PressureUnit unit) : index(static_cast<int>(unit)) {} // NOLINT: a unit is one
-    constexpr Unit(TemperatureUnit unit)                                 // NOLINT
+    // A unit by name is a Unit: implicit on purpose.
+    constexpr Unit(PressureUnit unit) : index(static_cast<int>(unit)) {}
+    constexpr Unit(TemperatureUnit unit)
         : group(FieldGroup::Temperature), index(static_cast<int>(unit)) {}
 
     bool operator==(const Unit&) const = default;

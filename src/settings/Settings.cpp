@@ -21,9 +21,11 @@ std::uint32_t NumberFromColor(const QColor& color) {
            (static_cast<std::uint32_t>(rgb.blue()) << 16);
 }
 
-Settings::Settings(QObject* parent) : QObject(parent) {
-    values_.titleColor = values_.fieldColor = ColorFromNumber(0);
+std::uint32_t Settings::StoredColor::toStore(const QColor& color) const {
+    return ColorFromNumber(number) == color ? number : NumberFromColor(color);
 }
+
+Settings::Settings(QObject* parent) : QObject(parent) {}
 
 Settings::~Settings() = default;
 
@@ -38,9 +40,7 @@ Language Settings::language() const {
 void Settings::setValues(const Values& values) {
     setGlassMode(values.glassMode);
     setTitleColor(values.titleColor);
-    values_.titleColorNumber = values.titleColorNumber;
     setFieldColor(values.fieldColor);
-    values_.fieldColorNumber = values.fieldColorNumber;
     setLanguageCode(values.languageCode);
     setDecimals(values.decimals);
 }
@@ -56,7 +56,6 @@ void Settings::setTitleColor(const QColor& color) {
     if (values_.titleColor == color)
         return;
     values_.titleColor = color;
-    values_.titleColorNumber = NumberFromColor(color);
     emit titleColorChanged(color);
 }
 
@@ -64,7 +63,6 @@ void Settings::setFieldColor(const QColor& color) {
     if (values_.fieldColor == color)
         return;
     values_.fieldColor = color;
-    values_.fieldColorNumber = NumberFromColor(color);
     emit fieldColorChanged(color);
 }
 
@@ -133,16 +131,16 @@ void Settings::load() {
         LogDiagnostic(QStringLiteral("AeroEnabled      = %1")
                           .arg(read.glassMode ? QStringLiteral("True") : QStringLiteral("False")));
         // A colour text that is no colour leaves here, before the lines below.
-        read.titleColorNumber = TextToColor(
+        storedTitleColor_.number = TextToColor(
             section.readString(stored::kTitleColor, ColorToText(stored::kDefaultTitleColor)));
-        read.titleColor = ColorFromNumber(read.titleColorNumber);
-        read.fieldColorNumber = TextToColor(
+        read.titleColor = ColorFromNumber(storedTitleColor_.number);
+        storedFieldColor_.number = TextToColor(
             section.readString(stored::kFieldColor, ColorToText(stored::kDefaultFieldColor)));
-        read.fieldColor = ColorFromNumber(read.fieldColorNumber);
+        read.fieldColor = ColorFromNumber(storedFieldColor_.number);
         LogDiagnostic(QStringLiteral("myColor1         = %1")
-                          .arg(QString::fromStdString(ColorToText(read.titleColorNumber))));
+                          .arg(QString::fromStdString(ColorToText(storedTitleColor_.number))));
         LogDiagnostic(QStringLiteral("myColor2         = %1")
-                          .arg(QString::fromStdString(ColorToText(read.fieldColorNumber))));
+                          .arg(QString::fromStdString(ColorToText(storedFieldColor_.number))));
         const QString code =
             QString::fromStdString(section.readString(stored::kLanguage, stored::kDefaultLanguage));
         LogDiagnostic(QStringLiteral("Language         = %1").arg(code));
@@ -182,8 +180,10 @@ std::optional<SaveFailure> Settings::save() {
     ConfigSection& section = *section_;
     store.beginUpdate();
     section.writeBoolean(stored::kGlassMode, values_.glassMode);
-    section.writeString(stored::kTitleColor, ColorToText(values_.titleColorNumber));
-    section.writeString(stored::kFieldColor, ColorToText(values_.fieldColorNumber));
+    section.writeString(stored::kTitleColor,
+                        ColorToText(storedTitleColor_.toStore(values_.titleColor)));
+    section.writeString(stored::kFieldColor,
+                        ColorToText(storedFieldColor_.toStore(values_.fieldColor)));
     section.writeString(stored::kLanguage, values_.languageCode.toStdString());
     section.writeInteger(stored::kDecimals, values_.decimals);
     if (!store.endUpdateAsSave())

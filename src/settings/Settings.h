@@ -35,24 +35,19 @@ class Settings : public QObject {
 
 public:
     // All five at once, as the settings window keeps them to put back when it is cancelled.
+    // Before the first read: glass mode off, black, black, no language, no decimals.
     struct Values {
         bool glassMode = false;
-        QColor titleColor;
-        QColor fieldColor;
+        QColor titleColor = Qt::black;
+        QColor fieldColor = Qt::black;
         QString languageCode; // as stored: "FR", "UK", or another language's
         int decimals = 0;
-        // The colours' numbers as the file wrote them (a system colour, "clDefault" …), for as
-        // long as the colour shown is theirs: a save writes them back unchanged.
-        std::uint32_t titleColorNumber = 0;
-        std::uint32_t fieldColorNumber = 0;
-        bool operator==(const Values&) const = default;
     };
 
     explicit Settings(QObject* parent = nullptr);
     ~Settings() override;
 
-    // The values as they stand. Before the first read they are those of a program that has read
-    // nothing yet: glass mode off, black, black, no language, no decimals.
+    // The values as they stand.
     bool glassMode() const { return values_.glassMode; }
     QColor titleColor() const { return values_.titleColor; }
     QColor fieldColor() const { return values_.fieldColor; }
@@ -116,7 +111,16 @@ signals:
 private:
     void setLanguageCode(const QString& code);
 
+    // The colour number the file wrote, what a save writes for as long as the colour is the
+    // one it shows (a system colour, "clDefault" … stay as they were written).
+    struct StoredColor {
+        std::uint32_t number = 0;
+        std::uint32_t toStore(const QColor& color) const;
+    };
+
     Values values_;
+    StoredColor storedTitleColor_;
+    StoredColor storedFieldColor_;
     ConfigLocation location_;
     std::unique_ptr<ConfigStore> store_;
     std::unique_ptr<ConfigSection> section_;

@@ -57,7 +57,7 @@ MainWindow::MainWindow(Settings& settings, Desktop& desktop, const VersionTexts&
     connect(copyAll, &QShortcut::activated, this, &MainWindow::copyAllResults);
     // This window shows what the settings window chooses, at once (the texts follow the
     // interface language by themselves; decimals show from the next conversion on).
-    connect(&settings_, &Settings::glassModeChanged, this, &MainWindow::glassModeChanged);
+    connect(&settings_, &Settings::glassModeChanged, this, &MainWindow::refresh);
     connect(&settings_, &Settings::titleColorChanged, this, &MainWindow::setLabelsColor);
     connect(&settings_, &Settings::fieldColorChanged, this, &MainWindow::setFieldsColor);
     // The regional separators, now and whenever the system announces changed settings.
@@ -197,11 +197,6 @@ void MainWindow::firstShow() {
         settings_.applyFirstRunDefaults();
         emit settingsRequested();
     }
-    refresh();
-}
-
-void MainWindow::glassModeChanged(bool on) {
-    desktop_.setGlass(this, on);
     refresh();
 }
 

@@ -72,8 +72,6 @@ private:
     // the fields' tooltips.
     void refresh();
     void retranslate();
-    // Glass mode chosen: the glass frame as asked, then the whole look under the system's test.
-    void glassModeChanged(bool on);
     void setLabelsColor(const QColor& color);
     void setFieldsColor(const QColor& color);
 

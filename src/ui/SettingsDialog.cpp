@@ -208,14 +208,10 @@ void SettingsDialog::connectControls() {
     setTabOrder(english, decimals);
 
     connect(&settings_, &Settings::glassModeChanged, this, &SettingsDialog::showGlassMode);
-    connect(&settings_, &Settings::titleColorChanged, this, [titles](const QColor& color) {
-        const QSignalBlocker quiet(titles);
-        titles->setSelectedColor(color);
-    });
-    connect(&settings_, &Settings::fieldColorChanged, this, [fields](const QColor& color) {
-        const QSignalBlocker quiet(fields);
-        fields->setSelectedColor(color);
-    });
+    connect(&settings_, &Settings::titleColorChanged, this,
+            [titles](const QColor& color) { showColor(titles, color); });
+    connect(&settings_, &Settings::fieldColorChanged, this,
+            [fields](const QColor& color) { showColor(fields, color); });
     connect(&settings_, &Settings::languageChanged, this, &SettingsDialog::showLanguage);
     connect(&settings_, &Settings::decimalsChanged, this, &SettingsDialog::showDecimals);
     // After every read of the store the controls show every setting again (an emptied
@@ -227,7 +223,6 @@ void SettingsDialog::showEvent(QShowEvent* event) {
     loadPictures();
     // What Cancel puts back: the settings as they are now.
     snapshot_ = settings_.values();
-    saved_ = false;
     QDialog::showEvent(event);
 }
 
@@ -306,19 +301,21 @@ void SettingsDialog::save() {
         BaritempApplication::reportError(*failure);
         return;
     }
-    saved_ = true;
+    snapshot_ = settings_.values(); // saved: nothing to put back
     close();
 }
 
 void SettingsDialog::showSettings() {
     showGlassMode(settings_.glassMode());
-    {
-        const QSignalBlocker quietTitles(controls_.titlesGrid), quietFields(controls_.fieldsGrid);
-        controls_.titlesGrid->setSelectedColor(settings_.titleColor());
-        controls_.fieldsGrid->setSelectedColor(settings_.fieldColor());
-    }
+    showColor(controls_.titlesGrid, settings_.titleColor());
+    showColor(controls_.fieldsGrid, settings_.fieldColor());
     showLanguage(settings_.language());
     showDecimals(settings_.decimals());
+}
+
+void SettingsDialog::showColor(ColorGrid* grid, const QColor& color) {
+    const QSignalBlocker quiet(grid);
+    grid->setSelectedColor(color);
 }
 
 void SettingsDialog::showGlassMode(bool on) {
@@ -363,8 +360,7 @@ void SettingsDialog::reject() {
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event) {
-    if (!saved_)
-        settings_.setValues(snapshot_);
+    settings_.setValues(snapshot_);
     // Every closing reads the stored settings back; a stored colour that is no colour keeps the
     // window open, until a save writes valid ones.
     if (!BaritempApplication::readSettings(settings_)) {

@@ -55,6 +55,7 @@ private:
 
     // The controls show the settings, their reactions quiet; each follows its setting's change.
     void showSettings();
+    static void showColor(ColorGrid* grid, const QColor& color);
     void showGlassMode(bool on);
     void showLanguage(Language language);
     void showDecimals(int decimals);
@@ -98,9 +99,9 @@ private:
 
     Settings& settings_;
     Desktop& desktop_;
-    // The settings as they were when the window opened, put back unless they were saved.
+    // What every closing puts back: the settings as they were when the window opened, or as
+    // Save wrote them.
     Settings::Values snapshot_;
-    bool saved_ = false;
     bool picturesLoaded_ = false;
 };
 
